@@ -1,0 +1,16 @@
+# Copies the shipped data into the run folder.
+# Player files (config.json, ranking.json) are copied only when missing.
+set(player_files "datus/config/config.json" "datus/config/ranking.json")
+file(GLOB_RECURSE shipped RELATIVE "${SRC}" "${SRC}/*")
+foreach(rel IN LISTS shipped)
+  get_filename_component(dir "${DST}/${rel}" DIRECTORY)
+  file(MAKE_DIRECTORY "${dir}")
+  list(FIND player_files "${rel}" is_player_file)
+  if(is_player_file GREATER -1)
+    if(NOT EXISTS "${DST}/${rel}")
+      file(COPY_FILE "${SRC}/${rel}" "${DST}/${rel}")
+    endif()
+  else()
+    file(COPY_FILE "${SRC}/${rel}" "${DST}/${rel}" ONLY_IF_DIFFERENT)
+  endif()
+endforeach()

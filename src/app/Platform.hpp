@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+
+// The few direct state queries the game makes of the machine: the mouse buttons held, the
+// monotonic clock and sleeping. Game logic asks here and never the device, so tests and tools
+// can drive a whole game frame by frame without a mouse, a clock or a sleep.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // SDL_BUTTON(...) mask of the mouse buttons held now.
+    virtual std::uint32_t mouseButtons() = 0;
+    // Monotonic clock in nanoseconds.
+    virtual std::int64_t steadyNowNs() = 0;
+    virtual void sleepMs(int milliseconds) = 0;
+};
+
+// The platform in use: the real one unless a test or tool installed another.
+Platform& platform();
+// Installs p (not owned; it must outlive its use). nullptr restores the real platform.
+void installPlatform(Platform* p);
+
+// A platform driven by hand: buttons are set, the clock only moves when told or when slept.
+class ScriptedPlatform : public Platform {
+public:
+    std::uint32_t mouseButtons() override { return buttons; }
+    std::int64_t steadyNowNs() override { return nowNs; }
+    void sleepMs(int milliseconds) override {
+        sleptMs += milliseconds;
+        nowNs += static_cast<std::int64_t>(milliseconds) * 1'000'000;
+    }
+    void advanceMs(std::int64_t ms) { nowNs += ms * 1'000'000; }
+
+    std::uint32_t buttons = 0;
+    std::int64_t nowNs = 0;
+    std::int64_t sleptMs = 0;
+};
+
+// Installs a platform for the lifetime of this guard (tests).
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(Platform& p) { installPlatform(&p); }
+    ~ScopedPlatform() { installPlatform(nullptr); }
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+};

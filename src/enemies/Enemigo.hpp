@@ -1,0 +1,42 @@
+#pragma once
+
+#include "actors/Mortal.hpp"
+
+class Escena;
+
+// The base of every regular enemy and boss minion.
+//
+// Contract with the scene, every frame: the scene refreshes the pixel rectangle; while the enemy
+// is not dying it either wakes it (once the player comes within sightRange, see seesPlayer) or,
+// when awake, calls update(); then it tests the enemy's box2 against the player. When isDead()
+// turns true the scene credits score and coinValue to the player and removes the enemy.
+//
+// Kinds build their drawn rectangle, boxes, animations and numbers in their constructors; their
+// pixel rectangle starts far off screen so nothing shows before the first frame.
+class Enemigo : public Mortal {
+public:
+    Enemigo();
+
+    // One frame of the kind's behaviour once awake. player is the player's drawn rectangle;
+    // scene gives the bounds (its x, y, w, h) and takes new shots (addEnemyShot) and minions
+    // (addEnemy). The result is the kind's facing flag; the scene ignores it.
+    virtual bool update(WorldRect player, Escena& scene) = 0;
+
+    // The shot's rectangle overlaps the hitbox: health drops by its damage, then the enemy
+    // either starts dying or flashes "damage".
+    bool hitByShot(std::shared_ptr<Disparo> shot) override;
+    // Dying, and the death animation has run out.
+    bool isDead() override;
+
+    // The player is within sightRange of the enemy's centre (nearest point of the player's box).
+    bool seesPlayer(const WorldRect& player) const;
+    // Plays "death" and moves both boxes out of reach so nothing can touch the enemy any more.
+    void startDying();
+
+    bool awake = false;
+    double sightRange = 0.0;
+
+protected:
+    // Applies a hit already known to overlap.
+    void takeDamage(int damage);
+};

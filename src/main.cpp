@@ -1,0 +1,3 @@
+#include "app/App.hpp"
+
+int main(int, char**) { return App::run(); }

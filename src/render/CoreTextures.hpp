@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+
+struct SDL_Texture;
+
+// Images loaded once at start-up and kept for the whole program: the player's sheet and shot,
+// the platform image table, the button plates and the menu backgrounds.
+struct CoreTextures {
+    SDL_Texture* protaSheet = nullptr;
+    SDL_Texture* protaShot = nullptr;
+    std::array<SDL_Texture*, 5> platforms{};
+    SDL_Texture* shortButton = nullptr;
+    SDL_Texture* longButton = nullptr;
+    SDL_Texture* titleScreen = nullptr;
+    SDL_Texture* pauseScreen = nullptr;
+    SDL_Texture* gameOverScreen = nullptr;
+    SDL_Texture* rankingScreen = nullptr;
+    // The background table that scene files index; entries 4 and 5 are menu backgrounds too.
+    std::array<SDL_Texture*, 9> backgrounds{};
+};
+
+CoreTextures& coreTextures();
+void loadCoreTextures();
+void freeCoreTextures();
