@@ -1,6 +1,7 @@
 #include "enemies/Enemigo.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "actors/Disparo.hpp"
 
@@ -51,4 +52,25 @@ void Enemigo::startDying() {
     hitbox.x = kOutOfReach;
     box2.x = kOutOfReach;
     dying = true;
+}
+
+void Enemigo::placeBody(double bodyX, double bodyY, double size, SDL_Texture* bodySheet) {
+    x = bodyX;
+    y = bodyY;
+    w = size;
+    h = size;
+    sheet = bodySheet;
+    ensureDstRect();
+    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
+    updateHitboxes();
+}
+
+std::optional<UnitVector> Enemigo::aimAtPlayer(const WorldRect& player) const {
+    const double dx = player.centerX() - (x + w / 2.0);
+    const double dy = player.centerY() - (y + h / 2.0);
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0.0)) {
+        return std::nullopt;
+    }
+    return UnitVector{dx / length, dy / length};
 }

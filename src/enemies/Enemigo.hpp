@@ -1,8 +1,16 @@
 #pragma once
 
+#include <optional>
+
 #include "actors/Mortal.hpp"
 
 class Escena;
+
+// A direction of length 1 in world units.
+struct UnitVector {
+    double x = 0.0;
+    double y = 0.0;
+};
 
 // The base of every regular enemy and boss minion.
 //
@@ -39,4 +47,10 @@ public:
 protected:
     // Applies a hit already known to overlap.
     void takeDamage(int damage);
+    // Places a square body of the given size with its sheet; the pixel rectangle starts far off
+    // screen so nothing shows before the first frame, and both boxes follow the body.
+    void placeBody(double bodyX, double bodyY, double size, SDL_Texture* bodySheet);
+    // From this enemy's centre towards the player's centre; nothing when they coincide, so an
+    // aimed shot never gets a velocity that is not a number.
+    std::optional<UnitVector> aimAtPlayer(const WorldRect& player) const;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "enemies/Enemigo.hpp"
+
+// A stationary lobber. While the player is within sight it starts its "shoot" animation, lobs
+// one arcing shot 34 frames later and is ready again 151 frames after it started.
+class Peanut : public Enemigo {
+public:
+    Peanut(double x, double y, int level);
+
+    bool update(WorldRect player, Escena& scene) override;
+
+    int shotInterval = 150;
+    int shotTimer = 0;
+    double shotSpeed;
+
+private:
+    enum class Step { Ready, Lob, Reload };
+
+    Step currentStep() const;
+    void lob(const WorldRect& player, Escena& scene);
+};
