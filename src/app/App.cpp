@@ -1,0 +1,228 @@
+#include "app/App.hpp"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <fstream>
+
+#include "app/ConfigFile.hpp"
+#include "app/GameGlobals.hpp"
+#include "app/Platform.hpp"
+#include "render/Audio.hpp"
+#include "render/CoreTextures.hpp"
+#include "render/EnemyTextures.hpp"
+#include "render/Fonts.hpp"
+#include "render/Paths.hpp"
+#include "render/TextureLoader.hpp"
+
+namespace {
+constexpr const char* kWindowTitle = "Valdro";
+constexpr int kMinWindowWidth = 320;
+constexpr int kMinWindowHeight = 240;
+
+void say(const std::string& line) { std::fprintf(stderr, "valdro: %s\n", line.c_str()); }
+
+// The run folder is the game's working directory: the data lies beside the binary.
+void enterRunFolder() {
+    char* base = SDL_GetBasePath();
+    if (base != nullptr) {
+        if (chdir(base) != 0) {
+            say(std::string("cannot enter the game folder ") + base);
+        }
+        SDL_free(base);
+    }
+}
+
+// A JSON document the game cannot start without; false with a reason when unreadable.
+bool readDocument(const char* path, nlohmann::json& out, std::string& why) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        why = std::string(path) + ": not found";
+        return false;
+    }
+    out = nlohmann::json::parse(in, nullptr, false);
+    if (out.is_discarded()) {
+        why = std::string(path) + ": not valid JSON";
+        return false;
+    }
+    return true;
+}
+}  // namespace
+
+App::App() = default;
+App::App(Options options) : options_(options) {}
+
+App::~App() { shutDown(); }
+
+int App::frameDelayMs(std::int64_t elapsedNs) {
+    const int elapsed = static_cast<int>(elapsedNs / 1'000'000.0);
+    if (elapsed < 0) {
+        return kFrameMs;
+    }
+    return elapsed < kFrameMs ? kFrameMs - elapsed : 0;
+}
+
+bool App::fail(const std::string& why) {
+    say(why);
+    releaseLibraries();
+    return false;
+}
+
+bool App::startUp() {
+    config_file::Loaded config = config_file::load(paths::kConfigFile);
+    for (const std::string& line : config.problems) {
+        say(line);
+    }
+    const config_file::Settings settings = config_file::settingsOf(config.document);
+
+    TTF_Init();
+    // Joystick or haptic subsystems may be missing on a machine; video, timer and events may not.
+    if (SDL_Init(SDL_INIT_EVERYTHING) != 0 &&
+        SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        return fail(std::string("cannot start SDL: ") + SDL_GetError());
+    }
+    sdlStarted_ = true;
+    IMG_Init(IMG_INIT_PNG);
+    // Without a sound device the game plays on in silence.
+    SDL_Init(SDL_INIT_AUDIO);
+    audio::openDevice();
+
+    window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                               settings.width, settings.height,
+                               SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+    if (window_ == nullptr) {
+        return fail(std::string("cannot open the game window: ") + SDL_GetError());
+    }
+    SDL_SetWindowMinimumSize(window_, kMinWindowWidth, kMinWindowHeight);
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (renderer_ == nullptr) {
+        return fail(std::string("cannot draw in the game window: ") + SDL_GetError());
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    textures::setRenderer(renderer_);
+
+    std::srand(options_.seed ? *options_.seed : static_cast<unsigned>(std::time(nullptr)));
+
+    nlohmann::json scenes;
+    std::string why;
+    if (!readDocument(paths::kScenesFile, scenes, why)) {
+        return fail(why + "; the game cannot start without its scenes");
+    }
+
+    audio::initAudio(settings.musicVolume, settings.sfxVolume);
+
+    GameGlobals& g = globals();
+    g.keySets = buildKeySets(settings.customKeys);
+    g.activeKeys = g.keySets[static_cast<std::size_t>(settings.selectedKeySet)];
+    g.maxLevel = settings.maxLevel;
+
+    loadCoreTextures();
+    g.language = settings.language;
+
+    int width = settings.width;
+    int height = settings.height;
+    SDL_GetWindowSize(window_, &width, &height);
+    game_ = Game(width, height, renderer_, std::move(config.document), options_.seed);
+    game_.scenes() = std::move(scenes);
+
+    // Mouse motion is read as state when needed, never as events.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    started_ = true;
+    return true;
+}
+
+bool App::frame() {
+    SDL_RenderPresent(renderer_);
+    if (game_.handleEvents(window_)) {
+        return false;
+    }
+    if (game_.update(window_)) {
+        return false;
+    }
+    SDL_RenderClear(renderer_);
+    game_.render(renderer_);
+    return true;
+}
+
+void App::runLoop() {
+    for (;;) {
+        const std::int64_t start = platform().steadyNowNs();
+        if (!frame()) {
+            return;
+        }
+        const int delay = frameDelayMs(platform().steadyNowNs() - start);
+        if (delay > 0) {
+            platform().sleepMs(delay);
+        }
+    }
+}
+
+void App::shutDown() {
+    if (!started_) {
+        return;
+    }
+    started_ = false;
+    const GameGlobals& g = globals();
+    if (!config_file::save(paths::kConfigFile, game_.config(), g.keySets[kCustomKeySet],
+                           g.activeKeys.configOption)) {
+        say(std::string(paths::kConfigFile) + ": could not be written; the settings of this "
+                                              "session are lost");
+    }
+    if (!game_.ranking().save(paths::kRankingFile)) {
+        say(std::string(paths::kRankingFile) + ": could not be written");
+    }
+    releaseLibraries();
+}
+
+void App::releaseLibraries() {
+    game_ = Game();
+    audio::freeAll();
+    fonts::closeFonts();
+    freeEnemyTextures();
+    freeCoreTextures();
+    textures::setRenderer(nullptr);
+    if (renderer_ != nullptr) {
+        SDL_DestroyRenderer(renderer_);
+        renderer_ = nullptr;
+    }
+    if (window_ != nullptr) {
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+    }
+    Mix_CloseAudio();
+    Mix_Quit();
+    IMG_Quit();
+    if (sdlStarted_) {
+        SDL_Quit();
+        sdlStarted_ = false;
+    }
+    if (TTF_WasInit() != 0) {
+        TTF_Quit();
+    }
+}
+
+int App::run() {
+    enterRunFolder();
+    App app;
+    if (!app.startUp()) {
+        return 1;
+    }
+    try {
+        app.runLoop();
+    } catch (const std::exception& e) {
+        // Whatever went wrong, the player's settings and ranking are still written.
+        say(std::string("stopped by an internal error: ") + e.what());
+        app.shutDown();
+        return 1;
+    }
+    app.shutDown();
+    return 0;
+}

@@ -1,0 +1,179 @@
+#include "app/ConfigFile.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <fstream>
+
+#include "app/AtomicFile.hpp"
+
+namespace config_file {
+namespace {
+
+constexpr int kMinWidth = 320;
+constexpr int kMinHeight = 240;
+constexpr int kMaxWindowSide = 16384;
+
+const KeySet kDefaultCustomKeys{'w', 's', 'd', 'a', 'f', 27, kCustomKeySet};
+
+class Reader {
+public:
+    Reader(const std::string& path, nlohmann::json& doc, std::vector<std::string>& problems)
+        : path_(path), doc_(doc), problems_(problems) {}
+
+    // An integer setting: numbers are truncated toward zero; anything else, or a missing key,
+    // falls back to the default; values outside [lo, hi] are brought inside.
+    void integer(nlohmann::json& holder, const std::string& where, const char* key, int lo,
+                 int hi, int fallback) {
+        auto it = holder.find(key);
+        if (it == holder.end()) {
+            report(where + key + "\" is missing; using " + std::to_string(fallback));
+            holder[key] = fallback;
+            return;
+        }
+        if (!it->is_number()) {
+            report(where + key + "\" must be a number, but is " + it->type_name() + "; using " +
+                   std::to_string(fallback));
+            *it = fallback;
+            return;
+        }
+        const double value = it->get<double>();
+        if (value < lo || value > hi) {
+            const int fixed = value < lo ? lo : hi;
+            report(where + key + "\" is " + it->dump() + ", outside " + std::to_string(lo) +
+                   " to " + (hi == INT_MAX ? std::string("any") : std::to_string(hi)) +
+                   "; using " + std::to_string(fixed));
+            *it = fixed;
+            return;
+        }
+        if (!it->is_number_integer()) {
+            *it = static_cast<int>(value);
+        }
+    }
+
+    void string(const char* key, const std::string& fallback) {
+        auto it = doc_.find(key);
+        if (it == doc_.end() || !it->is_string()) {
+            report(std::string("\"") + key + "\" " +
+                   (it == doc_.end() ? std::string("is missing")
+                                     : std::string("must be a string, but is ") + it->type_name()) +
+                   "; using \"" + fallback + "\"");
+            doc_[key] = fallback;
+        }
+    }
+
+    void boolean(const char* key, bool fallback) {
+        auto it = doc_.find(key);
+        if (it == doc_.end() || !it->is_boolean()) {
+            report(std::string("\"") + key + "\" " +
+                   (it == doc_.end() ? std::string("is missing")
+                                     : std::string("must be true or false, but is ") +
+                                           it->type_name()) +
+                   "; using " + (fallback ? "true" : "false"));
+            doc_[key] = fallback;
+        }
+    }
+
+    void keySet(const char* key) {
+        auto it = doc_.find(key);
+        if (it == doc_.end() || !it->is_object()) {
+            report(std::string("\"") + key + "\" " +
+                   (it == doc_.end() ? std::string("is missing")
+                                     : std::string("must be an object, but is ") + it->type_name()) +
+                   "; using the default custom keys");
+            doc_[key] = kDefaultCustomKeys;
+            return;
+        }
+        nlohmann::json defaults = kDefaultCustomKeys;
+        const std::string where = std::string("\"") + key + ".";
+        for (const char* member :
+             {"upKey", "downKey", "rightKey", "leftKey", "interactKey", "pauseKey"}) {
+            integer(*it, where, member, INT_MIN, INT_MAX, defaults[member].get<int>());
+        }
+        integer(*it, where, "configOption", 0, kCustomKeySet, kCustomKeySet);
+    }
+
+    void report(const std::string& what) { problems_.push_back(path_ + ": " + what); }
+
+private:
+    const std::string& path_;
+    nlohmann::json& doc_;
+    std::vector<std::string>& problems_;
+};
+
+}  // namespace
+
+nlohmann::json defaults() {
+    return nlohmann::json{{"width", 1280},
+                          {"height", 720},
+                          {"volumeGeneral", 50},
+                          {"volumeSFX", 50},
+                          {"language", "es"},
+                          {"maxLevel", 0},
+                          {"infiniteUnlock", false},
+                          {"CustomKeyConfig", kDefaultCustomKeys},
+                          {"SelectedKeySet", 0}};
+}
+
+Loaded load(const std::string& path) {
+    Loaded result;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.problems.push_back(path + ": not found; starting with the default settings");
+        result.document = defaults();
+        return result;
+    }
+    nlohmann::json doc = nlohmann::json::parse(in, nullptr, false);
+    if (doc.is_discarded() || !doc.is_object()) {
+        const std::string copy = atomic_file::keepSideCopy(path);
+        result.problems.push_back(
+            path + ": " + (doc.is_discarded() ? "not valid JSON" : "not a JSON object") +
+            "; starting with the default settings" +
+            (copy.empty() ? std::string{} : ", the old file is kept as " + copy));
+        result.document = defaults();
+        return result;
+    }
+    Reader read(path, doc, result.problems);
+    const std::string top = "\"";
+    read.integer(doc, top, "width", kMinWidth, kMaxWindowSide, 1280);
+    read.integer(doc, top, "height", kMinHeight, kMaxWindowSide, 720);
+    read.integer(doc, top, "volumeGeneral", 0, 100, 50);
+    read.integer(doc, top, "volumeSFX", 0, 100, 50);
+    read.string("language", "es");
+    read.integer(doc, top, "maxLevel", 0, INT_MAX, 0);
+    read.boolean("infiniteUnlock", false);
+    read.keySet("CustomKeyConfig");
+    read.integer(doc, top, "SelectedKeySet", 0, kCustomKeySet, 0);
+    result.document = std::move(doc);
+    return result;
+}
+
+Settings settingsOf(const nlohmann::json& document) {
+    Settings s;
+    s.width = document.at("width").get<int>();
+    s.height = document.at("height").get<int>();
+    s.musicVolume = document.at("volumeGeneral").get<int>();
+    s.sfxVolume = document.at("volumeSFX").get<int>();
+    // Only exactly "es" is Spanish; any other language string means English.
+    s.language = document.at("language").get<std::string>() == "es" ? 0 : 1;
+    s.maxLevel = document.at("maxLevel").get<int>();
+    s.infiniteUnlock = document.at("infiniteUnlock").get<bool>();
+    s.customKeys = document.at("CustomKeyConfig").get<KeySet>();
+    s.selectedKeySet = document.at("SelectedKeySet").get<int>();
+    return s;
+}
+
+std::string serialise(nlohmann::json document, const KeySet& customKeys, int selectedKeySet) {
+    if (!document.is_object()) {
+        document = nlohmann::json::object();
+    }
+    document["CustomKeyConfig"] = customKeys;
+    document["SelectedKeySet"] = selectedKeySet;
+    return document.dump(4, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+bool save(const std::string& path, const nlohmann::json& document, const KeySet& customKeys,
+          int selectedKeySet) {
+    return atomic_file::write(path, serialise(document, customKeys, selectedKeySet));
+}
+
+}  // namespace config_file

@@ -1,0 +1,6 @@
+#include "app/GameGlobals.hpp"
+
+GameGlobals& globals() {
+    static GameGlobals instance;
+    return instance;
+}

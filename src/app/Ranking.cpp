@@ -1,0 +1,76 @@
+#include "app/Ranking.hpp"
+
+#include <fstream>
+
+#include <nlohmann/json.hpp>
+
+#include "app/AtomicFile.hpp"
+
+Ranking Ranking::load(const std::string& path, std::vector<std::string>& problems) {
+    Ranking ranking;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        problems.push_back(path + ": not found; starting with an empty ranking");
+        return ranking;
+    }
+    nlohmann::json doc = nlohmann::json::parse(in, nullptr, false);
+    auto unusable = [&](const std::string& why) {
+        const std::string copy = atomic_file::keepSideCopy(path);
+        problems.push_back(path + ": " + why + "; starting with an empty ranking" +
+                           (copy.empty() ? std::string{} : ", the old file is kept as " + copy));
+        return Ranking{};
+    };
+    if (doc.is_discarded()) {
+        return unusable("not valid JSON");
+    }
+    if (!doc.is_object()) {
+        return unusable("not a JSON object");
+    }
+    for (const char* key : {"Score", "Time"}) {
+        if (!doc.contains(key) || !doc[key].is_array()) {
+            return unusable(std::string("\"") + key + "\" must be an array");
+        }
+    }
+    const auto& scores = doc["Score"];
+    const auto& times = doc["Time"];
+    if (scores.size() != times.size()) {
+        problems.push_back(path + ": \"Score\" and \"Time\" differ in length; reading the runs "
+                                  "both describe");
+    }
+    const std::size_t count = std::min({kMaxEntries, scores.size(), times.size()});
+    for (std::size_t k = 0; k < count; ++k) {
+        if (!scores[k].is_number_integer() || !times[k].is_number_unsigned()) {
+            problems.push_back(path + ": entry " + std::to_string(k) +
+                               " is not a whole score and time; it is left out");
+            continue;
+        }
+        ranking.entries_.push_back(Entry{scores[k].get<int>(), times[k].get<std::uint64_t>()});
+    }
+    return ranking;
+}
+
+void Ranking::insert(int score, std::uint64_t time) {
+    entries_.push_back(Entry{score, time});
+    // std::list::sort is a stable merge sort: equal runs keep their order of arrival.
+    entries_.sort([](const Entry& a, const Entry& b) {
+        return a.score != b.score ? a.score > b.score : a.time < b.time;
+    });
+    if (entries_.size() > kMaxEntries) {
+        entries_.pop_back();
+    }
+}
+
+std::string Ranking::serialise() const {
+    nlohmann::json scores = nlohmann::json::array();
+    nlohmann::json times = nlohmann::json::array();
+    for (const Entry& e : entries_) {
+        scores.push_back(e.score);
+        times.push_back(e.time);
+    }
+    nlohmann::json doc{{"Score", scores}, {"Time", times}};
+    return doc.dump(4) + "\n";
+}
+
+bool Ranking::save(const std::string& path) const {
+    return atomic_file::write(path, serialise());
+}
