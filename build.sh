@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds Valdro and plays it or tests it, installing any missing Debian package first.
+#   ./build.sh play       build and start the game
+#   ./build.sh test       build and run the whole test suite
+#   ./build.sh test-asan  the same suite built with AddressSanitizer and UBSan
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+  cmake make g++ pkg-config
+  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
+  nlohmann-json3-dev libgtest-dev libgmock-dev
+  libcairo2-dev libmp3lame-dev fonts-comic-neue
+)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return
+  fi
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+  fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" "$@"
+  cmake --build "$dir" -j"$jobs"
+}
+
+case "${1:-play}" in
+  play)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec ./build/run/valdro
+    ;;
+  test)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    ctest --test-dir build --output-on-failure -j"$jobs"
+    ;;
+  test-asan)
+    install_missing
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DVALDRO_SANITIZE=ON
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    ;;
+  *)
+    echo "usage: $0 [play|test|test-asan]" >&2
+    exit 2
+    ;;
+esac
