@@ -22,8 +22,10 @@ public:
 
     // An integer setting: numbers are truncated toward zero; anything else, or a missing key,
     // falls back to the default; values outside [lo, hi] are brought inside.
+    enum class OutOfRange { Clamp, UseFallback };
+
     void integer(nlohmann::json& holder, const std::string& where, const char* key, int lo,
-                 int hi, int fallback) {
+                 int hi, int fallback, OutOfRange outOfRange = OutOfRange::Clamp) {
         auto it = holder.find(key);
         if (it == holder.end()) {
             report(where + key + "\" is missing; using " + std::to_string(fallback));
@@ -38,7 +40,9 @@ public:
         }
         const double value = it->get<double>();
         if (value < lo || value > hi) {
-            const int fixed = value < lo ? lo : hi;
+            const int fixed = outOfRange == OutOfRange::UseFallback ? fallback
+                              : value < lo                          ? lo
+                                                                    : hi;
             report(where + key + "\" is " + it->dump() + ", outside " + std::to_string(lo) +
                    " to " + (hi == INT_MAX ? std::string("any") : std::to_string(hi)) +
                    "; using " + std::to_string(fixed));
@@ -89,7 +93,8 @@ public:
              {"upKey", "downKey", "rightKey", "leftKey", "interactKey", "pauseKey"}) {
             integer(*it, where, member, INT_MIN, INT_MAX, defaults[member].get<int>());
         }
-        integer(*it, where, "configOption", 0, kCustomKeySet, kCustomKeySet);
+        integer(*it, where, "configOption", 0, kCustomKeySet, kCustomKeySet,
+                OutOfRange::UseFallback);
     }
 
     void report(const std::string& what) { problems_.push_back(path_ + ": " + what); }
@@ -142,7 +147,8 @@ Loaded load(const std::string& path) {
     read.integer(doc, top, "maxLevel", 0, INT_MAX, 0);
     read.boolean("infiniteUnlock", false);
     read.keySet("CustomKeyConfig");
-    read.integer(doc, top, "SelectedKeySet", 0, kCustomKeySet, 0);
+    // An index outside the four key sets falls back to the first one.
+    read.integer(doc, top, "SelectedKeySet", 0, kCustomKeySet, 0, Reader::OutOfRange::UseFallback);
     result.document = std::move(doc);
     return result;
 }

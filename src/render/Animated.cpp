@@ -182,6 +182,7 @@ void Animated::drawClipped(SDL_Renderer* renderer, const SDL_Rect& clip) {
     if (dstRect != nullptr) {
         clipToRect(src, clip);
     }
+    lastClippedSource_ = src;
     if (renderer != nullptr && sheet != nullptr && (dstRect == nullptr || dstRect->w > 0)) {
         SDL_RenderCopyEx(renderer, sheet, &src, dstRect, angle, nullptr,
                          flipped ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE);

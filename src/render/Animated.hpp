@@ -39,6 +39,8 @@ public:
     // The sheet rectangle of the shown frame; false when the current animation is unknown.
     bool currentFrameRect(SDL_Rect& out) const;
     bool isPlaying(const std::string& name) const { return currentAnimation == name; }
+    // The sheet rectangle the last drawClipped() copied, after clipping.
+    const SDL_Rect& lastClippedSource() const { return lastClippedSource_; }
 
     SDL_Texture* sheet = nullptr;
     std::map<std::string, AnimationInfo> animations;
@@ -53,6 +55,8 @@ protected:
     void advanceTick();
 
 private:
+    SDL_Rect lastClippedSource_{0, 0, 0, 0};
+
     void switchTo(const std::string& name);
     void clipToRect(SDL_Rect& src, const SDL_Rect& clip) const;
 };

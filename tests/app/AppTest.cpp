@@ -1,0 +1,156 @@
+#include "app/App.hpp"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/GameGlobals.hpp"
+#include "app/Platform.hpp"
+#include "scene/Escena.hpp"
+#include "support/TempRunFolder.hpp"
+
+namespace {
+
+TEST(FramePacing, SleepsWhatIsLeftOfTenMillisecondsAndNeverMakesUpForSlowFrames) {
+    struct Case {
+        std::int64_t elapsedNs;
+        int sleepMs;
+    };
+    for (const Case& c : {Case{0, 10}, Case{999'999, 10}, Case{1'000'000, 9},
+                          Case{9'999'999, 1}, Case{10'000'000, 0}, Case{45'000'000, 0},
+                          Case{-5, 10}}) {
+        EXPECT_EQ(App::frameDelayMs(c.elapsedNs), c.sleepMs) << c.elapsedNs;
+    }
+}
+
+void push(SDL_Event event) { SDL_PushEvent(&event); }
+
+SDL_Event windowEvent(Uint8 which, int a = 0, int b = 0) {
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = which;
+    e.window.data1 = a;
+    e.window.data2 = b;
+    return e;
+}
+
+class AppRun : public ::testing::Test {
+protected:
+    TempRunFolder run;
+    ScriptedPlatform clock;
+    ScopedPlatform useClock{clock};
+};
+
+TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
+    // An extra key and a scrambled ranking order must survive a run unchanged.
+    nlohmann::json config = nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
+    config["playerNote"] = "keep me";
+    config["SelectedKeySet"] = 2;
+    TempRunFolder::write("datus/config/config.json", config.dump());
+    TempRunFolder::write("datus/config/ranking.json", R"({"Score":[10,30],"Time":[5,6]})");
+
+    App app(App::Options{42});
+    ASSERT_TRUE(app.startUp());
+    EXPECT_STREQ(SDL_GetWindowTitle(app.window()), "Valdro");
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(app.window(), &w, &h);
+    EXPECT_EQ(w, 1280);
+    EXPECT_EQ(h, 720);
+    ASSERT_TRUE(app.game().current());
+    EXPECT_EQ(app.game().current()->type, kTitle);
+    EXPECT_EQ(app.game().current(), app.game().titleScreen());
+    // Key set 2: the arrow keys, right Shift to interact, P to pause.
+    EXPECT_EQ(globals().activeKeys.upKey, SDLK_UP);
+    EXPECT_EQ(globals().activeKeys.interactKey, SDLK_RSHIFT);
+    EXPECT_EQ(globals().activeKeys.pauseKey, SDLK_p);
+    EXPECT_TRUE(app.game().scenes().contains("tutorial"));
+
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(app.frame());
+    }
+    push(windowEvent(SDL_WINDOWEVENT_CLOSE));
+    EXPECT_FALSE(app.frame());
+    std::filesystem::remove("datus/config/config.json");
+    std::filesystem::remove("datus/config/ranking.json");
+    app.shutDown();
+
+    const auto savedConfig =
+        nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
+    EXPECT_EQ(savedConfig["playerNote"], "keep me");
+    EXPECT_EQ(savedConfig["SelectedKeySet"], 2);
+    EXPECT_EQ(savedConfig["width"], 1280);
+    const auto savedRanking =
+        nlohmann::json::parse(TempRunFolder::read("datus/config/ranking.json"));
+    EXPECT_EQ(savedRanking["Score"], nlohmann::json({10, 30}));
+    EXPECT_EQ(savedRanking["Time"], nlohmann::json({5, 6}));
+}
+
+TEST_F(AppRun, LoopSleepsEachFrameAndStopsOnQuit) {
+    App app(App::Options{1});
+    ASSERT_TRUE(app.startUp());
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    push(quit);
+    app.runLoop();  // the queued quit ends the very first frame: no sleep
+    EXPECT_EQ(clock.sleptMs, 0);
+    app.shutDown();
+    app.shutDown();  // a second shutdown does nothing
+}
+
+TEST_F(AppRun, BrokenSettingsNeverStopTheGame) {
+    TempRunFolder::write("datus/config/config.json", "{ this is not json");
+    App app;
+    ASSERT_TRUE(app.startUp());
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(app.window(), &w, &h);
+    EXPECT_EQ(w, 1280);
+    EXPECT_EQ(h, 720);
+    app.shutDown();
+    EXPECT_EQ(TempRunFolder::read("datus/config/config.json.broken"), "{ this is not json");
+    EXPECT_NO_THROW(nlohmann::json::parse(TempRunFolder::read("datus/config/config.json")));
+}
+
+TEST_F(AppRun, MissingScenesRefuseToStartAndTouchNothing) {
+    std::filesystem::remove("datus/config/scenes.json");
+    const std::string config = TempRunFolder::read("datus/config/config.json");
+    App app;
+    EXPECT_FALSE(app.startUp());
+    app.shutDown();
+    EXPECT_EQ(TempRunFolder::read("datus/config/config.json"), config);
+}
+
+TEST_F(AppRun, ResizeKeepsAtLeastTheSmallestMenuAndRecordsTheSize) {
+    App app;
+    ASSERT_TRUE(app.startUp());
+    push(windowEvent(SDL_WINDOWEVENT_RESIZED, 200, 100));
+    ASSERT_TRUE(app.frame());
+    EXPECT_DOUBLE_EQ(app.game().scale(), 20.0);
+    EXPECT_EQ(app.game().config()["width"], 320);
+    EXPECT_EQ(app.game().config()["height"], 240);
+
+    push(windowEvent(SDL_WINDOWEVENT_RESIZED, 1600, 900));
+    ASSERT_TRUE(app.frame());
+    EXPECT_DOUBLE_EQ(app.game().scale(), 75.0);
+    EXPECT_DOUBLE_EQ(app.game().viewWidth(), 64.0 / 3.0);
+    EXPECT_DOUBLE_EQ(app.game().camX(), -8.0 / 3.0);
+    EXPECT_DOUBLE_EQ(app.game().camY(), 0.0);
+    // The title is centred: its left edge sits 8/3 units in from the window's (199.99… px,
+    // truncated).
+    const SDL_Rect* title = app.game().titleScreen()->dstRect;
+    EXPECT_EQ(title->x, 199);
+    EXPECT_EQ(title->w, 1200);
+    EXPECT_EQ(title->h, 900);
+
+    push(windowEvent(SDL_WINDOWEVENT_MINIMIZED));
+    ASSERT_TRUE(app.frame());
+    EXPECT_TRUE(app.game().current()->pauseRequested);
+    app.shutDown();
+    const auto saved = nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
+    EXPECT_EQ(saved["width"], 1600);
+    EXPECT_EQ(saved["height"], 900);
+}
+
+}  // namespace
