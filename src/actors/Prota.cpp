@@ -259,10 +259,14 @@ void Prota::setSheetAlpha(std::uint8_t alpha) {
 }
 
 bool Prota::touches(const WorldRect& r) const {
+    return touchesSpan(r.x, r.y, r.x + r.w, r.y + r.h);
+}
+
+bool Prota::touchesSpan(double left, double top, double right, double bottom) const {
     const WorldRect& b = bodyBox;
     const WorldRect& l = hitbox;
-    return r.x <= b.x + b.w && b.x <= r.x + r.w && r.x <= l.x + l.w && l.x <= r.x + r.w &&
-           b.y <= r.y + r.h && r.y <= l.y + l.h;
+    return left <= b.x + b.w && b.x <= right && left <= l.x + l.w && l.x <= right &&
+           b.y <= bottom && top <= l.y + l.h;
 }
 
 void Prota::takeHit() {
@@ -286,12 +290,8 @@ bool Prota::hitByShot(std::shared_ptr<Disparo> shot) {
     }
     // A shot that only grazes the player's back or head misses: its left and top edges are
     // moved in a little, the right and bottom edges stay.
-    WorldRect r = shot->rect();
-    r.x += kShotGrace;
-    r.y += kShotGrace;
-    r.w -= kShotGrace;
-    r.h -= kShotGrace;
-    if (!touches(r)) {
+    const WorldRect r = shot->rect();
+    if (!touchesSpan(r.x + kShotGrace, r.y + kShotGrace, r.x + r.w, r.y + r.h)) {
         return false;
     }
     takeHit();

@@ -146,5 +146,7 @@ private:
     void shootingStep(Escena& scene, double aimX, double aimY);
     void invulnerabilityStep();
     void takeHit();
+    // The overlap test of touches() on the edges of a box.
+    bool touchesSpan(double left, double top, double right, double bottom) const;
     void setSheetAlpha(std::uint8_t alpha);
 };
