@@ -295,20 +295,29 @@ void peanut_body(cairo_t* cr, double sy, double mouth, double tilt, int face, do
                  0.3, -0.72, 0.22, -0.52, 0.34, -0.3, 0.3, -0.05, 0.0, 0.03});
     };
     if (split > 0) {
-        cairo_save(cr);
-        cairo_translate(cr, -split * 0.3, split * 0.1);
-        cairo_rotate(cr, -split * 0.5);
-        cairo_rectangle(cr, -1, -1.5, 1.0, 2);
-        cairo_clip(cr);
+        // cracked in two: each half leans away from the other
+        cairo_push_group(cr);
         body(cr, shell, col, peanutShade, pal::cream);
-        cairo_restore(cr);
-        cairo_save(cr);
-        cairo_translate(cr, split * 0.3, split * 0.1);
-        cairo_rotate(cr, split * 0.5);
-        cairo_rectangle(cr, 0, -1.5, 1.0, 2);
-        cairo_clip(cr);
-        body(cr, shell, col, peanutShade, pal::cream);
-        cairo_restore(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 0.0, -1.1);
+        cairo_line_to(cr, 0.06, -0.8);
+        cairo_line_to(cr, -0.05, -0.55);
+        cairo_line_to(cr, 0.05, -0.3);
+        cairo_line_to(cr, 0.0, 0.0);
+        outline(cr, g_outline);
+        cairo_pattern_t* pat = cairo_pop_group(cr);
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_save(cr);
+            cairo_translate(cr, side * split * 0.25, 0);
+            cairo_rotate(cr, side * split * 0.45);
+            cairo_new_path(cr);
+            cairo_rectangle(cr, side < 0 ? -1.0 : 0.0, -1.5, 1.0, 2.0);
+            cairo_clip(cr);
+            cairo_set_source(cr, pat);
+            cairo_paint(cr);
+            cairo_restore(cr);
+        }
+        cairo_pattern_destroy(pat);
         cairo_restore(cr);
         return;
     }
