@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     }
     const std::string dir = argv[1];
     const auto start = std::chrono::steady_clock::now();
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
 
     // Music first: the long jobs start early and the short effects fill the gaps.
     std::vector<valdro_audio::Asset> jobs = valdro_audio::musicTracks();

@@ -390,7 +390,11 @@ Stereo boss2() {
                 for (const Note& n : padNotes({c}, 57, 69, 0.6)) v.push_back({c.beat + off, off == 0.0 ? 1.4 : 0.9, n.midi, 0.6});
         return v;
     }(), 0.3, -0.3, 0.4));
-    s.parts.push_back(voice(sax(), cat({notes(kLustTune, 8), shifted(notes(kLustTune, 16), 0, 12)}), 0.35, 0.1, 0.35, 0.15));
+    // The sax teases the cell over the first eight bars, then sings the tune, then takes it up high.
+    s.parts.push_back(voice(sax(), cat({repeated(notes("A4:1 C5:.5 B4:.5 E5:3 -:3", 0, 0.8), 2, 16),
+                                        notes("-:2 G4:.5 A4:.5 C5:1 -:4", 2, 0.7), notes("-:2 E5:.5 D5:.5 B4:1 -:4", 6, 0.7),
+                                        notes(kLustTune, 8), shifted(notes(kLustTune, 16), 0, 12)}),
+                            0.35, 0.1, 0.35, 0.15));
     s.parts.push_back(voice(pad(900), padNotes(prog(kLustProg, 16), 60, 72, 0.4), 0.2, 0.3, 0.5));
     s.parts.push_back(voice(bell(3.5, 1.0, 0.6), notes("A5:1 C6:.5 B5:.5 E6:2 -:28", 0, 0.5), 0.2, 0.4, 0.6, 0.5));
     s.parts.push_back(drum(Drum::Kick, drumNotes("X.......x.....x.", 24), 0.55));
@@ -416,7 +420,9 @@ Stereo boss3() {
     const auto sect = [&](int first, int count) { return std::vector<Chord>(p.begin() + first, p.begin() + first + count); };
 
     s.parts.push_back(voice(organ(), padNotes(p, 50, 65, 0.55), 0.3, -0.15, 0.6));
-    s.parts.push_back(voice(strings(), bassNotes(sect(8, 24), "rrorrrorrrorrfrt", 38, 0.75), 0.35, 0.25, 0.2));
+    // The strings drive from the first bar, quiet at first.
+    s.parts.push_back(voice(strings(), cat({bassNotes(sect(0, 8), "r.r.r.o.r.r.r.f.", 38, 0.5),
+                                            bassNotes(sect(8, 24), "rrorrrorrrorrfrt", 38, 0.75)}), 0.35, 0.25, 0.2));
     s.parts.push_back(voice(bass(380, 600), bassNotes(sect(8, 24), "r-.r-.r-r-.r-.f-", 26, 0.9), 0.55, 0.0, 0.05));
     s.parts.push_back(voice(choir(), padNotes(sect(16, 16), 62, 74, 0.6), 0.3, 0.0, 0.7));
     // The cell stretched out in the low brass: D-F-E-A, then an octave higher in the strings' answer.
@@ -427,8 +433,9 @@ Stereo boss3() {
                                          "D5:1.5 F5:.5 E5:1 A5:1  Bb5:2 G5:2  Eb5:2 G5:1 Bb5:1  A5:3 C#5:1", 16, 0.9),
                             0.35, 0.1, 0.4, 0.2));
     s.parts.push_back(voice(bell(3.5, 2.0, 1.5), notes("D6:4 F6:4 E6:4 A6:4", 0, 0.6), 0.25, 0.3, 0.7));
-    s.parts.push_back(drum(Drum::Timpani, tuned(drumNotes("X.........x.x...", 8), 38), 0.7, 0.0, 0.4));
-    s.parts.push_back(drum(Drum::Timpani, tuned(drumNotes("X.....x.X...x.xx", 24, 32), 33), 0.45, 0.0, 0.4));
+    s.parts.push_back(drum(Drum::Timpani, tuned(drumNotes("X.........x.x...X.........x.xxxx", 4), 38), 0.7, 0.0, 0.4));
+    s.parts.push_back(drum(Drum::Timpani, tuned(drumNotes("X.....x.X...x.xx", 28, 16), 33), 0.45, 0.0, 0.4));
+    s.parts.push_back(drum(Drum::Kick, drumNotes("X.......X.......", 4, 16), 0.6));
     s.parts.push_back(drum(Drum::Kick, drumNotes("X.x...x.X.x...x.", 24, 32), 0.7));
     s.parts.push_back(drum(Drum::Snare, drumNotes("....X.......X.gg", 16, 64), 0.45, 0.0, 0.3));
     s.parts.push_back(drum(Drum::HatClosed, drumNotes("x.x.x.x.x.x.x.x.", 16, 64), 0.2, 0.3));

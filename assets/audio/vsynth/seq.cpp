@@ -263,7 +263,11 @@ Mono renderNote(const Patch& p, double midi, double seconds, double velocity, Rn
     }
 
     std::vector<Oscillator> oscs;
-    for (const Layer& l : p.layers) oscs.push_back({l.wave, l.duty, rng.uniform()});
+    std::vector<double> ratios;
+    for (const Layer& l : p.layers) {
+        oscs.push_back({l.wave, l.duty, rng.uniform()});
+        ratios.push_back(std::exp2((l.semitones + l.cents / 100.0) / 12.0));
+    }
     Oscillator carrier{Wave::Sine, 0.5, 0.0}, modulator{Wave::Sine, 0.5, 0.0};
     Biquad lp(Biquad::Type::LowPass, p.cutoff, p.resonance);
     const double track = p.keyTrack != 0.0 ? std::pow(freq / 261.63, p.keyTrack) : 1.0;
@@ -271,10 +275,10 @@ Mono renderNote(const Patch& p, double midi, double seconds, double velocity, Rn
     for (std::size_t i = 0; i < n; ++i) {
         const double t = double(i) / kSampleRate;
         double f = freq;
-        if (p.glideSemis != 0.0 && t < p.glideTime) f *= std::pow(2.0, p.glideSemis * (1.0 - t / p.glideTime) / 12.0);
+        if (p.glideSemis != 0.0 && t < p.glideTime) f *= std::exp2(p.glideSemis * (1.0 - t / p.glideTime) / 12.0);
         if (p.vibratoSemis > 0.0 && t > p.vibratoDelay) {
             const double depth = p.vibratoSemis * std::min(1.0, (t - p.vibratoDelay) / 0.2);
-            f *= std::pow(2.0, depth / 12.0 * std::sin(2.0 * kPi * p.vibratoHz * (t - p.vibratoDelay)));
+            f *= std::exp2(depth / 12.0 * std::sin(2.0 * kPi * p.vibratoHz * (t - p.vibratoDelay)));
         }
         double v = 0.0;
         if (p.kind == Patch::Kind::Fm) {
@@ -284,11 +288,7 @@ Mono renderNote(const Patch& p, double midi, double seconds, double velocity, Rn
             carrier.phase = std::fmod(carrier.phase + f / kSampleRate + 1.0, 1.0);
             v = std::sin(2.0 * kPi * carrier.phase + index * m);
         } else {
-            for (std::size_t k = 0; k < oscs.size(); ++k) {
-                const Layer& l = p.layers[k];
-                const double lf = f * std::pow(2.0, (l.semitones + l.cents / 100.0) / 12.0);
-                v += oscs[k].next(lf, rng) * l.gain;
-            }
+            for (std::size_t k = 0; k < oscs.size(); ++k) v += oscs[k].next(f * ratios[k], rng) * p.layers[k].gain;
         }
         if (filtered) {
             if (i % 16 == 0) lp.set(p.cutoff * track + p.filterEnvHz * velocity * p.filterEnv.level(t, seconds), p.resonance);
