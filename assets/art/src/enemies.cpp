@@ -150,9 +150,10 @@ void enemy_shot() {
     Canvas cv(100, 100);
     cairo_t* cr = cv.cr();
     g_outline = 4;
-    glow(cr, 50, 50, 50, rgb(255, 60, 170, 0.95));
-    body(cr, [](cairo_t* c) { circle(c, 50, 50, 26); }, rgb(255, 80, 190), rgb(170, 20, 120), pal::white);
-    body(cr, [](cairo_t* c) { circle(c, 46, 46, 11); }, rgb(255, 230, 250), rgb(255, 160, 220), pal::white);
+    g_outline = 5;
+    glow(cr, 50, 50, 50, rgb(255, 40, 160));
+    body(cr, [](cairo_t* c) { circle(c, 50, 50, 34); }, rgb(255, 70, 180), rgb(160, 10, 110), pal::white);
+    body(cr, [](cairo_t* c) { circle(c, 46, 46, 16); }, rgb(255, 236, 250), rgb(255, 170, 225), pal::white);
     cv.save(out_path("img/disparoEnemigo.png"));
 }
 

@@ -160,8 +160,8 @@ void sheets() {
 void dialogue_box(cairo_t* cr, std::string_view name, bool nameRight) {
     const double y = 410;
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, 900);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.16, 0.07, 0.13, 0.93);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.08, 0.03, 0.07, 0.96);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.16, 0.07, 0.13, 0.96);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.08, 0.03, 0.07, 0.98);
     cairo_new_path(cr);
     rrect(cr, 8, y, 1584, 484, 26);
     cairo_set_source(cr, g);
@@ -182,7 +182,7 @@ void dialogue_box(cairo_t* cr, std::string_view name, bool nameRight) {
     if (!name.empty()) {
         g_outline = 5;
         const double tw = text_width(cr, name, 44) + 60;
-        const double x = nameRight ? 1560 - tw : 40;
+        const double x = nameRight ? 1560 - tw : 60;
         body(cr, [&](cairo_t* k) { rrect(k, x, y - 62, tw, 66, 14); }, pal::burgundy, pal::burgundyDark, pal::burgundyLight);
         text(cr, name, x + tw / 2, y - 14, 44, pal::cream, Align::Center);
     }
@@ -218,38 +218,38 @@ void tutorial_bell(cairo_t* cr) {
 }
 
 void portraits() {
-    portrait("img/bellboy_body.png", "Botones", true, [](cairo_t* cr) {
+    portrait("img/bellboy_body.png", "Botones", false, [](cairo_t* cr) {
         cairo_save(cr);
-        cairo_translate(cr, 1050, 10);
-        cairo_scale(cr, 240, 240);
+        cairo_translate(cr, 900, -60);
+        cairo_scale(cr, 340, 340);
         paint_bellboy(cr, 1, 0);
         cairo_restore(cr);
     });
-    portrait("img/bolsillos_body.png", "Bolsillos", true, [](cairo_t* cr) {
+    portrait("img/bolsillos_body.png", "Bolsillos", false, [](cairo_t* cr) {
         cairo_save(cr);
-        cairo_translate(cr, 1050, -20);
-        cairo_scale(cr, 240, 240);
+        cairo_translate(cr, 900, -40);
+        cairo_scale(cr, 340, 340);
         paint_pocketman(cr, 0);
         cairo_restore(cr);
     });
-    portrait("img/codicia_body.png", "Codicia", true, [](cairo_t* cr) {
+    portrait("img/codicia_body.png", "Codicia", false, [](cairo_t* cr) {
         cairo_save(cr);
-        cairo_translate(cr, 980, -40);
-        cairo_scale(cr, 130, 130);
+        cairo_translate(cr, 820, -120);
+        cairo_scale(cr, 170, 170);
         paint_greed(cr, 0, 0, false);
         cairo_restore(cr);
     });
-    portrait("img/lujuria_body.png", "Lujuria", true, [](cairo_t* cr) {
+    portrait("img/lujuria_body.png", "Lujuria", false, [](cairo_t* cr) {
         cairo_save(cr);
-        cairo_translate(cr, 1080, -20);
-        cairo_scale(cr, 150, 150);
+        cairo_translate(cr, 880, -20);
+        cairo_scale(cr, 210, 210);
         paint_lust(cr, 0, 2.4, false);
         cairo_restore(cr);
     });
-    portrait("img/valdro_body.png", "Valdro", true, [](cairo_t* cr) {
+    portrait("img/valdro_body.png", "Valdro", false, [](cairo_t* cr) {
         cairo_save(cr);
-        cairo_translate(cr, 760, 20);
-        cairo_scale(cr, 150, 150);
+        cairo_translate(cr, 560, -60);
+        cairo_scale(cr, 210, 210);
         ValdroPose p;
         p.armFront = 1.8;
         p.mouthOpen = true;
@@ -258,8 +258,8 @@ void portraits() {
     });
     portrait("img/prota_body.png", "", false, [](cairo_t* cr) {
         cairo_save(cr);
-        cairo_translate(cr, 130, -10);
-        cairo_scale(cr, 300, 300);
+        cairo_translate(cr, 1420, -60);
+        cairo_scale(cr, -420, 420);
         HeroPose p;
         p.armA = 0.3;
         p.armB = -0.2;
@@ -269,8 +269,8 @@ void portraits() {
     });
     portrait("img/tutorial_body.png", "", false, [](cairo_t* cr) {
         cairo_save(cr);
-        cairo_translate(cr, 80, 0);
-        cairo_scale(cr, 150, 150);
+        cairo_translate(cr, 1050, -20);
+        cairo_scale(cr, 160, 160);
         tutorial_bell(cr);
         cairo_restore(cr);
     });

@@ -269,10 +269,12 @@ void player_shot() {
     Canvas cv(100, 100);
     cairo_t* cr = cv.cr();
     g_outline = 4;
-    glow(cr, 50, 50, 50, pal::heroTealLight.with_alpha(0.9));
-    body(cr, [](cairo_t* c) { star_path(c, 50, 50, 34, 17, 4, M_PI / 4); }, pal::scarf, pal::scarfDark,
+    g_outline = 5;
+    glow(cr, 50, 50, 50, pal::heroTealLight);
+    glow(cr, 50, 50, 36, pal::white.with_alpha(0.8));
+    body(cr, [](cairo_t* c) { star_path(c, 50, 50, 44, 22, 4, M_PI / 4); }, pal::scarf, pal::scarfDark,
          pal::white);
-    body(cr, [](cairo_t* c) { circle(c, 50, 50, 16); }, rgb(255, 255, 220), pal::goldLight, pal::white);
+    body(cr, [](cairo_t* c) { circle(c, 50, 50, 20); }, rgb(255, 255, 230), pal::goldLight, pal::white);
     cv.save(out_path("img/disparoProta.png"));
 }
 

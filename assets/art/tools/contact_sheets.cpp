@@ -149,6 +149,59 @@ std::vector<Item> picture_items() {
     return items;
 }
 
+// A mock-up of a level as the game layers it (garden, room, furniture, characters,
+// shots, HUD), at 100 px per world unit, to judge contrast and scale together.
+void mock_scene(const std::string& path, std::string_view room, int roomX) {
+    Canvas cv(1600, 1200);
+    cairo_t* cr = cv.cr();
+    set(cr, pal::black);
+    cairo_paint(cr);
+    auto put = [&](std::string_view img, double sx, double sy, double sw, double sh, double x, double y, double w,
+                   double h, bool flip = false) {
+        cairo_surface_t* s = load(img);
+        if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return;
+        cairo_save(cr);
+        cairo_rectangle(cr, x * 100, y * 100 + 150, w * 100, h * 100);
+        cairo_clip(cr);
+        cairo_translate(cr, x * 100, y * 100 + 150);
+        if (flip) {
+            cairo_translate(cr, w * 100, 0);
+            cairo_scale(cr, -1, 1);
+        }
+        cairo_scale(cr, w * 100 / sw, h * 100 / sh);
+        cairo_set_source_surface(cr, s, -sx, -sy);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    };
+    for (const char* t : {"img/trees3.png", "img/trees2.png", "img/trees1.png"}) put(t, 200, 0, 768, 432, 0, 0, 16, 9);
+    put(room, roomX, 0, 1600, 900, 0, 0, 16, 9);
+    put("img/plat_table1.png", 0, 0, 384, 192, 1.0, 7.4, 3.0, 1.5);
+    put("img/plat_stool1.png", 0, 0, 128, 192, 5.0, 7.4, 1.0, 1.5);
+    put("img/obst_case1.png", 0, 0, 256, 384, 12.5, 5.9, 2.0, 3.0);
+    put("img/plat_counter1.png", 0, 0, 512, 256, 7.5, 6.9, 4.0, 2.0);
+    put("img/prota_sheet.png", 128, 256, 128, 256, 2.0, 5.4, 1.0, 2.0);
+    put("img/blanky_sheet.png", 0, 0, 128, 128, 6.0, 2.0, 1.5, 1.5, true);
+    put("img/pikaboo_sheet.png", 256, 128, 128, 128, 9.0, 3.0, 1.5, 1.5);
+    put("img/peanut_sheet.png", 128, 128, 128, 128, 9.5, 5.4, 1.5, 1.5);
+    put("img/butter_sheet.png", 128, 0, 128, 128, 5.5, 7.4, 1.5, 1.5);
+    put("img/handy_sheet.png", 0, 256, 128, 128, 12.8, 4.4, 1.5, 1.5, true);
+    put("img/disparoProta.png", 0, 0, 100, 100, 3.6, 5.6, 0.5, 0.5);
+    put("img/disparoEnemigo.png", 0, 0, 100, 100, 5.0, 3.5, 0.5, 0.5);
+    put("img/disparoEnemigo.png", 0, 0, 100, 100, 8.2, 1.0, 0.5, 0.5);
+    put("img/sci_shot.png", 0, 0, 128, 128, 11.0, 2.2, 1.0, 1.0);
+    put("img/rock_shot.png", 0, 0, 128, 128, 3.0, 0.6, 1.0, 1.0);
+    put("img/butter_shit.png", 0, 0, 100, 100, 7.0, 8.15, 0.75, 0.75);
+    put("img/heart.png", 0, 0, 128, 128, 4.0, 8.15, 0.75, 0.75);
+    put("img/cruceta.png", 0, 0, 128, 128, 7.0, 4.5, 1.5, 1.5);
+    put("img/reticula.png", 0, 0, 300, 200, 2.5, 5.9, 1.5, 1.0);
+    put("img/hp_empty.png", 0, 0, 250, 50, 0, 9.1, 6.5, 1.3);
+    put("img/hp.png", 0, 0, 150, 50, 0, 9.1, 3.9, 1.3);
+    put("img/coin.png", 0, 0, 128, 128, 13.6, 9.15, 0.6, 0.6);
+    put("img/f.png", 0, 0, 163, 162, 14.0, 5.5, 1.0, 1.0);
+    cv.save(path);
+    std::printf("wrote %s\n", path.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,6 +224,8 @@ int main(int argc, char** argv) {
                 kCell + kLabel);
     write_sheet((out / "4_pictures.png").string(), "Rooms, garden layers, menus and portraits", picture_items(),
                 300 + kLabel);
+    mock_scene((out / "5_mock_lobby.png").string(), "img/bg0.png", 1000);
+    mock_scene((out / "6_mock_gallery.png").string(), "img/bg2.png", 2200);
     for (auto& [k, s] : g_cache) cairo_surface_destroy(s);
     return 0;
 }
