@@ -21,6 +21,7 @@
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
 #include "render/TextureLoader.hpp"
+#include "scene/SceneFileCheck.hpp"
 
 namespace {
 constexpr const char* kWindowTitle = "Valdro";
@@ -111,10 +112,24 @@ bool App::startUp() {
 
     std::srand(options_.seed ? *options_.seed : static_cast<unsigned>(std::time(nullptr)));
 
+    // The scenes and the dialogue are checked whole before the first run, so a broken file is
+    // reported now, naming the scene and the key, rather than in the middle of a run.
     nlohmann::json scenes;
+    nlohmann::json dialogueEs;
+    nlohmann::json dialogueEn;
     std::string why;
-    if (!readDocument(paths::kScenesFile, scenes, why)) {
-        return fail(why + "; the game cannot start without its scenes");
+    if (!readDocument(paths::kScenesFile, scenes, why) ||
+        !readDocument(paths::kDialogueEs, dialogueEs, why) ||
+        !readDocument(paths::kDialogueEn, dialogueEn, why)) {
+        return fail(why + "; the game cannot start without it");
+    }
+    const std::vector<std::string> sceneProblems = checkSceneFile(scenes, dialogueEs, dialogueEn);
+    if (!sceneProblems.empty()) {
+        for (const std::string& line : sceneProblems) {
+            say(line);
+        }
+        return fail("the scene file has " + std::to_string(sceneProblems.size()) +
+                    " problem(s); the game cannot start until they are mended");
     }
 
     audio::initAudio(settings.musicVolume, settings.sfxVolume);

@@ -122,6 +122,18 @@ TEST_F(AppRun, MissingScenesRefuseToStartAndTouchNothing) {
     EXPECT_EQ(TempRunFolder::read("datus/config/config.json"), config);
 }
 
+TEST_F(AppRun, ABrokenSceneFileIsRefusedBeforeTheFirstRun) {
+    nlohmann::json scenes = nlohmann::json::parse(TempRunFolder::read("datus/config/scenes.json"));
+    scenes["scenes_2"][1]["platformIndex"][0] = 9;
+    TempRunFolder::write("datus/config/scenes.json", scenes.dump());
+    testing::internal::CaptureStderr();
+    App app;
+    EXPECT_FALSE(app.startUp());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("\"scenes_2\"[1]"), std::string::npos) << said;
+    EXPECT_NE(said.find("platformIndex"), std::string::npos) << said;
+}
+
 TEST_F(AppRun, ResizeKeepsAtLeastTheSmallestMenuAndRecordsTheSize) {
     App app;
     ASSERT_TRUE(app.startUp());

@@ -125,6 +125,8 @@ struct BadKeyCase {
     const char* mention;
 };
 
+void PrintTo(const BadKeyCase& c, std::ostream* os) { *os << c.what; }
+
 class ConfigBadKey : public ::testing::TestWithParam<BadKeyCase> {};
 
 TEST_P(ConfigBadKey, FallsBackAndNamesTheKey) {

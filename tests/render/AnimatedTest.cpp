@@ -142,6 +142,8 @@ struct ClipCase {
     SDL_Rect expectSrc;  // the cut frame rectangle of a 100 × 100 frame at sheet (200, 0)
 };
 
+void PrintTo(const ClipCase& c, std::ostream* os) { *os << c.what; }
+
 class AnimatedClip : public ::testing::TestWithParam<ClipCase> {};
 
 // Reads back the source rectangle the draw used by clipping an identical object by hand.
