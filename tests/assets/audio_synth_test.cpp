@@ -313,3 +313,75 @@ TEST(AudioSequencerInstruments, PluckedStringDecaysAndStaysInRange) {
         EXPECT_LT(peakOf(late), peakOf(first)) << midi;   // a string rings down, never up
     }
 }
+
+TEST(AudioSynthEffects, PanEchoAndReverbPlaceTheSound) {
+    struct Case { double pan, left, right; };
+    const Case cases[] = {{-1.0, std::sqrt(2.0), 0.0}, {0.0, 1.0, 1.0}, {1.0, 0.0, std::sqrt(2.0)}};
+    for (const Case& c : cases) {
+        const Stereo s = toStereo(Mono{1.0f}, c.pan);
+        EXPECT_NEAR(s.l[0], c.left, 1e-6) << c.pan;
+        EXPECT_NEAR(s.r[0], c.right, 1e-6) << c.pan;
+    }
+
+    // An impulse on the left comes back after each delay, bouncing between the sides and fading.
+    Stereo e = toStereo(Mono{1.0f}, -1.0);
+    const std::size_t d = std::size_t(0.1 * kSampleRate);
+    echo(e, 0.1, 0.5, 1.0, 0.5);
+    ASSERT_EQ(e.size(), 1 + std::size_t(0.5 * kSampleRate));
+    EXPECT_NEAR(e.l[d], std::sqrt(2.0), 1e-5);
+    EXPECT_NEAR(e.r[d], 0.0, 1e-6);
+    EXPECT_NEAR(e.r[2 * d], 0.5 * std::sqrt(2.0), 1e-5);
+    EXPECT_NEAR(e.l[3 * d], 0.25 * std::sqrt(2.0), 1e-5);
+    EXPECT_EQ(e.l[d / 2], 0.0f);
+
+    Stereo r = toStereo(Mono{1.0f});
+    r.resize(3 * kSampleRate);
+    const Stereo wet = Reverb(0.7, 0.5).process(r);
+    auto energy = [&](const std::vector<float>& ch, double from, double to) {
+        double acc = 0.0;
+        for (std::size_t i = std::size_t(from * kSampleRate); i < std::size_t(to * kSampleRate); ++i) acc += double(ch[i]) * ch[i];
+        return acc;
+    };
+    EXPECT_GT(energy(wet.l, 0.0, 0.5), 0.0);
+    EXPECT_LT(energy(wet.l, 2.0, 3.0), 0.01 * energy(wet.l, 0.0, 0.5));   // the tail dies away
+    EXPECT_NE(wet.l, wet.r);                                              // and is wide
+}
+
+TEST(AudioSequencerInstruments, EveryDrumIsAShortDecayingHit) {
+    struct Case { Drum drum; double maxSeconds; };
+    const Case cases[] = {
+        {Drum::Kick, 0.5}, {Drum::Snare, 0.4}, {Drum::HatClosed, 0.15}, {Drum::HatOpen, 0.6}, {Drum::Clap, 0.4},
+        {Drum::Tom, 0.5}, {Drum::Rim, 0.1}, {Drum::Crash, 2.0}, {Drum::Timpani, 1.5}, {Drum::Shaker, 0.2},
+        {Drum::Snap, 0.2},
+    };
+    for (const Case& c : cases) {
+        Rng rng(5);
+        const Mono m = renderDrum(c.drum, 45, 1.0, rng);
+        SCOPED_TRACE(int(c.drum));
+        ASSERT_FALSE(m.empty());
+        EXPECT_LE(double(m.size()) / kSampleRate, c.maxSeconds);
+        const std::size_t q = m.size() / 4;
+        const Mono head(m.begin(), m.begin() + std::ptrdiff_t(q)), tail(m.end() - std::ptrdiff_t(q), m.end());
+        EXPECT_GT(peakOf(head), 0.05);
+        EXPECT_LT(peakOf(m), 2.0);
+        EXPECT_LT(peakOf(tail), 0.5 * peakOf(head));
+        for (float v : m) ASSERT_TRUE(std::isfinite(v));
+        // Half the velocity, half the level.
+        Rng again(5);
+        EXPECT_NEAR(peakOf(renderDrum(c.drum, 45, 0.5, again)), 0.5 * peakOf(m), 1e-4);
+    }
+}
+
+TEST(AudioSequencerInstruments, NoteLastsItsGatePlusRelease) {
+    for (Patch::Kind kind : {Patch::Kind::Subtractive, Patch::Kind::Fm, Patch::Kind::Pluck}) {
+        Rng rng(9);
+        Patch p;
+        p.kind = kind;
+        p.amp = {0.01, 0.05, 0.7, 0.2};
+        const Mono m = renderNote(p, 69, 0.5, 1.0, rng);
+        SCOPED_TRACE(int(kind));
+        EXPECT_NEAR(double(m.size()) / kSampleRate, 0.7, 0.001);
+        EXPECT_GT(peakOf(Mono(m.begin(), m.begin() + kSampleRate / 4)), 0.1);
+        EXPECT_LT(std::abs(m.back()), 1e-3);   // released to silence, no click
+    }
+}
