@@ -487,7 +487,7 @@ void furniture() {
 void draw_backgrounds() {
     room("img/bg0.png", 6400, {rgb(226, 208, 172), rgb(212, 192, 154), pal::burgundyDark, pal::burgundy, pal::burgundy, 2, false, true, 10});
     room("img/bg1.png", 6400, {rgb(150, 60, 64), rgb(138, 50, 56), pal::woodDark, pal::brassDark, rgb(40, 70, 70), 3, true, false, 11});
-    room("img/bg2.png", 6400, {rgb(66, 96, 100), rgb(58, 86, 92), pal::woodDark, pal::night, pal::burgundyDark, 2, false, true, 12});
+    room("img/bg2.png", 6400, {rgb(104, 108, 70), rgb(94, 98, 62), pal::woodDark, pal::brassDark, pal::burgundyDark, 2, false, true, 12});
     shop("img/bgshop.png");
     shop_overlay("img/bgshop.png");
     vault("img/bg_greed.png");

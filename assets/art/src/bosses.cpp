@@ -310,12 +310,12 @@ void lust_sheet() {
     g_outline = 5;
     for (int i = 0; i < 4; ++i) {
         in_frame(cr, i * 384, 0, 384, 576, 3, 4.5, [&] {
-            lust(cr, 0, 0.06 * std::sin(i * M_PI / 2), 0, 0.3 + 0.15 * std::sin(i * M_PI / 2), 0, 0);
+            lust(cr, 0, 0.06 * std::sin(i * M_PI / 2), 0, 0.9 + 0.12 * std::sin(i * M_PI / 2), 0, 0);
         });
     }
     for (int i = 0; i < 4; ++i) {
         in_frame(cr, 1536 + i * 384, 0, 384, 576, 3, 4.5, [&] {
-            lust(cr, 0, 0.1 * std::sin(i * M_PI / 2), i * M_PI / 2 + 0.6, 0.6, 0, 0);
+            lust(cr, 0, 0.1 * std::sin(i * M_PI / 2), i * M_PI / 2 + 0.6, 1.0 + 0.1 * std::cos(i * M_PI / 2), 0, 0);
         });
     }
     for (int i = 0; i < 2; ++i) {

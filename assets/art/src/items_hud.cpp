@@ -14,8 +14,8 @@ void heart_icon(cairo_t* cr, double cx, double cy, double s, bool full) {
     if (full) {
         body(cr, [&](cairo_t* k) { heart_path(k, cx, cy, s); }, rgb(236, 36, 64), rgb(150, 12, 40), rgb(255, 190, 200));
     } else {
-        flat(cr, [&](cairo_t* k) { heart_path(k, cx, cy, s); }, rgb(60, 36, 56, 0.85));
-        flat(cr, [&](cairo_t* k) { heart_path(k, cx, cy + s * 0.05, s * 0.55); }, rgb(90, 60, 84, 0.9), 0);
+        flat(cr, [&](cairo_t* k) { heart_path(k, cx, cy, s); }, rgb(72, 46, 68));
+        flat(cr, [&](cairo_t* k) { heart_path(k, cx, cy + s * 0.05, s * 0.55); }, rgb(104, 72, 98), 0);
     }
 }
 
@@ -152,12 +152,17 @@ void hud() {
         }
         body(cr, [](cairo_t* k) { poly(k, {248, 60, 296, 100, 248, 140, 258, 100}); }, pal::scarf, pal::scarfDark, pal::white);
     });
-    save_icon(350, 50, "img/hp.png", 3.5, [](cairo_t* cr) {
-        for (int i = 0; i < 7; ++i) heart_icon(cr, 25 + i * 50, 26, 20, true);
-    });
-    save_icon(350, 50, "img/hp_empty.png", 3.5, [](cairo_t* cr) {
-        for (int i = 0; i < 7; ++i) heart_icon(cr, 25 + i * 50, 26, 20, false);
-    });
+    // the HUD hearts sit below the band on black: a light rim keeps them visible there
+    auto strip = [](cairo_t* cr, bool full) {
+        for (int i = 0; i < 7; ++i) {
+            cairo_new_path(cr);
+            heart_path(cr, 25 + i * 50, 26, 20);
+            outline(cr, 8, full ? rgb(255, 200, 200) : rgb(170, 140, 160));
+            heart_icon(cr, 25 + i * 50, 26, 20, full);
+        }
+    };
+    save_icon(350, 50, "img/hp.png", 3.5, [&](cairo_t* cr) { strip(cr, true); });
+    save_icon(350, 50, "img/hp_empty.png", 3.5, [&](cairo_t* cr) { strip(cr, false); });
     save_icon(128, 128, "img/coin.png", 5, [](cairo_t* cr) { coin(cr, 64, 64, 54); });
     save_icon(163, 162, "img/f.png", 6, [](cairo_t* cr) {
         // the interaction key cap

@@ -112,9 +112,18 @@ void curled_hero(cairo_t* cr, const HeroPose& p) {
     cairo_arc(cr, cx, cy + 0.05, 0.3, M_PI * 0.1, M_PI * 0.85);
     outline(cr, g_outline * 0.6);
     flat(cr, [&](cairo_t* c) { circle(c, cx + 0.08, cy + 0.2, 0.035); }, pal::brassLight);
-    hero_head(cr, cx + 0.16, cy - 0.3, 0.22, true);
-    body(cr, [&](cairo_t* c) { rrect(c, cx - 0.22, cy - 0.16, 0.5, 0.12, 0.06); }, pal::scarf, pal::scarfDark,
-         pal::white);
+    // the scarf wraps around the ball, the head tucked on top of it
+    for (int pass = 0; pass < 2; ++pass) {
+        cairo_new_path(cr);
+        cairo_arc(cr, cx, cy, 0.34, -2.7, -0.7);
+        cairo_save(cr);
+        cairo_identity_matrix(cr);
+        cairo_set_line_width(cr, pass == 0 ? 0.13 * 128 + 2 * g_outline : 0.13 * 128);
+        set(cr, pass == 0 ? pal::ink : pal::scarf);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    }
+    hero_head(cr, cx + 0.18, cy - 0.34, 0.22, true);
     body(cr, [&](cairo_t* c) { circle(c, cx + 0.34, cy - 0.02, 0.075); }, pal::skin);
 }
 
@@ -143,6 +152,7 @@ void paint_hero(cairo_t* cr, const HeroPose& p) {
 
     draw_arm(cr, 0.38, sh + 0.1, p.armB, -0.3 - c * 0.6, true);
     draw_leg(cr, back, rgb(0, 0, 0, 0.5));
+    draw_leg(cr, front, rgb(0, 0, 0, 1));
     scarf_tail(cr, 0.36, sh - 0.02, p.scarfWave, p.lean * 0.8);
     // coat: shoulders to knees, flaring at the hem
     body(cr, [&](cairo_t* k) {
@@ -160,7 +170,6 @@ void paint_hero(cairo_t* cr, const HeroPose& p) {
     for (int i = 0; i < 2; ++i) {
         flat(cr, [&](cairo_t* k) { circle(k, 0.66, sh + 0.16 + i * 0.15, 0.028); }, pal::brassLight);
     }
-    draw_leg(cr, front, rgb(0, 0, 0, 1));
     // scarf wrap around the neck
     body(cr, [&](cairo_t* k) { rrect(k, 0.28, sh - 0.1, 0.46, 0.15, 0.07); }, pal::scarf, pal::scarfDark,
          pal::white);
@@ -222,7 +231,7 @@ void player_sheet() {
     // crouch: half crouch, then curled up (two wobbling frames for the curl loop)
     {
         HeroPose p;
-        p.crouch = 0.45;
+        p.crouch = 0.6;
         p.armA = 0.8;
         p.armB = 0.5;
         p.lean = 0.1;
