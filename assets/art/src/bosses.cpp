@@ -512,6 +512,13 @@ void paint_valdro(cairo_t* cr, const ValdroPose& p) {
     cairo_translate(cr, -cx, -4.95);
     const Col coat = p.phase == 1 ? valdroCoat : valdroCoat.mix(pal::violet, 0.3);
     if (p.phase >= 2) glow(cr, cx, 2.8, 2.6, rgb(150, 60, 255, 0.45));
+    // opera cape behind him, flaring to his back
+    body(cr, [&](cairo_t* k) {
+        blob(k, {cx - 0.55, 1.95 + b, cx + 0.6, 1.9 + b, cx + 1.2, 3.2 + b * 0.5, cx + 1.55, 4.75, cx + 0.9,
+                 4.65, cx + 0.2, 4.8, cx - 0.5, 4.6, cx - 0.7, 3.2 + b * 0.5},
+             0.8);
+    }, p.phase == 1 ? pal::burgundy : rgb(110, 40, 150), p.phase == 1 ? pal::burgundyDark : rgb(60, 16, 90),
+         p.phase == 1 ? pal::burgundyLight : fireViolet);
     // legs
     for (int s = 0; s < 2; ++s) {
         double x = cx - 0.3 + s * 0.5;
