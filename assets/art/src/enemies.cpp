@@ -109,16 +109,17 @@ void blanky_sheet() {
             blanky_body(cr, 0.05 * std::sin(i * M_PI / 2), i * M_PI / 2, 0, 0, blankyCol);
         });
     }
-    // "puf": the sheet dissolves into puffs (fup plays it backwards)
+    // "puf": the sheet dissolves into fading puffs (fup plays it backwards)
+    const double bodyAlpha[3] = {0.8, 0.45, 0.15};
+    const double puffAlpha[3] = {0.7, 0.5, 0.3};
     for (int i = 0; i < 3; ++i) {
         frame(cr, i, 1, [&] {
             Rng rng(200 + i);
-            double keep = 1.0 - 0.38 * (i + 1);
             cairo_push_group(cr);
-            blanky_body(cr, 0.0, i, 0.25 * i, 2, blankyCol);
+            blanky_body(cr, 0.0, i, 0.2 * i, 2, blankyCol);
             cairo_pop_group_to_source(cr);
-            cairo_paint_with_alpha(cr, std::max(keep, 0.0) + 0.1);
-            puffs(cr, rng, 0.75, 0.75, 0.25 + 0.22 * i, 5 + 3 * i, 0.06, 0.14 + 0.03 * i, blankyCol, 0.9);
+            cairo_paint_with_alpha(cr, bodyAlpha[i]);
+            puffs(cr, rng, 0.75, 0.75, 0.25 + 0.22 * i, 5 + 2 * i, 0.06, 0.12, blankyCol, puffAlpha[i]);
         });
     }
     // death: hurt flash, then the empty sheet drops and crumples

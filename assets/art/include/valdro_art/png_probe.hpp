@@ -52,6 +52,38 @@ public:
         return static_cast<double>(n) / (static_cast<double>(w) * h);
     }
 
+    // Where the drawing in a rectangle sits: centre of visible pixels (relative to the
+    // rectangle, 0..1) and the bounding box of them in pixels (relative to it).
+    struct Mass {
+        double cx = 0, cy = 0, coverage = 0;
+        int top = 0, bottom = 0, left = 0, right = 0;
+    };
+    Mass mass(int x, int y, int w, int h, int alpha = 24) const {
+        Mass m;
+        m.top = h;
+        m.left = w;
+        long n = 0;
+        double sx = 0, sy = 0;
+        for (int j = 0; j < h; ++j) {
+            for (int i = 0; i < w; ++i) {
+                if (at(x + i, y + j).a <= alpha) continue;
+                ++n;
+                sx += i;
+                sy += j;
+                m.top = std::min(m.top, j);
+                m.bottom = std::max(m.bottom, j);
+                m.left = std::min(m.left, i);
+                m.right = std::max(m.right, i);
+            }
+        }
+        if (n > 0) {
+            m.cx = sx / n / w;
+            m.cy = sy / n / h;
+        }
+        m.coverage = static_cast<double>(n) / (static_cast<double>(w) * h);
+        return m;
+    }
+
 private:
     SDL_Surface* surf_ = nullptr;
 };
