@@ -16,27 +16,22 @@ constexpr int kFrame = 128;
 constexpr int kFormCount = 3;
 constexpr int kTransformFrames = 50;
 constexpr const char* kFormAnimation[kFormCount] = {"paper", "rock", "scissor"};
-
-// Paper.
 constexpr double kPaperSpeed = 0.05;
 constexpr double kCorneredGap = 5.0;  // less room than this behind it and paper turns back
-
-// Rock: 37 frames rising, 13 slamming, the rock falls 50 frames into the attack.
+// Rock: 37 frames rising, 13 slamming, and the rock falls 50 frames into the attack.
 constexpr int kRockRiseEnds = 37;
 constexpr int kRockDropAt = 50;
 constexpr double kRockRiseSpeed = 0.08 / 3.0;
 constexpr double kRockSlamSpeed = 0.08;
-constexpr double kRockSize = 1.0;
-
-// Scissors: two throws 50 and 75 frames into the attack, then it keeps about 8 units away.
+// Scissors: throws 50 and 75 frames into the attack, then it keeps about 8 units away.
 constexpr int kFirstThrowAt = 50;
 constexpr int kSecondThrowAt = 75;
-constexpr double kScissorsSize = 1.0;
 constexpr double kScissorsRange = 15.0;
-constexpr double kScissorsSpriteTurn = 45.0;  // the sprite points 45° below its x axis
+constexpr double kScissorsSpriteTurn = 45.0;  // the sprite points 45° off its x axis
 constexpr double kTooClose = 8.0;
 constexpr double kTooFar = 8.1;
 constexpr double kSidleSpeed = 0.02;
+constexpr double kShotSize = 1.0;
 }  // namespace
 
 Handy::Handy(double startX, double startY, double patrolMinX, double patrolMaxX, int level)
@@ -118,24 +113,16 @@ void Handy::changeForm() {
 }
 
 void Handy::actPaper(const WorldRect& player, const Escena& scene) {
+    // Paper flees from the player; with less than 5 units of level behind the player it runs
+    // past instead, even beyond its patrol limits.
     if (player.x < x) {
         const bool cornered = (scene.x + scene.w) - (player.x + player.w) < kCorneredGap;
-        if (cornered) {
-            x -= kPaperSpeed;  // it slips past the player, even beyond its patrol
-            flipped = false;
-        } else {
-            x = std::min(x + kPaperSpeed, maxX - w);
-            flipped = true;
-        }
+        x = cornered ? x - kPaperSpeed : std::min(x + kPaperSpeed, maxX - w);
+        flipped = !cornered;
     } else {
         const bool cornered = player.x - scene.x < kCorneredGap;
-        if (cornered) {
-            x += kPaperSpeed;
-            flipped = true;
-        } else {
-            x = std::max(x - kPaperSpeed, minX);
-            flipped = false;
-        }
+        x = cornered ? x + kPaperSpeed : std::max(x - kPaperSpeed, minX);
+        flipped = cornered;
     }
 }
 
@@ -166,8 +153,8 @@ void Handy::actRock(const WorldRect& player, Escena& scene) {
 void Handy::dropRock(const WorldRect& player, Escena& scene) {
     scene.addEnemyShot(std::make_shared<Disparo>(
         0.0, rockFallSpeed, 0.0, rockGravity, 1, player.centerX() - rockAimWidth / 2.0, scene.y,
-        enemyTextures().rockShot, scene.y + scene.h - 1.0, std::nullopt, -1, 0.0, kRockSize,
-        kRockSize));
+        enemyTextures().rockShot, scene.y + scene.h - 1.0, std::nullopt, -1, 0.0, kShotSize,
+        kShotSize));
     audio::playSound("shootHandyRock");
 }
 
@@ -204,7 +191,7 @@ void Handy::throwScissors(const WorldRect& player, Escena& scene) {
     scene.addEnemyShot(std::make_shared<Disparo>(
         scissorSpeed * aim->x, scissorSpeed * aim->y, scissorAcceleration * aim->x,
         scissorAcceleration * aim->y, 1, x + w / 2.0, y + h / 2.0, enemyTextures().scissorsShot,
-        kScissorsRange, std::nullopt, -1, drawAngle, kScissorsSize, kScissorsSize));
+        kScissorsRange, std::nullopt, -1, drawAngle, kShotSize, kShotSize));
     audio::playSound("shootHandyScissors");
 }
 
