@@ -463,11 +463,11 @@ Stereo boss1Talk() {
                 for (const Note& n : padNotes({c}, 55, 67, 0.5)) v.push_back({c.beat + off, 1.0, n.midi, 0.5});
         return v;
     }(), 0.3, -0.25, 0.4));
-    Patch muted = brass(650);
-    muted.filterEnvHz = 900;
-    s.parts.push_back(voice(muted, cat({notes(kGreedTune, 0, 0.8), notes(kGreedBridge, 8, 0.7)}), 0.4, 0.15, 0.35, 0.2));
+    Patch muted = brass(800);
+    muted.filterEnvHz = 1200;
+    s.parts.push_back(voice(muted, cat({notes(kGreedTune, 0, 0.8), notes(kGreedBridge, 8, 0.7)}), 0.5, 0.15, 0.35, 0.2));
     s.parts.push_back(voice(bell(1.41, 2.0, 0.4), notes("-:30 G6:.5 D6:.5 -:16 -:14 Bb6:.5 G6:.5 D7:1", 0, 0.5), 0.2, 0.4, 0.5, 0.4));
-    s.parts.push_back(drum(Drum::HatClosed, drumNotes("x..x..x.x..x..x.", 16), 0.15, 0.3));
+    s.parts.push_back(drum(Drum::HatClosed, drumNotes("x..x..x.x..x..x.", 16), 0.11, 0.3));
     s.parts.push_back(drum(Drum::Snap, drumNotes("....x.......x...", 16), 0.18, -0.2, 0.3));
     return master(s, 9007);
 }
