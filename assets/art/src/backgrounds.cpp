@@ -2,6 +2,7 @@
 // the garden layers behind), the three garden layers (period 768 px so the
 // scroll restart is seamless) and the furniture the player stands on.
 #include <cmath>
+#include <string>
 
 #include "families.hpp"
 #include "kit.hpp"
@@ -20,6 +21,7 @@ struct RoomStyle {
     bool chandeliers;
     bool paintings;
     std::uint64_t seed;
+    bool doors = false;  // guest-room doors every fourth bay
 };
 
 void window_cut(cairo_t* cr, double x, double top, double w, double h) {
@@ -73,6 +75,9 @@ void painting(cairo_t* cr, Rng& rng, double x, double y, double w, double h) {
     flat(cr, [&](cairo_t* k) { cairo_rectangle(k, x, y, w, h); }, bgc, 4);
     // a faded portrait: a head and shoulders, eyes that follow you
     const double cx = x + w / 2;
+    cairo_save(cr);
+    cairo_rectangle(cr, x + 2, y + 2, w - 4, h - 4);
+    cairo_clip(cr);
     flat(cr, [&](cairo_t* k) { ellipse(k, cx, y + h * 0.95, w * 0.38, h * 0.35); }, bgc.lighter(0.15), 0);
     flat(cr, [&](cairo_t* k) { ellipse(k, cx, y + h * 0.42, w * 0.2, h * 0.22); }, rgb(200, 180, 170, 0.85), 0);
     for (double dx : {-0.07, 0.07}) {
@@ -82,6 +87,7 @@ void painting(cairo_t* cr, Rng& rng, double x, double y, double w, double h) {
         flat(cr, [&](cairo_t* k) { cairo_rectangle(k, cx - w * 0.14, y + h * 0.08, w * 0.28, h * 0.14); }, pal::ink, 0);
         flat(cr, [&](cairo_t* k) { cairo_rectangle(k, cx - w * 0.22, y + h * 0.2, w * 0.44, h * 0.03); }, pal::ink, 0);
     }
+    cairo_restore(cr);
 }
 
 void chandelier(cairo_t* cr, double x) {
@@ -140,6 +146,8 @@ void room(const char* path, int w, const RoomStyle& st) {
         const bool window = st.windowEvery > 0 && b % st.windowEvery == 1;
         if (window) {
             window_cut(cr, bx + 110, 150, 180, 420);
+        } else if (st.doors && b % 4 == 0) {
+            // a guest-room door is drawn over the wainscot below
         } else if (st.paintings && b % 2 == 0) {
             painting(cr, rng, bx + 130, 190 + rng.range(-20, 20), 140, 180);
         }
@@ -158,6 +166,23 @@ void room(const char* path, int w, const RoomStyle& st) {
         cairo_new_path(cr);
         rrect(cr, x + 30, 666, 140, 178, 8);
         outline(cr, 2, st.wainscot.lighter(0.3));
+    }
+    if (st.doors) {
+        for (int b = 0; b < bays; b += 4) {
+            const double x = b * 400.0 + 110;
+            g_outline = 6;
+            body(cr, [&](cairo_t* k) { rrect(k, x - 18, 232, 216, 660, 10); }, pal::brass, pal::brassDark, pal::brassLight, 0.02);
+            body(cr, [&](cairo_t* k) { rrect(k, x, 250, 180, 640, 6); }, pal::wood, pal::woodDark, pal::woodLight, 0.03);
+            for (int r = 0; r < 2; ++r) {
+                cairo_new_path(cr);
+                rrect(cr, x + 22, 290 + r * 300, 136, 250, 8);
+                outline(cr, 4, pal::woodDark);
+            }
+            body(cr, [&](cairo_t* k) { circle(k, x + 150, 580, 11); }, pal::brassLight);
+            body(cr, [&](cairo_t* k) { rrect(k, x + 50, 200 - 6, 80, 44, 8); }, pal::brass, pal::brassDark, pal::brassLight);
+            const int room = 101 + b / 4 + static_cast<int>(st.seed % 3) * 100;
+            text(cr, std::to_string(room), x + 90, 228, 32, pal::burgundyDark, Align::Center);
+        }
     }
     // carpet edge along the floor line (y 8.9)
     body(cr, [&](cairo_t* k) { cairo_rectangle(k, -10, 880, w + 20, 30); }, st.carpet, st.carpet.darker(0.3), st.carpet.lighter(0.3), 0.1);
@@ -485,7 +510,7 @@ void furniture() {
 }  // namespace
 
 void draw_backgrounds() {
-    room("img/bg0.png", 6400, {rgb(226, 208, 172), rgb(212, 192, 154), pal::burgundyDark, pal::burgundy, pal::burgundy, 2, false, true, 10});
+    room("img/bg0.png", 6400, {rgb(226, 208, 172), rgb(212, 192, 154), pal::burgundyDark, pal::burgundy, pal::burgundy, 2, false, true, 10, true});
     room("img/bg1.png", 6400, {rgb(150, 60, 64), rgb(138, 50, 56), pal::woodDark, pal::brassDark, rgb(40, 70, 70), 3, true, false, 11});
     room("img/bg2.png", 6400, {rgb(104, 108, 70), rgb(94, 98, 62), pal::woodDark, pal::brassDark, pal::burgundyDark, 2, false, true, 12});
     shop("img/bgshop.png");

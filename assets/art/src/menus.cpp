@@ -164,7 +164,23 @@ void game_over() {
     body(cr, [](cairo_t* k) { rrect(k, 96, 8, 14, 22, 4); }, pal::brass, pal::brassDark, pal::brassLight);
     cairo_restore(cr);
     // plaque for the revive counter in the top-right corner
-    body(cr, [](cairo_t* k) { rrect(k, 1240, -30, 400, 150, 30); }, pal::ink.lighter(0.1), pal::ink, pal::burgundyDark, 0.05);
+    flat(cr, [](cairo_t* k) { rrect(k, 1230, -40, 420, 160, 30); }, pal::brass, 8);
+    flat(cr, [](cairo_t* k) { rrect(k, 1244, -26, 392, 132, 22); }, rgb(36, 16, 30), 3);
+    // a wilted rose left on the floor
+    g_outline = 6;
+    cairo_new_path(cr);
+    cairo_move_to(cr, 560, 1010);
+    cairo_curve_to(cr, 700, 960, 860, 990, 1000, 1060);
+    outline(cr, 18, pal::ink);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 560, 1010);
+    cairo_curve_to(cr, 700, 960, 860, 990, 1000, 1060);
+    outline(cr, 9, pal::leafLight);
+    body(cr, [](cairo_t* k) { blob(k, {1000, 1020, 1060, 1010, 1090, 1060, 1050, 1100, 990, 1090}); }, pal::burgundy,
+         pal::burgundyDark, pal::burgundyLight);
+    body(cr, [](cairo_t* k) { blob(k, {760, 990, 800, 960, 820, 1000, 790, 1010}); }, pal::leaf, pal::leafDark, pal::leafLight);
+    body(cr, [](cairo_t* k) { blob(k, {1110, 1110, 1150, 1100, 1160, 1130, 1120, 1135}); }, pal::burgundy,
+         pal::burgundyDark, pal::burgundyLight);
     plates_for(cr, "img/game_over.png");
     cv.save(out_path("img/game_over.png"));
 }
