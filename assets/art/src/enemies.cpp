@@ -287,7 +287,7 @@ void pikaboo_sheet() {
 
 // ---------------------------------------------------------------- Peanut
 // A mouldy peanut shell facing left that lobs from its open top.
-void peanut_body(cairo_t* cr, double sy, double mouth, double tilt, int face, double split, const Col& col) {
+void peanut_body(cairo_t* cr, double sy, double mouth, double tilt, int face, const Col& col) {
     cairo_save(cr);
     cairo_translate(cr, 0.78, 1.42);
     cairo_rotate(cr, tilt);
@@ -296,33 +296,6 @@ void peanut_body(cairo_t* cr, double sy, double mouth, double tilt, int face, do
         blob(k, {-0.3, -0.05, -0.36, -0.3, -0.24, -0.52, -0.3, -0.72, -0.26, -0.98, -0.02, -1.1, 0.24, -0.98,
                  0.3, -0.72, 0.22, -0.52, 0.34, -0.3, 0.3, -0.05, 0.0, 0.03});
     };
-    if (split > 0) {
-        // cracked in two: each half leans away from the other
-        cairo_push_group(cr);
-        body(cr, shell, col, peanutShade, pal::cream);
-        cairo_new_path(cr);
-        cairo_move_to(cr, 0.0, -1.1);
-        cairo_line_to(cr, 0.06, -0.8);
-        cairo_line_to(cr, -0.05, -0.55);
-        cairo_line_to(cr, 0.05, -0.3);
-        cairo_line_to(cr, 0.0, 0.0);
-        outline(cr, g_outline);
-        cairo_pattern_t* pat = cairo_pop_group(cr);
-        for (int side = -1; side <= 1; side += 2) {
-            cairo_save(cr);
-            cairo_translate(cr, side * split * 0.25, 0);
-            cairo_rotate(cr, side * split * 0.45);
-            cairo_new_path(cr);
-            cairo_rectangle(cr, side < 0 ? -1.0 : 0.0, -1.5, 1.0, 2.0);
-            cairo_clip(cr);
-            cairo_set_source(cr, pat);
-            cairo_paint(cr);
-            cairo_restore(cr);
-        }
-        cairo_pattern_destroy(pat);
-        cairo_restore(cr);
-        return;
-    }
     body(cr, shell, col, peanutShade, pal::cream);
     // netted shell texture
     for (int i = 0; i < 4; ++i) {
@@ -368,14 +341,14 @@ void peanut_sheet() {
     cairo_t* cr = cv.cr();
     g_outline = 3.5;
     for (int i = 0; i < 4; ++i) {
-        frame(cr, i, 0, [&] { peanut_body(cr, 1.0 + 0.03 * std::sin(i * M_PI / 2), 0, 0.04 * std::sin(i * M_PI / 2 + 1), 0, 0, peanutCol); });
+        frame(cr, i, 0, [&] { peanut_body(cr, 1.0 + 0.03 * std::sin(i * M_PI / 2), 0, 0.04 * std::sin(i * M_PI / 2 + 1), 0, peanutCol); });
     }
     // shoot: squash, mouth opens, recoil with a puff, settle
     const double sq[4] = {0.88, 1.08, 1.02, 0.97};
     const double mo[4] = {0.2, 1.0, 0.7, 0.2};
     for (int i = 0; i < 4; ++i) {
         frame(cr, i, 1, [&] {
-            peanut_body(cr, sq[i], mo[i], i == 1 ? 0.12 : (i == 2 ? 0.06 : 0), 0, 0, peanutCol);
+            peanut_body(cr, sq[i], mo[i], i == 1 ? 0.12 : (i == 2 ? 0.06 : 0), 0, peanutCol);
             if (i == 1 || i == 2) {
                 Rng rng(500 + i);
                 puffs(cr, rng, 0.5 - 0.1 * i, 0.25, 0.1 + 0.08 * i, 4, 0.04, 0.07, pal::cream, 0.8);
@@ -386,9 +359,33 @@ void peanut_sheet() {
         frame(cr, i, 2, [&] {
             if (i == 0) {
                 glow(cr, 0.75, 0.85, 0.65, rgb(255, 80, 80, 0.5));
-                peanut_body(cr, 0.95, 0.3, 0, 1, 0, peanutCol.mix(pal::red, 0.2));
+                peanut_body(cr, 0.95, 0.3, 0, 1, peanutCol.mix(pal::red, 0.2));
             } else {
-                peanut_body(cr, 1.0 - 0.15 * i, 0, 0, 1, 0.5 * i, peanutCol.mix(mould, 0.2 * i));
+                // the shell cracks down the middle and the halves tip over outwards
+                const double split[4] = {0, 0.0, 0.45, 0.75};
+                cairo_push_group(cr);
+                peanut_body(cr, 1.0 - 0.05 * i, 0, 0, 1, peanutCol.mix(mould, 0.2 * i));
+                cairo_new_path(cr);
+                cairo_move_to(cr, 0.78, 0.3);
+                cairo_line_to(cr, 0.84, 0.62);
+                cairo_line_to(cr, 0.73, 0.87);
+                cairo_line_to(cr, 0.83, 1.12);
+                cairo_line_to(cr, 0.78, 1.42);
+                outline(cr, g_outline * 1.2);
+                cairo_pattern_t* pat = cairo_pop_group(cr);
+                for (int side = -1; side <= 1; side += 2) {
+                    cairo_save(cr);
+                    cairo_translate(cr, 0.78 + side * 0.3, 1.42);
+                    cairo_rotate(cr, side * split[i] * 0.9);
+                    cairo_translate(cr, -0.78 - side * 0.3 + side * split[i] * 0.1, -1.42);
+                    cairo_new_path(cr);
+                    cairo_rectangle(cr, side < 0 ? -1.0 : 0.78, -1.0, side < 0 ? 1.78 : 2.0, 3.0);
+                    cairo_clip(cr);
+                    cairo_set_source(cr, pat);
+                    cairo_paint(cr);
+                    cairo_restore(cr);
+                }
+                cairo_pattern_destroy(pat);
                 Rng rng(520 + i);
                 puffs(cr, rng, 0.75, 1.2, 0.4, 2 + i, 0.03, 0.06, peanutShade, 0.8);
             }
