@@ -48,7 +48,8 @@ bool Enemigo::seesPlayer(const WorldRect& player) const {
 }
 
 void Enemigo::startDying() {
-    setAnimation("death");
+    // A killing blow during the "damage" flash still shows the whole death.
+    interruptWith("death");
     hitbox.x = kOutOfReach;
     box2.x = kOutOfReach;
     dying = true;

@@ -68,6 +68,17 @@ void Animated::playDamage() {
     switchTo(kDamage);
 }
 
+bool Animated::interruptWith(const std::string& name) {
+    if (animations.count(name) == 0) {
+        return false;
+    }
+    resumeAnimation = kDefault;
+    if (name != currentAnimation) {
+        switchTo(name);
+    }
+    return true;
+}
+
 bool Animated::currentFrameRect(SDL_Rect& out) const {
     auto it = animations.find(currentAnimation);
     if (it == animations.end()) {

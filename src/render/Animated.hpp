@@ -28,6 +28,9 @@ public:
     bool setAnimation(const std::string& name);
     bool setAnimation(const std::string& name, bool flip);
     void playDamage();
+    // Switches at once, cutting a running "damage" flash short (a death must not wait behind
+    // the flash). Keeps flipped.
+    bool interruptWith(const std::string& name);
 
     // Draws the current frame rotated about center (null: the rectangle's centre), then advances
     // the animation by one tick.
