@@ -259,6 +259,96 @@ TEST(BossSheets, ThrowsDoNotOverlapTheBossFrames) {
     }
 }
 
+// Centre (0..1 across the rectangle) of the visible pixels that pass a colour test.
+template <typename Pred>
+std::optional<double> centre_x_of(const Image& img, int x0, int y0, int w, int h, Pred pred) {
+    double sum = 0;
+    long n = 0;
+    for (int y = y0; y < y0 + h; ++y) {
+        for (int x = x0; x < x0 + w; ++x) {
+            const auto p = img.at(x, y);
+            if (p.a > 200 && pred(p)) {
+                sum += x - x0;
+                ++n;
+            }
+        }
+    }
+    if (n < 20) return std::nullopt;
+    return sum / n / w;
+}
+
+// The game flips sheets by which way they face unflipped: the hero, Blanky, Butter
+// and Handy face right; Pikaboo and Peanut face left.
+TEST(Facing, HeroFacesRightWithTheHairBehind) {
+    const Image& img = image("img/prota_sheet.png");
+    ASSERT_TRUE(img.ok());
+    for (const char* anim : {"idle", "walk"}) {
+        const Cut& c = cut_of("img/prota_sheet.png", anim);
+        for (int i = 0; i < c.frames; ++i) {
+            // the head: the top two fifths of the frame
+            const int x = c.x + i * c.w, h = c.h * 2 / 5;
+            const auto hair = centre_x_of(img, x, c.y, c.w, h, [](auto p) { return p.r < 110 && p.r > p.b + 15 && p.g < 80; });
+            const auto face = centre_x_of(img, x, c.y, c.w, h,
+                                          [](auto p) { return p.r > 220 && p.g > 170 && p.g < 215 && p.b > 130; });
+            ASSERT_TRUE(hair && face) << anim << " " << i;
+            EXPECT_LT(*hair, *face) << anim << " frame " << i;
+        }
+    }
+}
+
+TEST(Facing, PikabooAndPeanutLookLeft) {
+    for (const char* sheet : {"img/pikaboo_sheet.png", "img/peanut_sheet.png"}) {
+        const Image& img = image(sheet);
+        ASSERT_TRUE(img.ok());
+        const Cut& idle = cut_of(sheet, "idle");
+        for (int i = 0; i < idle.frames; ++i) {
+            const int x = idle.x + i * idle.w;
+            const auto eyes = centre_x_of(img, x, idle.y, idle.w, idle.h,
+                                          [](auto p) { return p.r > 240 && p.g > 240 && p.b > 240; });
+            ASSERT_TRUE(eyes) << sheet;
+            EXPECT_LT(*eyes, img.mass(x, idle.y, idle.w, idle.h).cx) << sheet << " frame " << i;
+        }
+    }
+}
+
+TEST(Facing, BlankyLooksRight) {
+    const Image& img = image("img/blanky_sheet.png");
+    ASSERT_TRUE(img.ok());
+    const Cut& idle = cut_of("img/blanky_sheet.png", "idle");
+    for (int i = 0; i < idle.frames; ++i) {
+        const int x = idle.x + i * idle.w;
+        const Mass body = img.mass(x, idle.y, idle.w, idle.h, 200);
+        // the eye holes: dark pixels inside the sheet, away from its outline
+        const int top = idle.y + body.top + (body.bottom - body.top) / 5;
+        const auto eyes = centre_x_of(img, x + body.left + 12, top, body.right - body.left - 24,
+                                      (body.bottom - body.top) / 3, [](auto p) { return p.r + p.g + p.b < 150; });
+        ASSERT_TRUE(eyes);
+        EXPECT_GT(*eyes * (body.right - body.left - 24) + body.left + 12, body.cx * idle.w) << "frame " << i;
+    }
+}
+
+// The game turns the scissors by the flight angle plus 45 degrees, so at rest the
+// blades point up and to the right, the red handles down and to the left.
+TEST(Facing, ScissorsPointUpRight) {
+    const Image& img = image("img/sci_shot.png");
+    ASSERT_TRUE(img.ok());
+    const auto steel = centre_x_of(img, 0, 0, 128, 128, [](auto p) { return p.b > 200 && p.g > 200 && p.r > 190; });
+    const auto handles = centre_x_of(img, 0, 0, 128, 128, [](auto p) { return p.r > 180 && p.g < 90 && p.b < 90; });
+    ASSERT_TRUE(steel && handles);
+    EXPECT_GT(*steel, *handles + 0.1);
+    const double steelTop = img.coverage(64, 0, 64, 64, 200), steelBottom = img.coverage(0, 64, 64, 64, 200);
+    EXPECT_GT(steelTop + steelBottom, 0.05);
+}
+
+// Valdro's wave travels the way it faces; unflipped it moves left, so its crest
+// bulges to the left.
+TEST(Facing, ValdroWavesBulgeLeft) {
+    for (const char* name : {"wave1", "wave2"}) {
+        const Cut& c = cut_of("img/valdro1_sheet.png", name);
+        EXPECT_LT(frame_mass(c, 0, 200).cx, 0.5) << name;
+    }
+}
+
 std::optional<std::string> read_file(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     if (!in) return std::nullopt;
