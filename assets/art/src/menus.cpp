@@ -219,6 +219,15 @@ void game_menu(const char* path, bool withLanguage) {
     Canvas cv(1600, 1200);
     cairo_t* cr = cv.cr();
     wallpaper(cr, rgb(88, 54, 66), rgb(80, 48, 60));
+    // wall lamps either side of the crest and a brass rail under it
+    for (double x : {430.0, 1170.0}) {
+        glow(cr, x, 220, 150, rgb(255, 214, 140, 0.4));
+        g_outline = 5;
+        body(cr, [&](cairo_t* k) { rrect(k, x - 14, 220, 28, 80, 8); }, pal::brass, pal::brassDark, pal::brassLight);
+        body(cr, [&](cairo_t* k) { poly(k, {x - 44, 226, x + 44, 226, x + 28, 150, x - 28, 150}); }, rgb(250, 226, 170),
+             rgb(220, 180, 110), pal::white);
+    }
+    flat(cr, [](cairo_t* k) { cairo_rectangle(k, -10, 392, 1620, 14); }, pal::brass, 5);
     crest(cr, 800, 230, 120);
     // the central card that holds the labels and buttons
     g_outline = 8;
