@@ -87,7 +87,7 @@ public:
     // Places the drawn rectangle at (newX, newY), e.g. pushed out of an obstacle or stopped at
     // the edge of the shown band.
     void moveTo(double newX, double newY);
-    // Entering a new scene: motion state cleared (speeds, cooldowns, invulnerability, duck,
+    // Entering a new scene: motion state cleared (speeds, shot cooldown, invulnerability, duck,
     // dash and its shift, airborne, previousKeys), sheet opaque, rectangle = start. Health,
     // score, coins and upgrades stay.
     void resetForScene(const WorldRect& start);
