@@ -1,3 +1,5 @@
 #include "app/App.hpp"
 
-int main(int, char**) { return App::run(); }
+int main(int, char**) {
+    return App::run();
+}

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-Disparo::Disparo(double velX, double velY, double accX, double accY, int dmg, double px,
-                 double py, SDL_Texture* tex, double maxRange, std::optional<SDL_Rect> source,
-                 int frames, double drawAngle, double pw, double ph)
+Disparo::Disparo(double velX, double velY, double accX, double accY, int dmg, double px, double py,
+                 SDL_Texture* tex, double maxRange, std::optional<SDL_Rect> source, int frames,
+                 double drawAngle, double pw, double ph)
     : Renderizable(tex, px, py, pw, ph),
       vx(velX),
       vy(velY),

@@ -1,6 +1,8 @@
 #include "actors/Mortal.hpp"
 
-void Mortal::render(SDL_Renderer* renderer) { draw(renderer, 0.0, nullptr); }
+void Mortal::render(SDL_Renderer* renderer) {
+    draw(renderer, 0.0, nullptr);
+}
 
 bool Mortal::hitByRect(WorldRect box) {
     if (!overlaps(box, hitbox)) {
@@ -10,11 +12,15 @@ bool Mortal::hitByRect(WorldRect box) {
     return true;
 }
 
-bool Mortal::isDead() { return hp < 1; }
+bool Mortal::isDead() {
+    return hp < 1;
+}
 
 void Mortal::updateHitboxes() {
     hitbox = WorldRect{x, y, w, h};
     syncBox2();
 }
 
-void Mortal::syncBox2() { box2 = WorldRect{x - 0.1, y - 0.1, w - 0.1, h - 0.1}; }
+void Mortal::syncBox2() {
+    box2 = WorldRect{x - 0.1, y - 0.1, w - 0.1, h - 0.1};
+}

@@ -298,7 +298,9 @@ bool Prota::hitByShot(std::shared_ptr<Disparo> shot) {
     return true;
 }
 
-bool Prota::isDead() { return hp < 1; }
+bool Prota::isDead() {
+    return hp < 1;
+}
 
 void Prota::updateHitboxes() {
     if (dashing) {
@@ -401,7 +403,9 @@ void Prota::upgradeFireRate() {
     fireDelay = std::max(kMinFireDelay, static_cast<int>(fireDelay * kFireRateFactor));
 }
 
-void Prota::upgradeRange() { shotRange = std::min(shotRange + kRangeStep, kMaxShotRange); }
+void Prota::upgradeRange() {
+    shotRange = std::min(shotRange + kRangeStep, kMaxShotRange);
+}
 
 void Prota::upgradeDamage() {
     if (shotDamage < kMaxShotDamage) {

@@ -93,8 +93,8 @@ public:
     void resetForScene(const WorldRect& start);
 
     // --- Run totals and shop upgrades ----------------------------------------------------
-    void addScore(int n);  // capped at 99999
-    void addCoins(int n);  // capped at 99
+    void addScore(int n);    // capped at 99999
+    void addCoins(int n);    // capped at 99
     void upgradeFireRate();  // fireDelay x 0.85, not below 25
     void upgradeRange();     // shotRange + 1.1, up to 12.0
     void upgradeDamage();    // shotDamage + 1, up to 5

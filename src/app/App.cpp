@@ -28,7 +28,9 @@ constexpr const char* kWindowTitle = "Valdro";
 constexpr int kMinWindowWidth = 320;
 constexpr int kMinWindowHeight = 240;
 
-void say(const std::string& line) { std::fprintf(stderr, "valdro: %s\n", line.c_str()); }
+void say(const std::string& line) {
+    std::fprintf(stderr, "valdro: %s\n", line.c_str());
+}
 
 // The run folder is the game's working directory: the data lies beside the binary.
 void enterRunFolder() {
@@ -60,7 +62,9 @@ bool readDocument(const char* path, nlohmann::json& out, std::string& why) {
 App::App() = default;
 App::App(Options options) : options_(options) {}
 
-App::~App() { shutDown(); }
+App::~App() {
+    shutDown();
+}
 
 int App::frameDelayMs(std::int64_t elapsedNs) {
     const int elapsed = static_cast<int>(elapsedNs / 1'000'000.0);
@@ -95,9 +99,9 @@ bool App::startUp() {
     SDL_Init(SDL_INIT_AUDIO);
     audio::openDevice();
 
-    window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                               settings.width, settings.height,
-                               SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+    window_ =
+        SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                         settings.width, settings.height, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) {
         return fail(std::string("cannot open the game window: ") + SDL_GetError());
     }
@@ -188,8 +192,9 @@ void App::shutDown() {
     const GameGlobals& g = globals();
     if (!config_file::save(paths::kConfigFile, game_.config(), g.keySets[kCustomKeySet],
                            g.activeKeys.configOption)) {
-        say(std::string(paths::kConfigFile) + ": could not be written; the settings of this "
-                                              "session are lost");
+        say(std::string(paths::kConfigFile) +
+            ": could not be written; the settings of this "
+            "session are lost");
     }
     if (!game_.ranking().save(paths::kRankingFile)) {
         say(std::string(paths::kRankingFile) + ": could not be written");

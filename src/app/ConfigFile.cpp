@@ -24,8 +24,8 @@ public:
     // falls back to the default; values outside [lo, hi] are brought inside.
     enum class OutOfRange { Clamp, UseFallback };
 
-    void integer(nlohmann::json& holder, const std::string& where, const char* key, int lo,
-                 int hi, int fallback, OutOfRange outOfRange = OutOfRange::Clamp) {
+    void integer(nlohmann::json& holder, const std::string& where, const char* key, int lo, int hi,
+                 int fallback, OutOfRange outOfRange = OutOfRange::Clamp) {
         auto it = holder.find(key);
         if (it == holder.end()) {
             report(where + key + "\" is missing; using " + std::to_string(fallback));
@@ -44,8 +44,8 @@ public:
                               : value < lo                          ? lo
                                                                     : hi;
             report(where + key + "\" is " + it->dump() + ", outside " + std::to_string(lo) +
-                   " to " + (hi == INT_MAX ? std::string("any") : std::to_string(hi)) +
-                   "; using " + std::to_string(fixed));
+                   " to " + (hi == INT_MAX ? std::string("any") : std::to_string(hi)) + "; using " +
+                   std::to_string(fixed));
             *it = fixed;
             return;
         }
@@ -69,9 +69,9 @@ public:
         auto it = doc_.find(key);
         if (it == doc_.end() || !it->is_boolean()) {
             report(std::string("\"") + key + "\" " +
-                   (it == doc_.end() ? std::string("is missing")
-                                     : std::string("must be true or false, but is ") +
-                                           it->type_name()) +
+                   (it == doc_.end()
+                        ? std::string("is missing")
+                        : std::string("must be true or false, but is ") + it->type_name()) +
                    "; using " + (fallback ? "true" : "false"));
             doc_[key] = fallback;
         }
@@ -81,8 +81,9 @@ public:
         auto it = doc_.find(key);
         if (it == doc_.end() || !it->is_object()) {
             report(std::string("\"") + key + "\" " +
-                   (it == doc_.end() ? std::string("is missing")
-                                     : std::string("must be an object, but is ") + it->type_name()) +
+                   (it == doc_.end()
+                        ? std::string("is missing")
+                        : std::string("must be an object, but is ") + it->type_name()) +
                    "; using the default custom keys");
             doc_[key] = kDefaultCustomKeys;
             return;
@@ -108,14 +109,10 @@ private:
 }  // namespace
 
 nlohmann::json defaults() {
-    return nlohmann::json{{"width", 1280},
-                          {"height", 720},
-                          {"volumeGeneral", 50},
-                          {"volumeSFX", 50},
-                          {"language", "es"},
-                          {"maxLevel", 0},
-                          {"infiniteUnlock", false},
-                          {"CustomKeyConfig", kDefaultCustomKeys},
+    return nlohmann::json{{"width", 1280},           {"height", 720},
+                          {"volumeGeneral", 50},     {"volumeSFX", 50},
+                          {"language", "es"},        {"maxLevel", 0},
+                          {"infiniteUnlock", false}, {"CustomKeyConfig", kDefaultCustomKeys},
                           {"SelectedKeySet", 0}};
 }
 

@@ -17,7 +17,7 @@ namespace config_file {
 nlohmann::json defaults();
 
 struct Loaded {
-    nlohmann::json document;  // always an object holding every key with a usable value
+    nlohmann::json document;            // always an object holding every key with a usable value
     std::vector<std::string> problems;  // one line each, naming the file and the key
 };
 

@@ -142,7 +142,9 @@ void Game::resize(int width, int height, SDL_Window* window) {
     fonts::openFonts(static_cast<int>(scale_));
 }
 
-bool Game::update(SDL_Window*) { return false; }
+bool Game::update(SDL_Window*) {
+    return false;
+}
 
 void Game::render(SDL_Renderer* renderer) {
     if (current_) {

@@ -13,7 +13,7 @@ struct GameGlobals {
     int maxLevel = 0;  // 1 + the highest story index reached
 
     // The run in progress.
-    int difficulty = 0;  // 0 Easy, 1 Normal, 2 Hard, 3 Impossible
+    int difficulty = 0;    // 0 Easy, 1 Normal, 2 Hard, 3 Impossible
     int revivesLeft = -1;  // -1: unlimited
     int checkpointLevel = 0;
     int enemyLevel = 0;

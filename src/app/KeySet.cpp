@@ -13,9 +13,12 @@ void from_json(const nlohmann::json& j, KeySet& keys) {
 }
 
 void to_json(nlohmann::json& j, const KeySet& keys) {
-    j = nlohmann::json{{"upKey", keys.upKey},           {"downKey", keys.downKey},
-                       {"rightKey", keys.rightKey},     {"leftKey", keys.leftKey},
-                       {"interactKey", keys.interactKey}, {"pauseKey", keys.pauseKey},
+    j = nlohmann::json{{"upKey", keys.upKey},
+                       {"downKey", keys.downKey},
+                       {"rightKey", keys.rightKey},
+                       {"leftKey", keys.leftKey},
+                       {"interactKey", keys.interactKey},
+                       {"pauseKey", keys.pauseKey},
                        {"configOption", keys.configOption}};
 }
 

@@ -25,6 +25,10 @@ SdlPlatform gSdlPlatform;
 Platform* gPlatform = &gSdlPlatform;
 }  // namespace
 
-Platform& platform() { return *gPlatform; }
+Platform& platform() {
+    return *gPlatform;
+}
 
-void installPlatform(Platform* p) { gPlatform = p != nullptr ? p : &gSdlPlatform; }
+void installPlatform(Platform* p) {
+    gPlatform = p != nullptr ? p : &gSdlPlatform;
+}

@@ -34,8 +34,9 @@ Ranking Ranking::load(const std::string& path, std::vector<std::string>& problem
     const auto& scores = doc["Score"];
     const auto& times = doc["Time"];
     if (scores.size() != times.size()) {
-        problems.push_back(path + ": \"Score\" and \"Time\" differ in length; reading the runs "
-                                  "both describe");
+        problems.push_back(path +
+                           ": \"Score\" and \"Time\" differ in length; reading the runs "
+                           "both describe");
     }
     const std::size_t count = std::min({kMaxEntries, scores.size(), times.size()});
     for (std::size_t k = 0; k < count; ++k) {

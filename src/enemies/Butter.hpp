@@ -13,7 +13,7 @@ public:
 
     int dropInterval = 200;
     int dropTimer = 0;
-    bool dropRight = false;  // droppings go at the right edge (walking left), else at the left
+    bool dropRight = false;     // droppings go at the right edge (walking left), else at the left
     double patrolSpeed = 0.03;  // positive walks right
     double minX;
     double maxX;

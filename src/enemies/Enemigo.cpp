@@ -35,7 +35,9 @@ void Enemigo::takeDamage(int damage) {
     }
 }
 
-bool Enemigo::isDead() { return dying && currentAnimation != "death"; }
+bool Enemigo::isDead() {
+    return dying && currentAnimation != "death";
+}
 
 bool Enemigo::seesPlayer(const WorldRect& player) const {
     const double cx = x + w / 2.0;

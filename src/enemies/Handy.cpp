@@ -151,10 +151,10 @@ void Handy::actRock(const WorldRect& player, Escena& scene) {
 }
 
 void Handy::dropRock(const WorldRect& player, Escena& scene) {
-    scene.addEnemyShot(std::make_shared<Disparo>(
-        0.0, rockFallSpeed, 0.0, rockGravity, 1, player.centerX() - rockAimWidth / 2.0, scene.y,
-        enemyTextures().rockShot, scene.y + scene.h - 1.0, std::nullopt, -1, 0.0, kShotSize,
-        kShotSize));
+    scene.addEnemyShot(std::make_shared<Disparo>(0.0, rockFallSpeed, 0.0, rockGravity, 1,
+                                                 player.centerX() - rockAimWidth / 2.0, scene.y,
+                                                 enemyTextures().rockShot, scene.y + scene.h - 1.0,
+                                                 std::nullopt, -1, 0.0, kShotSize, kShotSize));
     audio::playSound("shootHandyRock");
 }
 

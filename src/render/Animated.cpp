@@ -7,10 +7,12 @@ const std::string kDamage = "damage";
 const std::string kDefault = "default";
 }  // namespace
 
-Animated::Animated(SDL_Texture* sheetTexture) : sheet(sheetTexture) { ensureDstRect(); }
+Animated::Animated(SDL_Texture* sheetTexture) : sheet(sheetTexture) {
+    ensureDstRect();
+}
 
-bool Animated::addAnimation(const std::string& name, int frames, int sheetX, int sheetY,
-                            int frameW, int frameH, int ticksPerFrame, bool loop, bool reverse,
+bool Animated::addAnimation(const std::string& name, int frames, int sheetX, int sheetY, int frameW,
+                            int frameH, int ticksPerFrame, bool loop, bool reverse,
                             const std::string& next) {
     if (animations.count(name) != 0) {
         return false;

@@ -60,7 +60,9 @@ void applyEffectsVolume() {
     }
 }
 
-void applyMusicVolume() { Mix_VolumeMusic(state().musicVolume); }
+void applyMusicVolume() {
+    Mix_VolumeMusic(state().musicVolume);
+}
 
 void playSound(const std::string& key) {
     if (listener()) {
@@ -84,9 +86,13 @@ void playMusic(const char* path) {
     }
 }
 
-void haltMusic() { Mix_HaltMusic(); }
+void haltMusic() {
+    Mix_HaltMusic();
+}
 
-void haltEffects() { Mix_HaltChannel(-1); }
+void haltEffects() {
+    Mix_HaltChannel(-1);
+}
 
 void freeAll() {
     AudioState& s = state();
@@ -104,6 +110,8 @@ void freeAll() {
     s.sounds.clear();
 }
 
-void setSoundListener(SoundListener l) { listener() = std::move(l); }
+void setSoundListener(SoundListener l) {
+    listener() = std::move(l);
+}
 
 }  // namespace audio

@@ -2,8 +2,8 @@
 
 #include <SDL_render.h>
 
-Background::Background(SDL_Texture* tex, double px, double py, double pw, double ph,
-                       SDL_Rect view, int speed, int texWidth, int texHeight)
+Background::Background(SDL_Texture* tex, double px, double py, double pw, double ph, SDL_Rect view,
+                       int speed, int texWidth, int texHeight)
     : Renderizable(tex, px, py, pw, ph),
       viewRect(view),
       scrollSpeed(speed),

@@ -34,8 +34,14 @@ void closeFonts() {
     closeOne(gDialogue);
 }
 
-TTF_Font* interfaceFont() { return gInterface; }
-TTF_Font* dialogueFont() { return gDialogue; }
-int pointSize() { return gPointSize; }
+TTF_Font* interfaceFont() {
+    return gInterface;
+}
+TTF_Font* dialogueFont() {
+    return gDialogue;
+}
+int pointSize() {
+    return gPointSize;
+}
 
 }  // namespace fonts

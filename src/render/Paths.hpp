@@ -22,7 +22,7 @@ inline constexpr const char* kBoss2TalkMusic = "music/boss2talk.mp3";
 inline constexpr const char* kBoss3TalkMusic = "music/boss3talk.mp3";
 
 inline constexpr std::array<const char*, 9> kAllMusic = {
-    kMenuMusic,  kQuietMusic,  kLevelMusic,     kBoss1Music,     kBoss2Music,
+    kMenuMusic,  kQuietMusic,     kLevelMusic,     kBoss1Music,    kBoss2Music,
     kBoss3Music, kBoss1TalkMusic, kBoss2TalkMusic, kBoss3TalkMusic};
 
 inline constexpr const char* kFont = "fonts/cavolini_b.ttf";
@@ -89,9 +89,8 @@ inline constexpr const char* kRankingScreen = "img/scuseMe.png";
 
 // The background table that scene files index ("bg").
 inline constexpr std::array<const char*, 9> kBackgroundImages = {
-    "img/bg0.png",      "img/bg1.png",      "img/bg2.png",
-    "img/bgshop.png",   kGameMenu,          kGameMenuLang,
-    "img/bg_greed.png", "img/bg_lust.png",  "img/bg_valdro.png"};
+    "img/bg0.png", "img/bg1.png",      "img/bg2.png",     "img/bgshop.png",   kGameMenu,
+    kGameMenuLang, "img/bg_greed.png", "img/bg_lust.png", "img/bg_valdro.png"};
 
 // Scene and HUD pictures.
 inline constexpr const char* kCrosshair = "img/cruceta.png";
@@ -145,8 +144,8 @@ inline constexpr const char* kTutorialBody = "img/tutorial_body.png";
 inline constexpr std::array<const char*, 6> kItemImages = {
     "img/damageObject.png", "img/speedObject.png", "img/cadencyObject.png",
     "img/rangeObject.png",  "img/potion.png",      "img/heart.png"};
-inline constexpr std::array<const char*, 5> kItemLabels = {
-    "img/attack_plus.png", "img/speed_plus.png", "img/cad_plus.png", "img/range_plus.png",
-    "img/hp_plus.png"};
+inline constexpr std::array<const char*, 5> kItemLabels = {"img/attack_plus.png",
+                                                           "img/speed_plus.png", "img/cad_plus.png",
+                                                           "img/range_plus.png", "img/hp_plus.png"};
 
 }  // namespace paths

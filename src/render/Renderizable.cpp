@@ -3,7 +3,9 @@
 #include <SDL_render.h>
 
 namespace {
-SDL_Rect* copyRect(const SDL_Rect* rect) { return rect ? new SDL_Rect(*rect) : nullptr; }
+SDL_Rect* copyRect(const SDL_Rect* rect) {
+    return rect ? new SDL_Rect(*rect) : nullptr;
+}
 }  // namespace
 
 Renderizable::Renderizable(SDL_Texture* tex, double px, double py, double pw, double ph)

@@ -8,9 +8,13 @@ namespace {
 SDL_Renderer* gRenderer = nullptr;
 }
 
-void setRenderer(SDL_Renderer* r) { gRenderer = r; }
+void setRenderer(SDL_Renderer* r) {
+    gRenderer = r;
+}
 
-SDL_Renderer* renderer() { return gRenderer; }
+SDL_Renderer* renderer() {
+    return gRenderer;
+}
 
 SDL_Texture* load(const char* path) {
     if (gRenderer == nullptr) {

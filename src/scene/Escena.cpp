@@ -28,7 +28,9 @@ void Escena::render(SDL_Renderer* renderer) {
     }
 }
 
-void Escena::addEnemy(std::shared_ptr<Enemigo> enemy) { enemies.push_back(std::move(enemy)); }
+void Escena::addEnemy(std::shared_ptr<Enemigo> enemy) {
+    enemies.push_back(std::move(enemy));
+}
 
 void Escena::addEnemyShot(std::shared_ptr<Disparo> shot) {
     enemyShots.push_back(std::move(shot));

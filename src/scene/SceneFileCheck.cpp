@@ -12,8 +12,8 @@ constexpr const char* kSceneFile = "datus/config/scenes.json";
 constexpr const char* kDialogueEsFile = "datus/dialog/conversaciones_es.json";
 constexpr const char* kDialogueEnFile = "datus/dialog/conversaciones_en.json";
 
-constexpr int kBackgroundCount = 9;      // bg0, bg1, bg2, shop, two menus, three boss arenas
-constexpr int kPlatformImageCount = 5;   // table, stool, two cases, counter
+constexpr int kBackgroundCount = 9;     // bg0, bg1, bg2, shop, two menus, three boss arenas
+constexpr int kPlatformImageCount = 5;  // table, stool, two cases, counter
 constexpr int kInvisiblePlatform = -1;
 constexpr int kNoCharacter = -1;
 
@@ -25,9 +25,9 @@ struct SlotRule {
 };
 
 constexpr SlotRule kSlots[] = {
-    {"tutorial", 0}, {"scenes_1", 3},  {"shop_1", 0},    {"scenes_2", 3}, {"botones_2", 0},
-    {"greed", 0},    {"scenes_3", 3},  {"shop_2", 0},    {"scenes_4", 3}, {"botones_3", 0},
-    {"lust", 0},     {"scenes_5", 6},  {"botones_4", 0}, {"valdro", 0},
+    {"tutorial", 0}, {"scenes_1", 3}, {"shop_1", 0},    {"scenes_2", 3}, {"botones_2", 0},
+    {"greed", 0},    {"scenes_3", 3}, {"shop_2", 0},    {"scenes_4", 3}, {"botones_3", 0},
+    {"lust", 0},     {"scenes_5", 6}, {"botones_4", 0}, {"valdro", 0},
 };
 
 struct DialogueDoc {
@@ -35,7 +35,9 @@ struct DialogueDoc {
     const char* file;
 };
 
-std::string quoted(const std::string& key) { return "\"" + key + "\""; }
+std::string quoted(const std::string& key) {
+    return "\"" + key + "\"";
+}
 
 // A dialogue entry is a list of conversations, each a list of lines.
 bool isConversationList(const json& entry) {
@@ -84,7 +86,9 @@ public:
         }
     }
 
-    void report(const std::string& what) { errors.push_back(std::string(kSceneFile) + ": " + what); }
+    void report(const std::string& what) {
+        errors.push_back(std::string(kSceneFile) + ": " + what);
+    }
 
     std::vector<std::string> errors;
 
@@ -177,8 +181,8 @@ private:
             }
             const json& entries = doc.at(character);
             if (index >= entries.size()) {
-                report(head + ", but " + quoted(character) + " in " + dialogue.file +
-                       " has only " + std::to_string(entries.size()) + " entries");
+                report(head + ", but " + quoted(character) + " in " + dialogue.file + " has only " +
+                       std::to_string(entries.size()) + " entries");
                 continue;
             }
             if (!isConversationList(entries[index])) {

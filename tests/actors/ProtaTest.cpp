@@ -181,8 +181,11 @@ TEST_F(ProtaPlay, NextDashNeedsThirtyThreeRestingFramesAndAFreshPress) {
         bool keepHeld;       // the dash button was never released
         bool dashes;
     };
-    const Case cases[] = {{20, false, false}, {33, false, false}, {34, false, true},
-                          {60, false, true},  {60, true, false}};
+    const Case cases[] = {{20, false, false},
+                          {33, false, false},
+                          {34, false, true},
+                          {60, false, true},
+                          {60, true, false}};
     for (const Case& c : cases) {
         p.resetForScene(WorldRect{1.0, 6.9, 1.0, 2.0});
         p.dashCooldown = 0;
@@ -203,10 +206,8 @@ TEST_F(ProtaPlay, DashCannotStartFromStandstillDuckingInTheAirOrWithTheButtonHel
         bool dashes;
     };
     const Case cases[] = {
-        {"walking (control)", {R, R | X}, true},
-        {"standstill", {0, X}, false},
-        {"ducking", {R, R | D, R | D | X}, false},
-        {"in the air", {R | J, R, R | X}, false},
+        {"walking (control)", {R, R | X}, true},           {"standstill", {0, X}, false},
+        {"ducking", {R, R | D, R | D | X}, false},         {"in the air", {R | J, R, R | X}, false},
         {"button held before walking", {X, X | R}, false},
     };
     for (const Case& c : cases) {
@@ -288,9 +289,9 @@ TEST(ProtaHealth, StartingHealthByModeAndDifficulty) {
         int maxHp;
         int hp;
     };
-    const Case cases[] = {{true, 0, 5, 5},   {true, 1, 5, 5},   {true, 2, 3, 3},
-                          {true, 3, 1, 1},   {false, 0, 4, 1},  {false, 1, 4, 1},
-                          {false, 2, 2, 1},  {false, 3, 0, -1}, {true, 4, 20, 20},
+    const Case cases[] = {{true, 0, 5, 5},    {true, 1, 5, 5},   {true, 2, 3, 3},
+                          {true, 3, 1, 1},    {false, 0, 4, 1},  {false, 1, 4, 1},
+                          {false, 2, 2, 1},   {false, 3, 0, -1}, {true, 4, 20, 20},
                           {false, -1, 20, 20}};
     for (const Case& c : cases) {
         const Prota p(WorldRect{0, 0, 1, 2}, c.infinite, c.difficulty);
@@ -381,8 +382,8 @@ TEST_F(ProtaPlay, ShotsAreNarrowedAtTheirLeftAndTopEdges) {
     };
     for (const Case& c : cases) {
         Prota fresh(WorldRect{5.0, 6.9, 1.0, 2.0}, true, 0);
-        auto shot = std::make_shared<Disparo>(0, 0, 0, 0, 1, c.x, c.y, nullptr, 15.0,
-                                              std::nullopt, -1, 0.0, 0.5, 0.5);
+        auto shot = std::make_shared<Disparo>(0, 0, 0, 0, 1, c.x, c.y, nullptr, 15.0, std::nullopt,
+                                              -1, 0.0, 0.5, 0.5);
         EXPECT_EQ(fresh.hitByShot(shot), c.hits) << c.name;
     }
     EXPECT_FALSE(p.hitByShot(nullptr));

@@ -17,14 +17,15 @@ TEST(FramePacing, SleepsWhatIsLeftOfTenMillisecondsAndNeverMakesUpForSlowFrames)
         std::int64_t elapsedNs;
         int sleepMs;
     };
-    for (const Case& c : {Case{0, 10}, Case{999'999, 10}, Case{1'000'000, 9},
-                          Case{9'999'999, 1}, Case{10'000'000, 0}, Case{45'000'000, 0},
-                          Case{-5, 10}}) {
+    for (const Case& c : {Case{0, 10}, Case{999'999, 10}, Case{1'000'000, 9}, Case{9'999'999, 1},
+                          Case{10'000'000, 0}, Case{45'000'000, 0}, Case{-5, 10}}) {
         EXPECT_EQ(App::frameDelayMs(c.elapsedNs), c.sleepMs) << c.elapsedNs;
     }
 }
 
-void push(SDL_Event event) { SDL_PushEvent(&event); }
+void push(SDL_Event event) {
+    SDL_PushEvent(&event);
+}
 
 SDL_Event windowEvent(Uint8 which, int a = 0, int b = 0) {
     SDL_Event e{};
@@ -76,8 +77,7 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
     std::filesystem::remove("datus/config/ranking.json");
     app.shutDown();
 
-    const auto savedConfig =
-        nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
+    const auto savedConfig = nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
     EXPECT_EQ(savedConfig["playerNote"], "keep me");
     EXPECT_EQ(savedConfig["SelectedKeySet"], 2);
     EXPECT_EQ(savedConfig["width"], 1280);

@@ -125,7 +125,9 @@ struct BadKeyCase {
     const char* mention;
 };
 
-void PrintTo(const BadKeyCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const BadKeyCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class ConfigBadKey : public ::testing::TestWithParam<BadKeyCase> {};
 
@@ -199,8 +201,8 @@ TEST(ConfigFile, OnlyExactlyEsIsSpanish) {
 
 TEST(ConfigFile, UnwritableFolderLeavesTheOldFile) {
     TempRunFolder run;
-    EXPECT_FALSE(config_file::save("no/such/folder/config.json", config_file::defaults(),
-                                   KeySet{}, 0));
+    EXPECT_FALSE(
+        config_file::save("no/such/folder/config.json", config_file::defaults(), KeySet{}, 0));
     const std::string before = TempRunFolder::read(kPath);
     ASSERT_TRUE(config_file::save(kPath, config_file::defaults(), KeySet{}, 0));
     EXPECT_NE(TempRunFolder::read(kPath), std::string{});

@@ -8,19 +8,21 @@
 
 namespace {
 
-std::vector<Ranking::Entry> entries(const Ranking& r) { return {r.entries().begin(), r.entries().end()}; }
+std::vector<Ranking::Entry> entries(const Ranking& r) {
+    return {r.entries().begin(), r.entries().end()};
+}
 
 TEST(Ranking, KeepsTheSixBestWithFasterRunsFirstOnTies) {
     Ranking r;
     r.insert(500, 100);
     r.insert(900, 50);
-    r.insert(500, 80);   // same score, faster: ahead of the first 500
-    r.insert(500, 80);   // equal in both: after the earlier one
+    r.insert(500, 80);  // same score, faster: ahead of the first 500
+    r.insert(500, 80);  // equal in both: after the earlier one
     r.insert(100, 10);
     r.insert(700, 999);
     using E = Ranking::Entry;
-    EXPECT_EQ(entries(r), (std::vector<E>{{900, 50}, {700, 999}, {500, 80}, {500, 80},
-                                          {500, 100}, {100, 10}}));
+    EXPECT_EQ(entries(r),
+              (std::vector<E>{{900, 50}, {700, 999}, {500, 80}, {500, 80}, {500, 100}, {100, 10}}));
     r.insert(50, 1);  // a seventh, worst run changes nothing
     EXPECT_EQ(r.entries().size(), 6u);
     EXPECT_EQ(r.entries().back(), (E{100, 10}));
@@ -33,7 +35,8 @@ TEST(Ranking, KeepsTheSixBestWithFasterRunsFirstOnTies) {
 TEST(Ranking, LoadsTheFirstSixInFileOrderAndSavesBack) {
     TempRunFolder run;
     const char* path = "datus/config/ranking.json";
-    TempRunFolder::write(path, R"({"Score": [1, 9, 3, 4, 5, 6, 7, 8], "Time": [1, 2, 3, 4, 5, 6, 7, 8]})");
+    TempRunFolder::write(
+        path, R"({"Score": [1, 9, 3, 4, 5, 6, 7, 8], "Time": [1, 2, 3, 4, 5, 6, 7, 8]})");
     std::vector<std::string> problems;
     Ranking r = Ranking::load(path, problems);
     EXPECT_TRUE(problems.empty());

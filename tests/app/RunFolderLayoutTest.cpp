@@ -24,9 +24,9 @@ TEST(RunFolderLayout, ABuildNeverOverwritesThePlayersSettingsOrRanking) {
     char name[] = "/tmp/valdro-layout-XXXXXX";
     const fs::path root = mkdtemp(name);
     ASSERT_EQ(layOut(root), 0);
-    for (const char* file : {"datus/config/config.json", "datus/config/ranking.json",
-                             "datus/config/scenes.json", "datus/dialog/conversaciones_es.json",
-                             "datus/dialog/conversaciones_en.json"}) {
+    for (const char* file :
+         {"datus/config/config.json", "datus/config/ranking.json", "datus/config/scenes.json",
+          "datus/dialog/conversaciones_es.json", "datus/dialog/conversaciones_en.json"}) {
         EXPECT_TRUE(fs::exists(root / file)) << file;
     }
 

@@ -29,7 +29,8 @@ using Mass = Image::Mass;
 
 const Cut& cut_of(std::string_view sheet, std::string_view name) {
     for (const auto& c : kCuts) {
-        if (c.image == sheet && c.name == name) return c;
+        if (c.image == sheet && c.name == name)
+            return c;
     }
     ADD_FAILURE() << "no cut " << sheet << " " << name;
     return kCuts[0];
@@ -37,7 +38,8 @@ const Cut& cut_of(std::string_view sheet, std::string_view name) {
 
 Mass frame_mass(const Cut& c, int i, int alpha = 24) {
     const Image& img = image(c.image);
-    if (!img.ok()) return {};
+    if (!img.ok())
+        return {};
     return img.mass(c.x + i * c.w, c.y, c.w, c.h, alpha);
 }
 
@@ -57,9 +59,11 @@ TEST_P(DeathAnimation, EndsLowerOrSmallerThanItStood) {
     const Cut& fall = cut_of(c.sheet, c.fallen);
     const Mass a = frame_mass(stand, 0, 200);
     const Mass b = frame_mass(fall, fall.frames - 1, 200);
-    const double topA = static_cast<double>(a.top) / stand.h, topB = static_cast<double>(b.top) / fall.h;
+    const double topA = static_cast<double>(a.top) / stand.h,
+                 topB = static_cast<double>(b.top) / fall.h;
     EXPECT_TRUE(topB > topA + 0.05 || b.coverage < a.coverage * 0.85)
-        << c.sheet << ": top " << topA << " -> " << topB << ", coverage " << a.coverage << " -> " << b.coverage;
+        << c.sheet << ": top " << topA << " -> " << topB << ", coverage " << a.coverage << " -> "
+        << b.coverage;
 }
 
 INSTANTIATE_TEST_SUITE_P(All, DeathAnimation,
@@ -97,7 +101,8 @@ TEST(Dissolve, BlankyFadesAwayFrameByFrame) {
 
 TEST(Dissolve, ValdroVanishesIntoFire) {
     // the figure fades while flames rise: the solid upper half empties out
-    for (const char* sheet : {"img/valdro1_sheet.png", "img/valdro2_sheet.png", "img/valdro3_sheet.png"}) {
+    for (const char* sheet :
+         {"img/valdro1_sheet.png", "img/valdro2_sheet.png", "img/valdro3_sheet.png"}) {
         const Cut& puf = cut_of(sheet, "puf");
         const Image& img = image(sheet);
         ASSERT_TRUE(img.ok());
@@ -131,7 +136,8 @@ TEST(Hero, WalkMovesTheLegsMoreThanTheHead) {
         long n = 0;
         for (int y = y0; y < y1; ++y) {
             for (int x = 0; x < walk.w; ++x) {
-                const auto a = img.at(walk.x + x, walk.y + y), b = img.at(walk.x + 2 * walk.w + x, walk.y + y);
+                const auto a = img.at(walk.x + x, walk.y + y),
+                           b = img.at(walk.x + 2 * walk.w + x, walk.y + y);
                 n += std::abs(a.a - b.a) + std::abs(a.r - b.r) > 60;
             }
         }
@@ -164,7 +170,8 @@ TEST(Blackout, HasAClearHoleInTheMiddle) {
     const Image& img = image("img/spotlight.png");
     ASSERT_TRUE(img.ok());
     EXPECT_LT(img.at(150, 77).a, 40);
-    for (auto [x, y] : {std::pair{2, 2}, {297, 2}, {2, 152}, {297, 152}}) EXPECT_GE(img.at(x, y).a, 230);
+    for (auto [x, y] : {std::pair{2, 2}, {297, 2}, {2, 152}, {297, 152}})
+        EXPECT_GE(img.at(x, y).a, 230);
 }
 
 TEST(LightCone, WidensTowardsTheFloor) {
@@ -197,9 +204,11 @@ TEST(Furniture, TopEdgeIsASurfaceToStandOn) {
         const Image& img = image(path);
         ASSERT_TRUE(img.ok()) << path;
         double widest = 0;
-        for (int y = 0; y < img.h() / 10; ++y) widest = std::max(widest, img.coverage(0, y, img.w(), 1, 200));
+        for (int y = 0; y < img.h() / 10; ++y)
+            widest = std::max(widest, img.coverage(0, y, img.w(), 1, 200));
         EXPECT_GT(widest, 0.85) << path;
-        EXPECT_GT(img.mass(0, 0, img.w(), img.h()).bottom, img.h() * 9 / 10) << path << " floats above the floor";
+        EXPECT_GT(img.mass(0, 0, img.w(), img.h()).bottom, img.h() * 9 / 10)
+            << path << " floats above the floor";
     }
 }
 
@@ -230,7 +239,8 @@ TEST(HeartStrips, SevenEqualHearts) {
         ASSERT_TRUE(img.ok()) << path;
         const double first = img.coverage(0, 0, 50, 50);
         EXPECT_GT(first, 0.4) << path;
-        for (int i = 1; i < 7; ++i) EXPECT_NEAR(img.coverage(i * 50, 0, 50, 50), first, 0.01) << path << " heart " << i;
+        for (int i = 1; i < 7; ++i)
+            EXPECT_NEAR(img.coverage(i * 50, 0, 50, 50), first, 0.01) << path << " heart " << i;
     }
 }
 
@@ -249,7 +259,8 @@ TEST(BossSheets, ThrowsDoNotOverlapTheBossFrames) {
         for (const char* name : names) {
             const Cut& t = cut_of(sheet, name);
             for (const auto& c : kCuts) {
-                if (c.image != sheet || c.name == name) continue;
+                if (c.image != sheet || c.name == name)
+                    continue;
                 for (int i = 0; i < c.frames; ++i) {
                     EXPECT_FALSE(overlaps(t.x, t.y, t.w, t.h, c.x + i * c.w, c.y, c.w, c.h))
                         << sheet << " " << name << " overlaps " << c.name << " frame " << i;
@@ -273,7 +284,8 @@ std::optional<double> centre_x_of(const Image& img, int x0, int y0, int w, int h
             }
         }
     }
-    if (n < 20) return std::nullopt;
+    if (n < 20)
+        return std::nullopt;
     return sum / n / w;
 }
 
@@ -287,9 +299,12 @@ TEST(Facing, HeroFacesRightWithTheHairBehind) {
         for (int i = 0; i < c.frames; ++i) {
             // the head: the top two fifths of the frame
             const int x = c.x + i * c.w, h = c.h * 2 / 5;
-            const auto hair = centre_x_of(img, x, c.y, c.w, h, [](auto p) { return p.r < 110 && p.r > p.b + 15 && p.g < 80; });
-            const auto face = centre_x_of(img, x, c.y, c.w, h,
-                                          [](auto p) { return p.r > 220 && p.g > 170 && p.g < 215 && p.b > 130; });
+            const auto hair = centre_x_of(img, x, c.y, c.w, h, [](auto p) {
+                return p.r < 110 && p.r > p.b + 15 && p.g < 80;
+            });
+            const auto face = centre_x_of(img, x, c.y, c.w, h, [](auto p) {
+                return p.r > 220 && p.g > 170 && p.g < 215 && p.b > 130;
+            });
             ASSERT_TRUE(hair && face) << anim << " " << i;
             EXPECT_LT(*hair, *face) << anim << " frame " << i;
         }
@@ -303,8 +318,9 @@ TEST(Facing, PikabooAndPeanutLookLeft) {
         const Cut& idle = cut_of(sheet, "idle");
         for (int i = 0; i < idle.frames; ++i) {
             const int x = idle.x + i * idle.w;
-            const auto eyes = centre_x_of(img, x, idle.y, idle.w, idle.h,
-                                          [](auto p) { return p.r > 240 && p.g > 240 && p.b > 240; });
+            const auto eyes = centre_x_of(img, x, idle.y, idle.w, idle.h, [](auto p) {
+                return p.r > 240 && p.g > 240 && p.b > 240;
+            });
             ASSERT_TRUE(eyes) << sheet;
             EXPECT_LT(*eyes, img.mass(x, idle.y, idle.w, idle.h).cx) << sheet << " frame " << i;
         }
@@ -320,10 +336,12 @@ TEST(Facing, BlankyLooksRight) {
         const Mass body = img.mass(x, idle.y, idle.w, idle.h, 200);
         // the eye holes: dark pixels inside the sheet, away from its outline
         const int top = idle.y + body.top + (body.bottom - body.top) / 5;
-        const auto eyes = centre_x_of(img, x + body.left + 12, top, body.right - body.left - 24,
-                                      (body.bottom - body.top) / 3, [](auto p) { return p.r + p.g + p.b < 150; });
+        const auto eyes =
+            centre_x_of(img, x + body.left + 12, top, body.right - body.left - 24,
+                        (body.bottom - body.top) / 3, [](auto p) { return p.r + p.g + p.b < 150; });
         ASSERT_TRUE(eyes);
-        EXPECT_GT(*eyes * (body.right - body.left - 24) + body.left + 12, body.cx * idle.w) << "frame " << i;
+        EXPECT_GT(*eyes * (body.right - body.left - 24) + body.left + 12, body.cx * idle.w)
+            << "frame " << i;
     }
 }
 
@@ -332,11 +350,14 @@ TEST(Facing, BlankyLooksRight) {
 TEST(Facing, ScissorsPointUpRight) {
     const Image& img = image("img/sci_shot.png");
     ASSERT_TRUE(img.ok());
-    const auto steel = centre_x_of(img, 0, 0, 128, 128, [](auto p) { return p.b > 200 && p.g > 200 && p.r > 190; });
-    const auto handles = centre_x_of(img, 0, 0, 128, 128, [](auto p) { return p.r > 180 && p.g < 90 && p.b < 90; });
+    const auto steel = centre_x_of(img, 0, 0, 128, 128,
+                                   [](auto p) { return p.b > 200 && p.g > 200 && p.r > 190; });
+    const auto handles =
+        centre_x_of(img, 0, 0, 128, 128, [](auto p) { return p.r > 180 && p.g < 90 && p.b < 90; });
     ASSERT_TRUE(steel && handles);
     EXPECT_GT(*steel, *handles + 0.1);
-    const double steelTop = img.coverage(64, 0, 64, 64, 200), steelBottom = img.coverage(0, 64, 64, 64, 200);
+    const double steelTop = img.coverage(64, 0, 64, 64, 200),
+                 steelBottom = img.coverage(0, 64, 64, 64, 200);
     EXPECT_GT(steelTop + steelBottom, 0.05);
 }
 
@@ -351,20 +372,24 @@ TEST(Facing, ValdroWavesBulgeLeft) {
 
 std::optional<std::string> read_file(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Drawing again gives byte-identical files: no clock, no unseeded randomness.
 TEST(Generator, DrawsTheSamePixelsEveryTime) {
-    const auto dir = std::filesystem::temp_directory_path() / ("valdro_art_" + std::to_string(getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("valdro_art_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
-    const std::string cmd = std::string("\"") + VALDRO_ART_GEN_PATH + "\" \"" + dir.string() + "\" player items";
+    const std::string cmd =
+        std::string("\"") + VALDRO_ART_GEN_PATH + "\" \"" + dir.string() + "\" player items";
     ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
     int compared = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir / "img")) {
         const auto fresh = read_file(entry.path());
-        const auto shipped = read_file(std::filesystem::path(VALDRO_RUN_DIR) / "img" / entry.path().filename());
+        const auto shipped =
+            read_file(std::filesystem::path(VALDRO_RUN_DIR) / "img" / entry.path().filename());
         ASSERT_TRUE(fresh && shipped) << entry.path();
         EXPECT_TRUE(*fresh == *shipped) << entry.path().filename();
         ++compared;

@@ -13,7 +13,9 @@
 #include "valdro_art/png_probe.hpp"
 
 namespace valdro::art {
-void PrintTo(const Plate& p, std::ostream* os) { *os << p.image << " (" << p.x << ", " << p.y << ")"; }
+void PrintTo(const Plate& p, std::ostream* os) {
+    *os << p.image << " (" << p.x << ", " << p.y << ")";
+}
 }  // namespace valdro::art
 
 namespace {
@@ -66,13 +68,15 @@ TEST_P(MenuPlate, MenuRedTextReadsOnThePlate) {
     const int h = static_cast<int>(p.h * 0.4 * kMenuPx);
     const Mean m = mean_colour(img, x, y, w, h);
     EXPECT_GE(contrast(luminance(m.r, m.g, m.b), kTextRed), 3.0)
-        << p.image << " plate at " << p.x << ", " << p.y << " mean " << m.r << " " << m.g << " " << m.b;
+        << p.image << " plate at " << p.x << ", " << p.y << " mean " << m.r << " " << m.g << " "
+        << m.b;
 }
 
 INSTANTIATE_TEST_SUITE_P(All, MenuPlate, ::testing::ValuesIn(kPlates), [](const auto& info) {
     std::string s(info.param.image.substr(4));
     for (char& c : s) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
     }
     return s + "_" + std::to_string(info.index);
 });
@@ -92,13 +96,15 @@ TEST(MenuPlates, EveryPlateFitsOnTheScreen) {
 TEST(Portraits, SeeThroughAboveAndADarkSolidTextBoxBelow) {
     int portraits = 0;
     for (const auto& spec : kImages) {
-        if (spec.family != Family::Portrait) continue;
+        if (spec.family != Family::Portrait)
+            continue;
         ++portraits;
         const Image& img = image(spec.path);
         ASSERT_TRUE(img.ok()) << spec.path;
         const int boxTop = static_cast<int>(valdro::art::kTextBoxY * valdro::art::kPortraitUnit);
         EXPECT_LT(img.coverage(0, 0, img.w(), boxTop - 80), 0.6) << spec.path;
-        EXPECT_GT(img.coverage(0, 0, img.w(), boxTop - 80), 0.03) << spec.path << ": nobody is speaking";
+        EXPECT_GT(img.coverage(0, 0, img.w(), boxTop - 80), 0.03)
+            << spec.path << ": nobody is speaking";
         // the area the rows of text are written into
         const int x = 60, y = boxTop + 40, w = img.w() - 120, h = img.h() - boxTop - 80;
         EXPECT_GT(img.coverage(x, y, w, h, 200), 0.99) << spec.path;
@@ -146,7 +152,9 @@ TEST(TreeLayers, RepeatEvery768Pixels) {
         for (int y = 0; y < img.h(); y += 3) {
             for (int x = 0; x + 768 < img.w(); x += 3) {
                 Pixel a = img.at(x, y), b = img.at(x + 768, y);
-                off += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) + std::abs(a.a - b.a) > 40;
+                off += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) +
+                           std::abs(a.a - b.a) >
+                       40;
                 ++n;
             }
         }
@@ -170,7 +178,8 @@ TEST(Backgrounds, WindowsOpenOntoTheGardenAndTheFloorIsSolid) {
         EXPECT_GT(solid, 0.7) << path;
     }
     for (const auto& spec : kImages) {
-        if (spec.family != Family::Background) continue;
+        if (spec.family != Family::Background)
+            continue;
         const Image& img = image(spec.path);
         EXPECT_DOUBLE_EQ(img.coverage(0, 620, img.w(), 280, 250), 1.0) << spec.path;
     }
@@ -182,14 +191,19 @@ double hero_teal_share(const Image& img, int x, int y, int w, int h) {
     for (int j = y; j < y + h; j += 2) {
         for (int i = x; i < x + w; i += 2) {
             Pixel p = img.at(i, j);
-            if (p.a < 128) continue;
+            if (p.a < 128)
+                continue;
             ++visible;
             const int mx = std::max({p.r, p.g, p.b}), mn = std::min({p.r, p.g, p.b});
-            if (mx < 120 || mx - mn < 0.6 * mx) continue;
+            if (mx < 120 || mx - mn < 0.6 * mx)
+                continue;
             double hue;
-            if (mx == p.g) hue = 60.0 * ((p.b - p.r) / static_cast<double>(mx - mn)) + 120.0;
-            else if (mx == p.b) hue = 60.0 * ((p.r - p.g) / static_cast<double>(mx - mn)) + 240.0;
-            else continue;
+            if (mx == p.g)
+                hue = 60.0 * ((p.b - p.r) / static_cast<double>(mx - mn)) + 120.0;
+            else if (mx == p.b)
+                hue = 60.0 * ((p.r - p.g) / static_cast<double>(mx - mn)) + 240.0;
+            else
+                continue;
             teal += hue > 166 && hue < 186;
         }
     }
@@ -201,7 +215,8 @@ TEST(HeroColour, TheHeroWearsItAndNoEnemyOrBossDoes) {
     ASSERT_TRUE(hero.ok());
     EXPECT_GT(hero_teal_share(hero, 0, 0, hero.w(), hero.h()), 0.2);
     for (const auto& spec : kImages) {
-        if (spec.family != Family::Enemy && spec.family != Family::Boss) continue;
+        if (spec.family != Family::Enemy && spec.family != Family::Boss)
+            continue;
         const Image& img = image(spec.path);
         ASSERT_TRUE(img.ok()) << spec.path;
         EXPECT_LT(hero_teal_share(img, 0, 0, img.w(), img.h()), 0.01) << spec.path;
@@ -211,15 +226,16 @@ TEST(HeroColour, TheHeroWearsItAndNoEnemyOrBossDoes) {
 // Projectiles fly over light wallpaper and dark night alike: each needs a bright
 // core and a dark rim.
 TEST(Projectiles, HaveABrightCoreAndADarkOutline) {
-    for (const char* path : {"img/disparoProta.png", "img/disparoEnemigo.png", "img/butter_shit.png",
-                             "img/sci_shot.png", "img/rock_shot.png"}) {
+    for (const char* path : {"img/disparoProta.png", "img/disparoEnemigo.png",
+                             "img/butter_shit.png", "img/sci_shot.png", "img/rock_shot.png"}) {
         const Image& img = image(path);
         ASSERT_TRUE(img.ok()) << path;
         double brightest = 0, darkest = 1;
         for (int y = 0; y < img.h(); ++y) {
             for (int x = 0; x < img.w(); ++x) {
                 Pixel p = img.at(x, y);
-                if (p.a < 230) continue;
+                if (p.a < 230)
+                    continue;
                 const double l = luminance(p.r, p.g, p.b);
                 brightest = std::max(brightest, l);
                 darkest = std::min(darkest, l);

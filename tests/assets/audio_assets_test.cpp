@@ -21,7 +21,8 @@ struct Decoded {
     double seconds() const { return double(l.size()) / 44100.0; }
     double peak() const {
         double p = 0.0;
-        for (std::size_t i = 0; i < l.size(); ++i) p = std::max({p, double(std::abs(l[i])), double(std::abs(r[i]))});
+        for (std::size_t i = 0; i < l.size(); ++i)
+            p = std::max({p, double(std::abs(l[i])), double(std::abs(r[i]))});
         return p;
     }
     double rms() const {
@@ -31,13 +32,16 @@ struct Decoded {
     }
 };
 
-double db(double gain) { return 20.0 * std::log10(std::max(gain, 1e-9)); }
+double db(double gain) {
+    return 20.0 * std::log10(std::max(gain, 1e-9));
+}
 
 // Loads a file with Mix_LoadWAV_RW (as the game loads its effects) into float samples.
 Decoded decode(const std::string& relative) {
     Decoded d;
     Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile((kRun + "/" + relative).c_str(), "rb"), 1);
-    if (!chunk) return d;
+    if (!chunk)
+        return d;
     const auto* pcm = reinterpret_cast<const std::int16_t*>(chunk->abuf);
     const std::size_t frames = chunk->alen / 4;
     d.l.resize(frames);
@@ -59,7 +63,7 @@ protected:
         int freq = 0, channels = 0;
         Uint16 format = 0;
         ASSERT_EQ(Mix_QuerySpec(&freq, &format, &channels), 1);
-        ASSERT_EQ(freq, 44100);   // the decoding helper assumes the device format
+        ASSERT_EQ(freq, 44100);  // the decoding helper assumes the device format
         ASSERT_EQ(format, AUDIO_S16LSB);
         ASSERT_EQ(channels, 2);
         ASSERT_EQ(TTF_Init(), 0) << TTF_GetError();
@@ -73,13 +77,16 @@ protected:
 };
 
 // Every effect the game plays, with the longest it may last for its moment.
-struct Effect { const char* file; double maxSeconds; };
+struct Effect {
+    const char* file;
+    double maxSeconds;
+};
 const Effect kEffects[] = {
     {"music/click.wav", 0.15},
     {"music/dash.wav", 0.6},
     {"music/heart_fall.wav", 0.6},
     {"music/hit_enemy.wav", 0.4},
-    {"music/shoot_prota.wav", 0.5},   // the player may fire several times a second
+    {"music/shoot_prota.wav", 0.5},  // the player may fire several times a second
     {"music/shoot_blanky.wav", 0.6},
     {"music/shoot_peanut.wav", 0.6},
     {"music/shoot_butter.wav", 0.6},
@@ -112,9 +119,9 @@ const Effect kEffects[] = {
 };
 
 const char* const kMusic[] = {
-    "music/main.mp3", "music/quiet_music.mp3", "music/level_music.mp3",
-    "music/boss1.mp3", "music/boss2.mp3", "music/boss3.mp3",
-    "music/boss1talk.mp3", "music/boss2talk.mp3", "music/boss3talk.mp3",
+    "music/main.mp3",      "music/quiet_music.mp3", "music/level_music.mp3",
+    "music/boss1.mp3",     "music/boss2.mp3",       "music/boss3.mp3",
+    "music/boss1talk.mp3", "music/boss2talk.mp3",   "music/boss3talk.mp3",
 };
 
 }  // namespace
@@ -128,9 +135,9 @@ TEST_F(AudioAssets, EveryEffectLoadsIsAudibleUnclippedAndShort) {
         ASSERT_FALSE(d.l.empty()) << Mix_GetError();
         EXPECT_GT(d.seconds(), 0.01);
         EXPECT_LE(d.seconds(), e.maxSeconds);
-        EXPECT_GT(db(d.peak()), -9.0);     // loud enough to be heard over the music
-        EXPECT_LT(db(d.peak()), -0.5);     // and never at full scale
-        EXPECT_GT(db(d.rms()), -35.0);     // more than a tick of sound
+        EXPECT_GT(db(d.peak()), -9.0);  // loud enough to be heard over the music
+        EXPECT_LT(db(d.peak()), -0.5);  // and never at full scale
+        EXPECT_GT(db(d.rms()), -35.0);  // more than a tick of sound
         // It starts and ends quietly, with no click at either edge.
         EXPECT_LT(std::abs(d.l.back()), 0.02);
         EXPECT_LT(std::abs(d.l.front()), 0.2);
@@ -162,17 +169,19 @@ TEST_F(AudioAssets, MusicIsLevelledBelowTheEffectsAndLoopsWithoutAClick) {
         SCOPED_TRACE(file);
         const Decoded d = decode(file);
         ASSERT_GT(d.seconds(), 30.0);
-        EXPECT_LT(db(d.peak()), -3.0);    // headroom under the effects
+        EXPECT_LT(db(d.peak()), -3.0);  // headroom under the effects
         EXPECT_GT(db(d.peak()), -10.0);
-        EXPECT_GT(db(d.rms()), -30.0);    // does not vanish behind them either
+        EXPECT_GT(db(d.rms()), -30.0);  // does not vanish behind them either
         for (const auto* ch : {&d.l, &d.r}) {
             double mean = 0.0;
             std::vector<float> steps(ch->size() - 1);
             for (std::size_t i = 0; i < ch->size(); ++i) {
                 mean += (*ch)[i];
-                if (i > 0) steps[i - 1] = std::abs((*ch)[i] - (*ch)[i - 1]);
+                if (i > 0)
+                    steps[i - 1] = std::abs((*ch)[i] - (*ch)[i - 1]);
             }
-            EXPECT_LT(std::abs(mean / double(ch->size())), 0.005);   // no offset to thump at the loop point
+            EXPECT_LT(std::abs(mean / double(ch->size())),
+                      0.005);  // no offset to thump at the loop point
             // Played again from the top, the last sample runs on into the first: the jump
             // across the loop point is no bigger than 99 in 100 of the track's own steps.
             auto p99 = steps.begin() + std::ptrdiff_t(steps.size() * 99 / 100);
@@ -187,7 +196,8 @@ TEST_F(AudioAssets, FontOpensAndRendersSpanishText) {
     TTF_Font* font = TTF_OpenFont(path.c_str(), 32);
     ASSERT_NE(font, nullptr) << TTF_GetError();
     EXPECT_GT(TTF_FontHeight(font), 20);
-    for (Uint16 ch : {Uint16('A'), Uint16(0xF1), Uint16(0xE1), Uint16(0xBF), Uint16(0xA1)})   // A ñ á ¿ ¡
+    for (Uint16 ch :
+         {Uint16('A'), Uint16(0xF1), Uint16(0xE1), Uint16(0xBF), Uint16(0xA1)})  // A ñ á ¿ ¡
         EXPECT_TRUE(TTF_GlyphIsProvided(font, ch)) << ch;
     const SDL_Color white{255, 255, 255, 255};
     SDL_Surface* text = TTF_RenderUTF8_Blended(font, "¿Continuar? ¡Sí!", white);

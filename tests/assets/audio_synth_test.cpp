@@ -19,7 +19,8 @@ namespace {
 
 Mono sine(double hz, double seconds, double amplitude = 1.0) {
     Mono m(std::size_t(seconds * kSampleRate));
-    for (std::size_t i = 0; i < m.size(); ++i) m[i] = float(amplitude * std::sin(2.0 * kPi * hz * double(i) / kSampleRate));
+    for (std::size_t i = 0; i < m.size(); ++i)
+        m[i] = float(amplitude * std::sin(2.0 * kPi * hz * double(i) / kSampleRate));
     return m;
 }
 
@@ -36,25 +37,32 @@ int risingZeroCrossings(const Mono& m) {
 }
 
 std::uint32_t le32(const Bytes& b, std::size_t at) {
-    return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 | std::uint32_t(b[at + 3]) << 24;
+    return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
+           std::uint32_t(b[at + 3]) << 24;
 }
-std::uint16_t le16(const Bytes& b, std::size_t at) { return std::uint16_t(b[at] | b[at + 1] << 8); }
-std::string tag(const Bytes& b, std::size_t at) { return std::string(reinterpret_cast<const char*>(&b[at]), 4); }
+std::uint16_t le16(const Bytes& b, std::size_t at) {
+    return std::uint16_t(b[at] | b[at + 1] << 8);
+}
+std::string tag(const Bytes& b, std::size_t at) {
+    return std::string(reinterpret_cast<const char*>(&b[at]), 4);
+}
 
 }  // namespace
 
 TEST(AudioSynthEnvelope, FollowsAttackDecaySustainRelease) {
     const Adsr env{0.1, 0.2, 0.5, 0.4};
-    struct Case { double t, gate, expected; };
+    struct Case {
+        double t, gate, expected;
+    };
     const Case cases[] = {
-        {0.0, 1.0, 0.0},     // silent at the start
-        {0.05, 1.0, 0.5},    // half way up the attack
-        {0.1, 1.0, 1.0},     // full at the end of the attack
-        {0.3, 1.0, 0.5},     // down to sustain at the end of the decay
-        {0.8, 1.0, 0.5},     // holds while the gate is open
-        {1.4, 1.0, 0.0},     // silent once the release is over
-        {1.2, 1.0, 0.125},   // release falls from the sustain level: 0.5 * (1 - 0.5)^2
-        {0.05, 0.05, 0.5},   // a short gate releases from where the attack got to
+        {0.0, 1.0, 0.0},    // silent at the start
+        {0.05, 1.0, 0.5},   // half way up the attack
+        {0.1, 1.0, 1.0},    // full at the end of the attack
+        {0.3, 1.0, 0.5},    // down to sustain at the end of the decay
+        {0.8, 1.0, 0.5},    // holds while the gate is open
+        {1.4, 1.0, 0.0},    // silent once the release is over
+        {1.2, 1.0, 0.125},  // release falls from the sustain level: 0.5 * (1 - 0.5)^2
+        {0.05, 0.05, 0.5},  // a short gate releases from where the attack got to
         {0.25, 0.05, 0.125},
     };
     for (const Case& c : cases)
@@ -81,7 +89,7 @@ TEST(AudioSynthOscillator, EveryPitchedWaveHasItsFrequencyRangeAndNoOffset) {
         EXPECT_NEAR(risingZeroCrossings(m), 440, 2) << int(w);
         EXPECT_NEAR(mean, 0.0, 0.01) << int(w);
         EXPECT_GT(peakOf(m), 0.9) << int(w);
-        EXPECT_LT(peakOf(m), 1.2) << int(w);   // band-limiting overshoots a little, never wildly
+        EXPECT_LT(peakOf(m), 1.2) << int(w);  // band-limiting overshoots a little, never wildly
     }
 }
 
@@ -99,11 +107,14 @@ TEST(AudioSynthTone, PitchSlideEndsOnTheTargetFrequency) {
     const Mono settled(m.begin() + kSampleRate / 2, m.begin() + kSampleRate * 3 / 2);
     EXPECT_NEAR(risingZeroCrossings(settled), 800, 3);
     const Mono early(m.begin(), m.begin() + kSampleRate / 10);
-    EXPECT_LT(risingZeroCrossings(early), 30);   // starts low: about 200 Hz for 0.1 s
+    EXPECT_LT(risingZeroCrossings(early), 30);  // starts low: about 200 Hz for 0.1 s
 }
 
 TEST(AudioSynthFilter, PassesAndStopsTheRightBands) {
-    struct Case { Biquad::Type type; double cutoff, probe, minGain, maxGain; };
+    struct Case {
+        Biquad::Type type;
+        double cutoff, probe, minGain, maxGain;
+    };
     const Case cases[] = {
         {Biquad::Type::LowPass, 1000, 100, 0.95, 1.05},
         {Biquad::Type::LowPass, 1000, 8000, 0.0, 0.03},
@@ -136,10 +147,10 @@ TEST(AudioSynthLevels, NormaliseTrimAndRemoveOffset) {
     EXPECT_NEAR(peak(s), dbToGain(-6.0), 1e-4);
 
     Stereo t = toStereo(sine(440, 0.2));
-    t.resize(t.size() + kSampleRate);   // a second of silence to cut
+    t.resize(t.size() + kSampleRate);  // a second of silence to cut
     trimTail(t, -40.0, 0.01);
     EXPECT_NEAR(t.seconds(), 0.2, 0.01);
-    EXPECT_EQ(t.l.back(), 0.0f);        // faded out, no click at the end
+    EXPECT_EQ(t.l.back(), 0.0f);  // faded out, no click at the end
 }
 
 TEST(AudioSynthWav, HeaderDescribes16BitStereoAt44100AndSamplesAreClamped) {
@@ -153,8 +164,8 @@ TEST(AudioSynthWav, HeaderDescribes16BitStereoAt44100AndSamplesAreClamped) {
     EXPECT_EQ(tag(b, 8), "WAVE");
     EXPECT_EQ(tag(b, 12), "fmt ");
     EXPECT_EQ(le32(b, 16), 16u);
-    EXPECT_EQ(le16(b, 20), 1u);           // PCM
-    EXPECT_EQ(le16(b, 22), 2u);           // stereo
+    EXPECT_EQ(le16(b, 20), 1u);  // PCM
+    EXPECT_EQ(le16(b, 22), 2u);  // stereo
     EXPECT_EQ(le32(b, 24), 44100u);
     EXPECT_EQ(le32(b, 28), 44100u * 4u);  // byte rate
     EXPECT_EQ(le16(b, 32), 4u);           // block align
@@ -162,13 +173,16 @@ TEST(AudioSynthWav, HeaderDescribes16BitStereoAt44100AndSamplesAreClamped) {
     EXPECT_EQ(tag(b, 36), "data");
     EXPECT_EQ(le32(b, 40), 12u);
     const std::int16_t expected[] = {0, -32767, 16384, -16384, 32767, -32767};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(std::int16_t(le16(b, 44 + 2 * std::size_t(i))), expected[i]) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(std::int16_t(le16(b, 44 + 2 * std::size_t(i))), expected[i]) << i;
 
     // SDL reads it as the mixer's own format.
     SDL_AudioSpec spec{};
     Uint8* data = nullptr;
     Uint32 len = 0;
-    ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(b.data(), int(b.size())), 1, &spec, &data, &len), nullptr) << SDL_GetError();
+    ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(b.data(), int(b.size())), 1, &spec, &data, &len),
+              nullptr)
+        << SDL_GetError();
     EXPECT_EQ(spec.freq, 44100);
     EXPECT_EQ(spec.format, AUDIO_S16LSB);
     EXPECT_EQ(spec.channels, 2);
@@ -183,7 +197,7 @@ TEST(AudioSynthMp3, DecodesBackToTheSameLengthAndPitch) {
     const Stereo s = toStereo(sine(441, 1.0, 0.5));
     const Bytes mp3 = encodeMp3(s);
     ASSERT_FALSE(mp3.empty());
-    EXPECT_LT(mp3.size(), 20000u);   // about 128 kbit/s
+    EXPECT_LT(mp3.size(), 20000u);  // about 128 kbit/s
     Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(mp3.data(), int(mp3.size())), 1);
     ASSERT_NE(chunk, nullptr) << Mix_GetError();
     const std::size_t frames = chunk->alen / 4;
@@ -202,8 +216,8 @@ TEST(AudioSynthMp3, DecodesBackToTheSameLengthAndPitch) {
 
 TEST(AudioSequencerNotation, NoteNamesMapToMidiNumbers) {
     const std::pair<const char*, int> cases[] = {
-        {"C4", 60}, {"A4", 69}, {"F#3", 54}, {"Bb2", 46}, {"Cb4", 59}, {"B#3", 60}, {"C-1", 0},
-        {"H4", -1}, {"C", -1}, {"C#", -1}, {"D4x", -1},
+        {"C4", 60}, {"A4", 69}, {"F#3", 54}, {"Bb2", 46}, {"Cb4", 59}, {"B#3", 60},
+        {"C-1", 0}, {"H4", -1}, {"C", -1},   {"C#", -1},  {"D4x", -1},
     };
     for (const auto& [name, midi] : cases) EXPECT_EQ(noteNumber(name), midi) << name;
 }
@@ -211,15 +225,18 @@ TEST(AudioSequencerNotation, NoteNamesMapToMidiNumbers) {
 TEST(AudioSequencerNotation, NotesRestsChordsAndCarriedLengths) {
     const auto n = parseNotes("D4:1 F4:.5 E4 -:2 !D3+A3:3 ?G4", 8.0, 0.8);
     ASSERT_EQ(n.size(), 6u);
-    struct Want { double beat, beats, midi; };
-    const Want want[] = {{8, 1, 62}, {9, .5, 65}, {9.5, .5, 64}, {12, 3, 50}, {12, 3, 57}, {15, 3, 67}};
+    struct Want {
+        double beat, beats, midi;
+    };
+    const Want want[] = {{8, 1, 62},  {9, .5, 65}, {9.5, .5, 64},
+                         {12, 3, 50}, {12, 3, 57}, {15, 3, 67}};
     for (std::size_t i = 0; i < n.size(); ++i) {
         EXPECT_DOUBLE_EQ(n[i].beat, want[i].beat) << i;
         EXPECT_DOUBLE_EQ(n[i].beats, want[i].beats) << i;
         EXPECT_DOUBLE_EQ(n[i].midi, want[i].midi) << i;
     }
-    EXPECT_GT(n[3].velocity, 0.8);   // accented
-    EXPECT_LT(n[5].velocity, 0.8);   // soft
+    EXPECT_GT(n[3].velocity, 0.8);  // accented
+    EXPECT_LT(n[5].velocity, 0.8);  // soft
 }
 
 TEST(AudioSequencerNotation, ProgressionDrivesPadBassAndArpeggio) {
@@ -232,7 +249,7 @@ TEST(AudioSequencerNotation, ProgressionDrivesPadBassAndArpeggio) {
     EXPECT_EQ(prog[2].root, 10);
     EXPECT_DOUBLE_EQ(prog[2].beats, 4.0);
 
-    const auto pad = padNotes({prog[0]}, 60, 71);   // D minor between C4 and B4: D4 F4 A4
+    const auto pad = padNotes({prog[0]}, 60, 71);  // D minor between C4 and B4: D4 F4 A4
     std::vector<double> pitches;
     for (const Note& n : pad) pitches.push_back(n.midi);
     EXPECT_EQ(pitches, (std::vector<double>{62, 65, 69}));
@@ -247,13 +264,13 @@ TEST(AudioSequencerNotation, ProgressionDrivesPadBassAndArpeggio) {
     EXPECT_DOUBLE_EQ(bass[2].midi, 50);
     EXPECT_DOUBLE_EQ(bass[2].beat, 5.5);
 
-    const auto arp = arpNotes({prog[1]}, "0123", 57, 0.5);   // A7 from A3: A C# E G
+    const auto arp = arpNotes({prog[1]}, "0123", 57, 0.5);  // A7 from A3: A C# E G
     ASSERT_EQ(arp.size(), 4u);
     EXPECT_DOUBLE_EQ(arp[1].midi, 61);
     EXPECT_DOUBLE_EQ(arp[3].midi, 67);
     EXPECT_DOUBLE_EQ(arp[3].beat, 7.5);
 
-    EXPECT_EQ(drumNotes("x...x...", 2).size(), 8u);   // a half-bar pattern fills two bars
+    EXPECT_EQ(drumNotes("x...x...", 2).size(), 8u);  // a half-bar pattern fills two bars
 }
 
 TEST(AudioSequencerSong, LoopHasExactLengthIsDeterministicAndWrapsItsTail) {
@@ -262,7 +279,7 @@ TEST(AudioSequencerSong, LoopHasExactLengthIsDeterministicAndWrapsItsTail) {
     song.bars = 2;
     Part pad;
     pad.patch.layers = {{Wave::Saw, 0, 0, 1.0}};
-    pad.patch.amp = {0.01, 0.0, 1.0, 1.5};   // a long release rings past the loop end
+    pad.patch.amp = {0.01, 0.0, 1.0, 1.5};  // a long release rings past the loop end
     pad.patch.legato = 1.0;
     pad.notes = parseNotes("-:4 D3+A3:4");
     Part hats;
@@ -274,15 +291,17 @@ TEST(AudioSequencerSong, LoopHasExactLengthIsDeterministicAndWrapsItsTail) {
     const Stereo a = renderLoop(song, 7);
     ASSERT_EQ(a.size(), std::size_t(4.0 * kSampleRate));
     EXPECT_EQ(a.l, renderLoop(song, 7).l);
-    EXPECT_NE(a.l, renderLoop(song, 8).l);   // the noise of the hats follows the seed
+    EXPECT_NE(a.l, renderLoop(song, 8).l);  // the noise of the hats follows the seed
 
     // The chord is released at the end of the loop; its release must sound at the start.
     double head = 0.0;
-    for (std::size_t i = 0; i < std::size_t(0.2 * kSampleRate); ++i) head = std::max(head, double(std::abs(a.l[i])));
+    for (std::size_t i = 0; i < std::size_t(0.2 * kSampleRate); ++i)
+        head = std::max(head, double(std::abs(a.l[i])));
     EXPECT_GT(head, 0.1 * peak(a));
     // And the seam joins up: the step from the last sample to the first is an ordinary step.
     double maxStep = 0.0;
-    for (std::size_t i = 1; i < a.size(); ++i) maxStep = std::max(maxStep, double(std::abs(a.l[i] - a.l[i - 1])));
+    for (std::size_t i = 1; i < a.size(); ++i)
+        maxStep = std::max(maxStep, double(std::abs(a.l[i] - a.l[i - 1])));
     EXPECT_LE(std::abs(a.l.front() - a.l.back()), maxStep);
     double mean = 0.0;
     for (float v : a.l) mean += v;
@@ -292,7 +311,7 @@ TEST(AudioSequencerSong, LoopHasExactLengthIsDeterministicAndWrapsItsTail) {
 TEST(AudioSequencerSong, SwingDelaysOnlyTheOffbeatEighths) {
     Song song;
     song.bpm = 60;
-    song.swing = 1.0 / 3.0;   // triplet feel
+    song.swing = 1.0 / 3.0;  // triplet feel
     EXPECT_DOUBLE_EQ(beatToSeconds(song, 2.0), 2.0);
     EXPECT_NEAR(beatToSeconds(song, 2.5), 2.0 + 2.0 / 3.0, 1e-9);
     EXPECT_DOUBLE_EQ(beatToSeconds(song, 3.0), 3.0);
@@ -310,12 +329,14 @@ TEST(AudioSequencerInstruments, PluckedStringDecaysAndStaysInRange) {
         const Mono first(m.begin(), m.begin() + kSampleRate / 5);
         const Mono late(m.begin() + kSampleRate * 3 / 2, m.begin() + kSampleRate * 2);
         EXPECT_LT(peakOf(m), 1.5) << midi;
-        EXPECT_LT(peakOf(late), peakOf(first)) << midi;   // a string rings down, never up
+        EXPECT_LT(peakOf(late), peakOf(first)) << midi;  // a string rings down, never up
     }
 }
 
 TEST(AudioSynthEffects, PanEchoAndReverbPlaceTheSound) {
-    struct Case { double pan, left, right; };
+    struct Case {
+        double pan, left, right;
+    };
     const Case cases[] = {{-1.0, std::sqrt(2.0), 0.0}, {0.0, 1.0, 1.0}, {1.0, 0.0, std::sqrt(2.0)}};
     for (const Case& c : cases) {
         const Stereo s = toStereo(Mono{1.0f}, c.pan);
@@ -339,20 +360,25 @@ TEST(AudioSynthEffects, PanEchoAndReverbPlaceTheSound) {
     const Stereo wet = Reverb(0.7, 0.5).process(r);
     auto energy = [&](const std::vector<float>& ch, double from, double to) {
         double acc = 0.0;
-        for (std::size_t i = std::size_t(from * kSampleRate); i < std::size_t(to * kSampleRate); ++i) acc += double(ch[i]) * ch[i];
+        for (std::size_t i = std::size_t(from * kSampleRate); i < std::size_t(to * kSampleRate);
+             ++i)
+            acc += double(ch[i]) * ch[i];
         return acc;
     };
     EXPECT_GT(energy(wet.l, 0.0, 0.5), 0.0);
-    EXPECT_LT(energy(wet.l, 2.0, 3.0), 0.01 * energy(wet.l, 0.0, 0.5));   // the tail dies away
-    EXPECT_NE(wet.l, wet.r);                                              // and is wide
+    EXPECT_LT(energy(wet.l, 2.0, 3.0), 0.01 * energy(wet.l, 0.0, 0.5));  // the tail dies away
+    EXPECT_NE(wet.l, wet.r);                                             // and is wide
 }
 
 TEST(AudioSequencerInstruments, EveryDrumIsAShortDecayingHit) {
-    struct Case { Drum drum; double maxSeconds; };
+    struct Case {
+        Drum drum;
+        double maxSeconds;
+    };
     const Case cases[] = {
-        {Drum::Kick, 0.5}, {Drum::Snare, 0.4}, {Drum::HatClosed, 0.15}, {Drum::HatOpen, 0.6}, {Drum::Clap, 0.4},
-        {Drum::Tom, 0.5}, {Drum::Rim, 0.1}, {Drum::Crash, 2.0}, {Drum::Timpani, 1.5}, {Drum::Shaker, 0.2},
-        {Drum::Snap, 0.2},
+        {Drum::Kick, 0.5},    {Drum::Snare, 0.4},  {Drum::HatClosed, 0.15}, {Drum::HatOpen, 0.6},
+        {Drum::Clap, 0.4},    {Drum::Tom, 0.5},    {Drum::Rim, 0.1},        {Drum::Crash, 2.0},
+        {Drum::Timpani, 1.5}, {Drum::Shaker, 0.2}, {Drum::Snap, 0.2},
     };
     for (const Case& c : cases) {
         Rng rng(5);
@@ -361,7 +387,8 @@ TEST(AudioSequencerInstruments, EveryDrumIsAShortDecayingHit) {
         ASSERT_FALSE(m.empty());
         EXPECT_LE(double(m.size()) / kSampleRate, c.maxSeconds);
         const std::size_t q = m.size() / 4;
-        const Mono head(m.begin(), m.begin() + std::ptrdiff_t(q)), tail(m.end() - std::ptrdiff_t(q), m.end());
+        const Mono head(m.begin(), m.begin() + std::ptrdiff_t(q)),
+            tail(m.end() - std::ptrdiff_t(q), m.end());
         EXPECT_GT(peakOf(head), 0.05);
         EXPECT_LT(peakOf(m), 2.0);
         EXPECT_LT(peakOf(tail), 0.5 * peakOf(head));
@@ -382,6 +409,6 @@ TEST(AudioSequencerInstruments, NoteLastsItsGatePlusRelease) {
         SCOPED_TRACE(int(kind));
         EXPECT_NEAR(double(m.size()) / kSampleRate, 0.7, 0.001);
         EXPECT_GT(peakOf(Mono(m.begin(), m.begin() + kSampleRate / 4)), 0.1);
-        EXPECT_LT(std::abs(m.back()), 1e-3);   // released to silence, no click
+        EXPECT_LT(std::abs(m.back()), 1e-3);  // released to silence, no click
     }
 }

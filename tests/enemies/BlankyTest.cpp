@@ -25,7 +25,7 @@ TEST(Blanky, CycleDissolvesMovesReformsShootsAndDissolvesAgain) {
     enemytest::SoundLog sounds;
     Escena scene(30.0, 9.0);
     const WorldRect player = playerCentredOn(20.8, 8.0);  // lower half
-    Blanky blanky(5.0, 6.0, 1);                            // lower half too: it must move up
+    Blanky blanky(5.0, 6.0, 1);                           // lower half too: it must move up
     for (int update = 0; update <= 46; ++update) {
         frame(blanky, player, scene);
         ASSERT_TRUE(parked(blanky) && blanky.x == 5.0 && blanky.y == 6.0) << update;

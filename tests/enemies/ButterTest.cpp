@@ -25,8 +25,11 @@ TEST(Butter, TurnsAtItsLimitsAndStaysWithinThem) {
     const struct {
         double x, speed, expectedX;
         bool turnedLeft;
-    } cases[] = {{8.46, 0.03, 8.49, false}, {8.48, 0.03, 8.45, true}, {4.04, -0.03, 4.01, true},
-                 {4.02, -0.03, 4.05, false}, {9.5, 0.03, 9.47, true}};
+    } cases[] = {{8.46, 0.03, 8.49, false},
+                 {8.48, 0.03, 8.45, true},
+                 {4.04, -0.03, 4.01, true},
+                 {4.02, -0.03, 4.05, false},
+                 {9.5, 0.03, 9.47, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x);
         Escena scene(30.0, 9.0);

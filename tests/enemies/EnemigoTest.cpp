@@ -44,8 +44,8 @@ TEST(Enemigo, ADyingEnemyCannotBeHitOrTouched) {
     ASSERT_TRUE(butter.hitByShot(shotAt(butter, 50)));
     EXPECT_DOUBLE_EQ(butter.hitbox.x, 5000.0);
     EXPECT_DOUBLE_EQ(butter.box2.x, 5000.0);
-    auto late = std::make_shared<Disparo>(0.0, 0.0, 0.0, 0.0, 1, before.x, before.y, nullptr,
-                                          15.0, std::nullopt, -1, 0.0, 0.5, 0.5);
+    auto late = std::make_shared<Disparo>(0.0, 0.0, 0.0, 0.0, 1, before.x, before.y, nullptr, 15.0,
+                                          std::nullopt, -1, 0.0, 0.5, 0.5);
     EXPECT_FALSE(butter.hitByShot(late));
     EXPECT_EQ(butter.hp, 12 - 50);
 }

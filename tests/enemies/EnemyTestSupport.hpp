@@ -13,7 +13,9 @@ namespace enemytest {
 
 // Records every sound key the game plays while it lives.
 struct SoundLog {
-    SoundLog() { audio::setSoundListener([this](const std::string& k) { keys.push_back(k); }); }
+    SoundLog() {
+        audio::setSoundListener([this](const std::string& k) { keys.push_back(k); });
+    }
     ~SoundLog() { audio::setSoundListener(nullptr); }
     int count(const std::string& key) const {
         return static_cast<int>(std::count(keys.begin(), keys.end(), key));
@@ -24,8 +26,8 @@ struct SoundLog {
 // A still player shot over the middle of the box.
 inline std::shared_ptr<Disparo> shotInto(const WorldRect& box, int damage = 1) {
     return std::make_shared<Disparo>(0.0, 0.0, 0.0, 0.0, damage, box.centerX() - 0.25,
-                                     box.centerY() - 0.25, nullptr, 15.0, std::nullopt, -1,
-                                     0.0, 0.5, 0.5);
+                                     box.centerY() - 0.25, nullptr, 15.0, std::nullopt, -1, 0.0,
+                                     0.5, 0.5);
 }
 
 // The player's drawn rectangle (1 × 1.5) with its centre at (cx, cy).

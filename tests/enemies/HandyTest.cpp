@@ -119,8 +119,8 @@ TEST(Handy, ScissorsThrowTwiceThenKeepTheirDistance) {
     EXPECT_NEAR(handy.x, 10.0 + 104 * 0.02, 1e-9);  // closing in while more than 8.1 away
 
     // Throw angles: straight down 135, straight up -45.
-    for (auto [dx, dy, angle] : {std::tuple{0.0, 3.0, 135.0}, {0.0, -3.0, -45.0},
-                                 {-3.0, 0.0, 225.0}, {3.0, -0.1, 44.0}}) {
+    for (auto [dx, dy, angle] :
+         {std::tuple{0.0, 3.0, 135.0}, {0.0, -3.0, -45.0}, {-3.0, 0.0, 225.0}, {3.0, -0.1, 44.0}}) {
         Escena s(30.0, 9.0);
         Handy h = acting(Form::Scissors);
         h.scissorTimer = 130;
@@ -136,8 +136,12 @@ TEST(Handy, ScissorsThrowTwiceThenKeepTheirDistance) {
     EXPECT_TRUE(s.enemyShots.empty());
 
     // Keeping about 8 units away (player centre minus Handy centre → step).
-    for (auto [d, step] : {std::pair{-9.0, -0.02}, {-8.05, 0.0}, {-7.0, 0.02}, {0.0, -0.02},
-                           {8.05, 0.0}, {9.0, 0.02}}) {
+    for (auto [d, step] : {std::pair{-9.0, -0.02},
+                           {-8.05, 0.0},
+                           {-7.0, 0.02},
+                           {0.0, -0.02},
+                           {8.05, 0.0},
+                           {9.0, 0.02}}) {
         Handy near = acting(Form::Scissors, 15.0);
         near.scissorTimer = 60;
         near.update(playerCentredOn(15.75 + d, 4.75), s);
@@ -164,7 +168,7 @@ TEST(Handy, PaperFleesUnlessCornered) {
         {15.0, 10.0, 20.0, 5.0, 15.05, true},   {18.5, 10.0, 20.0, 5.0, 18.5, true},
         {27.0, 27.0, 28.5, 25.0, 26.95, false},  // cornered: runs past, out of its limits
         {15.0, 10.0, 20.0, 20.0, 14.95, false}, {10.0, 10.0, 20.0, 20.0, 10.0, false},
-        {2.0, 0.0, 3.5, 3.0, 2.05, true},        // cornered on the left
+        {2.0, 0.0, 3.5, 3.0, 2.05, true},  // cornered on the left
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x);

@@ -142,7 +142,9 @@ struct ClipCase {
     SDL_Rect expectSrc;  // the cut frame rectangle of a 100 × 100 frame at sheet (200, 0)
 };
 
-void PrintTo(const ClipCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const ClipCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class AnimatedClip : public ::testing::TestWithParam<ClipCase> {};
 
@@ -174,17 +176,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ClipCase{"inside", {50, 50, 200, 200}, false, {50, 50, 200, 200}, {200, 0, 100, 100}},
         ClipCase{"cut left", {-50, 0, 200, 200}, false, {0, 0, 150, 200}, {225, 0, 75, 100}},
-        ClipCase{"cut left flipped", {-50, 0, 200, 200}, true, {0, 0, 150, 200},
-                 {200, 0, 75, 100}},
+        ClipCase{"cut left flipped", {-50, 0, 200, 200}, true, {0, 0, 150, 200}, {200, 0, 75, 100}},
         ClipCase{"cut right", {300, 0, 200, 200}, false, {300, 0, 100, 200}, {200, 0, 50, 100}},
-        ClipCase{"cut right flipped", {300, 0, 200, 200}, true, {300, 0, 100, 200},
-                 {250, 0, 50, 100}},
-        ClipCase{"cut top and bottom", {0, -100, 200, 500}, false, {0, 0, 200, 300},
-                 {200, 20, 100, 60}},
-        ClipCase{"touching the edge still draws", {400, 0, 50, 50}, false, {400, 0, 0, 50},
+        ClipCase{
+            "cut right flipped", {300, 0, 200, 200}, true, {300, 0, 100, 200}, {250, 0, 50, 100}},
+        ClipCase{
+            "cut top and bottom", {0, -100, 200, 500}, false, {0, 0, 200, 300}, {200, 20, 100, 60}},
+        ClipCase{"touching the edge still draws",
+                 {400, 0, 50, 50},
+                 false,
+                 {400, 0, 0, 50},
                  {200, 0, 0, 100}},
-        ClipCase{"fully outside", {500, 0, 50, 50}, false, {500, 0, 0, 50},
-                 {200, 0, 100, 100}}),
+        ClipCase{"fully outside", {500, 0, 50, 50}, false, {500, 0, 0, 50}, {200, 0, 100, 100}}),
     [](const auto& info) { return testName(info.param.what); });
 
 TEST(Animated, TintLastsItsTicksThenTheDrawCountsDown) {

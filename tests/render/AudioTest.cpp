@@ -88,9 +88,9 @@ TEST_F(InRunFolder, EnemyTexturesLoadAndFreeAsOneSet) {
     textures::setRenderer(renderer);
     loadEnemyTextures();
     const EnemyTextures& t = enemyTextures();
-    for (SDL_Texture* handle : {t.blankySheet, t.blankyShot, t.pikabooSheet, t.peanutSheet,
-                                t.peanutShot, t.butterSheet, t.butterDrop, t.handySheet,
-                                t.scissorsShot, t.rockShot}) {
+    for (SDL_Texture* handle :
+         {t.blankySheet, t.blankyShot, t.pikabooSheet, t.peanutSheet, t.peanutShot, t.butterSheet,
+          t.butterDrop, t.handySheet, t.scissorsShot, t.rockShot}) {
         EXPECT_NE(handle, nullptr);
     }
     // The two enemy-shot textures are separate textures of one image.

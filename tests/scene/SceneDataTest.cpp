@@ -44,7 +44,8 @@ TEST(SceneDataLoader, SceneConvertsEveryFieldAndIgnoresExtraKeys) {
     EXPECT_EQ(d.animationBotones, 2);
 
     json empty = scene();
-    for (const char* key : {"platformIndex", "platformPositions", "platformSrc", "platformSurfaces"}) {
+    for (const char* key :
+         {"platformIndex", "platformPositions", "platformSrc", "platformSurfaces"}) {
         empty[key] = json::array();
     }
     EXPECT_TRUE(empty.get<SceneData>().platformPositions.empty());
@@ -100,8 +101,11 @@ TEST(SceneDataLoader, MalformedScenesRaiseTheLibrarysErrors) {
          403, "[json.exception.out_of_range.403] key 'animationBotones' not found"},
         {"missing limit", [](json& j) { j["butterLimits"][0].erase("minX"); }, 403,
          "[json.exception.out_of_range.403] key 'minX' not found"},
-        {"rect not object", [](json& j) { j["src"] = json{1, 2, 3, 4}; }, 304,
-         "[json.exception.type_error.304] cannot use at() with array"},
+        {"rect not object",
+         [](json& j) {
+             j["src"] = json{1, 2, 3, 4};
+         },
+         304, "[json.exception.type_error.304] cannot use at() with array"},
     };
     for (const Rejection& c : cases) {
         json j = scene();

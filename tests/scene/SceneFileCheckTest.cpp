@@ -82,14 +82,15 @@ TEST(SceneFileCheck, EachFaultNamesFileSlotPositionAndKey) {
          f + "\"tutorial\": \"bg\" is 9, outside the background table (0 to 8)"},
         {"short parallel list",
          [](json& s, json&, json&) { s["scenes_4"][1]["platformSurfaces"].erase(1); },
-         f + "\"scenes_4\"[1]: \"platformSurfaces\" has 1 entries, but \"platformPositions\" has 2"},
-        {"butter without limits", [](json& s, json&, json&) { s["shop_2"]["butterLimits"] = json::array(); },
+         f + "\"scenes_4\"[1]: \"platformSurfaces\" has 1 entries, but \"platformPositions\" has "
+             "2"},
+        {"butter without limits",
+         [](json& s, json&, json&) { s["shop_2"]["butterLimits"] = json::array(); },
          f + "\"shop_2\": \"butterLimits\" has 0 entries, but \"butterPositions\" has 1"},
         {"dangling spanish only", [](json&, json& es, json&) { es["botones"].erase(2); },
          f + "\"botones_4\": \"linesBotones\" is 2, but \"botones\" in "
              "datus/dialog/conversaciones_es.json has only 2 entries"},
-        {"character missing from a dialogue",
-         [](json&, json&, json& en) { en.erase("bolsillos"); },
+        {"character missing from a dialogue", [](json&, json&, json& en) { en.erase("bolsillos"); },
          f + "\"shop_1\": \"linesBolsillos\" is 0, but datus/dialog/conversaciones_en.json has "
              "no \"bolsillos\" array"},
         {"entry not conversations",
@@ -120,8 +121,9 @@ TEST(SceneFileCheck, DanglingLineIndexIsReportedForEachLanguage) {
     json scenes = validDocument();
     scenes["botones_3"]["linesBotones"] = 3;
     const auto errors = checkSceneFile(scenes, dialogue(), dialogue());
-    const std::string head = "datus/config/scenes.json: \"botones_3\": \"linesBotones\" is 3, "
-                             "but \"botones\" in datus/dialog/";
+    const std::string head =
+        "datus/config/scenes.json: \"botones_3\": \"linesBotones\" is 3, "
+        "but \"botones\" in datus/dialog/";
     ASSERT_EQ(errors.size(), 2u) << joined(errors);
     EXPECT_EQ(errors[0], head + "conversaciones_es.json has only 3 entries");
     EXPECT_EQ(errors[1], head + "conversaciones_en.json has only 3 entries");

@@ -15,10 +15,10 @@ void draw_menus();
 
 // Shared character painters used by sheets and portraits (world-unit coordinates).
 struct HeroPose {
-    double bob = 0;        // vertical offset of the upper body
-    double legA = 0;       // front leg swing (radians)
-    double legB = 0;       // back leg swing
-    double armA = 0;       // front arm swing
+    double bob = 0;   // vertical offset of the upper body
+    double legA = 0;  // front leg swing (radians)
+    double legB = 0;  // back leg swing
+    double armA = 0;  // front arm swing
     double armB = 0;
     double crouch = 0;     // 0 standing .. 1 curled into a ball
     double scarfWave = 0;  // phase of the scarf flutter
@@ -36,8 +36,8 @@ struct ValdroPose {
     double bob = 0;
     double armFront = 0;  // radians, 0 hanging
     double armBack = 0;
-    double bow = 0;       // 0 upright .. 1 slumped
-    double fade = 1;      // 1 solid .. 0 gone
+    double bow = 0;   // 0 upright .. 1 slumped
+    double fade = 1;  // 1 solid .. 0 gone
     int phase = 1;
     bool mouthOpen = false;
 };

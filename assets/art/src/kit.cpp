@@ -21,7 +21,8 @@ std::string g_root = ".";
 cairo_font_face_t* font_face() {
     static cairo_font_face_t* face = nullptr;
     static bool tried = false;
-    if (tried) return face;
+    if (tried)
+        return face;
     tried = true;
 #ifdef VALDRO_ART_FT
     static FT_Library lib = nullptr;
@@ -33,13 +34,16 @@ cairo_font_face_t* font_face() {
     }
 #endif
     if (!face) {
-        face = cairo_toy_font_face_create("sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+        face = cairo_toy_font_face_create("sans-serif", CAIRO_FONT_SLANT_NORMAL,
+                                          CAIRO_FONT_WEIGHT_BOLD);
     }
     return face;
 }
 }  // namespace
 
-void set_out_root(const std::string& root) { g_root = root; }
+void set_out_root(const std::string& root) {
+    g_root = root;
+}
 
 std::string out_path(std::string_view rel) {
     std::filesystem::path p = std::filesystem::path(g_root) / std::string(rel);
@@ -73,7 +77,9 @@ void Canvas::save(const std::string& path) const {
     }
 }
 
-void set(cairo_t* cr, const Col& c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
+void set(cairo_t* cr, const Col& c) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
+}
 
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_matrix_t m;
@@ -112,7 +118,8 @@ void limb(cairo_t* cr, double x1, double y1, double x2, double y2, double r1, do
 
 void blob(cairo_t* cr, const std::vector<double>& xy, double tension) {
     const std::size_t n = xy.size() / 2;
-    if (n < 3) return;
+    if (n < 3)
+        return;
     auto P = [&](long i) {
         long k = ((i % static_cast<long>(n)) + static_cast<long>(n)) % static_cast<long>(n);
         return std::pair<double, double>{xy[2 * k], xy[2 * k + 1]};
@@ -126,7 +133,8 @@ void blob(cairo_t* cr, const std::vector<double>& xy, double tension) {
         auto [cx, cy] = P(i + 1);
         auto [dx, dy] = P(i + 2);
         double t = tension / 6.0;
-        cairo_curve_to(cr, bx + (cx - ax) * t, by + (cy - ay) * t, cx - (dx - bx) * t, cy - (dy - by) * t, cx, cy);
+        cairo_curve_to(cr, bx + (cx - ax) * t, by + (cy - ay) * t, cx - (dx - bx) * t,
+                       cy - (dy - by) * t, cx, cy);
     }
     cairo_close_path(cr);
 }
@@ -140,9 +148,11 @@ void poly(cairo_t* cr, const std::vector<double>& xy) {
 void heart_path(cairo_t* cr, double cx, double cy, double s) {
     cairo_new_sub_path(cr);
     cairo_move_to(cr, cx, cy + 0.9 * s);
-    cairo_curve_to(cr, cx - 0.35 * s, cy + 0.55 * s, cx - 1.0 * s, cy + 0.15 * s, cx - 1.0 * s, cy - 0.3 * s);
+    cairo_curve_to(cr, cx - 0.35 * s, cy + 0.55 * s, cx - 1.0 * s, cy + 0.15 * s, cx - 1.0 * s,
+                   cy - 0.3 * s);
     cairo_curve_to(cr, cx - 1.0 * s, cy - 0.85 * s, cx - 0.3 * s, cy - 1.0 * s, cx, cy - 0.5 * s);
-    cairo_curve_to(cr, cx + 0.3 * s, cy - 1.0 * s, cx + 1.0 * s, cy - 0.85 * s, cx + 1.0 * s, cy - 0.3 * s);
+    cairo_curve_to(cr, cx + 0.3 * s, cy - 1.0 * s, cx + 1.0 * s, cy - 0.85 * s, cx + 1.0 * s,
+                   cy - 0.3 * s);
     cairo_curve_to(cr, cx + 1.0 * s, cy + 0.15 * s, cx + 0.35 * s, cy + 0.55 * s, cx, cy + 0.9 * s);
     cairo_close_path(cr);
 }
@@ -263,8 +273,8 @@ double text_width(cairo_t* cr, std::string_view s, double size) {
     return ext.x_advance;
 }
 
-void text(cairo_t* cr, std::string_view s, double x, double y, double size, const Col& fill, Align align,
-          double outlineW, const Col& outlineC) {
+void text(cairo_t* cr, std::string_view s, double x, double y, double size, const Col& fill,
+          Align align, double outlineW, const Col& outlineC) {
     cairo_save(cr);
     cairo_set_font_face(cr, font_face());
     cairo_set_font_size(cr, size);
@@ -272,8 +282,10 @@ void text(cairo_t* cr, std::string_view s, double x, double y, double size, cons
     cairo_text_extents_t ext;
     cairo_text_extents(cr, str.c_str(), &ext);
     double sx = x;
-    if (align == Align::Center) sx = x - ext.x_advance / 2;
-    if (align == Align::Right) sx = x - ext.x_advance;
+    if (align == Align::Center)
+        sx = x - ext.x_advance / 2;
+    if (align == Align::Right)
+        sx = x - ext.x_advance;
     cairo_new_path(cr);
     cairo_move_to(cr, sx, y);
     cairo_text_path(cr, str.c_str());

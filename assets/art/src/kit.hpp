@@ -22,11 +22,13 @@ struct Col {
     Col darker(double t) const { return mix({0.11, 0.08, 0.13, a}, t); }
 };
 
-constexpr Col rgb(int r, int g, int b, double a = 1.0) { return {r / 255.0, g / 255.0, b / 255.0, a}; }
+constexpr Col rgb(int r, int g, int b, double a = 1.0) {
+    return {r / 255.0, g / 255.0, b / 255.0, a};
+}
 
 namespace pal {
-inline constexpr Col ink = rgb(29, 20, 32);          // outline plum
-inline constexpr Col burgundy = rgb(131, 28, 36);    // menu text colour
+inline constexpr Col ink = rgb(29, 20, 32);        // outline plum
+inline constexpr Col burgundy = rgb(131, 28, 36);  // menu text colour
 inline constexpr Col burgundyDark = rgb(84, 16, 26);
 inline constexpr Col burgundyLight = rgb(176, 56, 60);
 inline constexpr Col brass = rgb(201, 154, 62);

@@ -18,9 +18,9 @@ struct Family {
 };
 
 constexpr Family kFamilies[] = {
-    {"player", valdro::art::draw_player},       {"enemies", valdro::art::draw_enemies},
-    {"bosses", valdro::art::draw_bosses},       {"npcs", valdro::art::draw_npcs},
-    {"items", valdro::art::draw_items_hud},     {"backgrounds", valdro::art::draw_backgrounds},
+    {"player", valdro::art::draw_player},   {"enemies", valdro::art::draw_enemies},
+    {"bosses", valdro::art::draw_bosses},   {"npcs", valdro::art::draw_npcs},
+    {"items", valdro::art::draw_items_hud}, {"backgrounds", valdro::art::draw_backgrounds},
     {"menus", valdro::art::draw_menus},
 };
 

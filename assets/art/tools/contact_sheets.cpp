@@ -30,7 +30,9 @@ std::map<std::string, cairo_surface_t*> g_cache;
 
 cairo_surface_t* load(std::string_view rel) {
     auto& s = g_cache[std::string(rel)];
-    if (!s) s = cairo_image_surface_create_from_png((fs::path(g_run) / std::string(rel)).string().c_str());
+    if (!s)
+        s = cairo_image_surface_create_from_png(
+            (fs::path(g_run) / std::string(rel)).string().c_str());
     return s;
 }
 
@@ -49,8 +51,8 @@ void checker(cairo_t* cr, double x, double y, double w, double h) {
 }
 
 // Draws part of an image scaled into a box; returns the drawn width.
-double blit(cairo_t* cr, cairo_surface_t* img, double sx, double sy, double sw, double sh, double x, double y,
-            double maxW, double maxH) {
+double blit(cairo_t* cr, cairo_surface_t* img, double sx, double sy, double sw, double sh, double x,
+            double y, double maxW, double maxH) {
     const double k = std::min(maxW / sw, maxH / sh);
     const double w = sw * k, h = sh * k;
     checker(cr, x, y, w, h);
@@ -81,7 +83,8 @@ struct Item {
 };
 
 // Lays the items out left to right, wrapping at kMaxWidth, and writes the sheet.
-void write_sheet(const std::string& path, const std::string& title, const std::vector<Item>& items, double rowH) {
+void write_sheet(const std::string& path, const std::string& title, const std::vector<Item>& items,
+                 double rowH) {
     std::vector<std::pair<double, double>> pos;
     double x = kPad, y = 70, width = 0;
     for (const auto& it : items) {
@@ -108,20 +111,25 @@ std::vector<Item> animation_items(const std::function<bool(Family)>& wanted) {
     std::vector<Item> items;
     for (const auto& cut : kCuts) {
         const ImageSpec* spec = findImage(cut.image);
-        if (!spec || !wanted(spec->family)) continue;
+        if (!spec || !wanted(spec->family))
+            continue;
         cairo_surface_t* img = load(cut.image);
-        if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) continue;
+        if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS)
+            continue;
         const double k = std::min(kCell / cut.h, 260.0 / cut.w);
         const double fw = cut.w * k;
-        const std::string label = std::string(cut.image.substr(4)) + "  \"" + std::string(cut.name) + "\"  " +
-                                  std::to_string(cut.frames) + " x " + std::to_string(cut.w) + "x" + std::to_string(cut.h);
+        const std::string label = std::string(cut.image.substr(4)) + "  \"" +
+                                  std::string(cut.name) + "\"  " + std::to_string(cut.frames) +
+                                  " x " + std::to_string(cut.w) + "x" + std::to_string(cut.h);
         const double total = std::max(cut.frames * (fw + 6), text_width_of(label, 20) + 10);
         items.push_back({total, [cut, img, fw, label](cairo_t* cr, double x, double y) {
                              text(cr, label, x, y + 22, 20, pal::ink);
                              for (int i = 0; i < cut.frames; ++i) {
                                  const double fx = x + i * (fw + 6);
-                                 blit(cr, img, cut.x + i * cut.w, cut.y, cut.w, cut.h, fx, y + kLabel, fw, kCell);
-                                 text(cr, std::to_string(i), fx + 4, y + kLabel + 18, 16, pal::burgundy);
+                                 blit(cr, img, cut.x + i * cut.w, cut.y, cut.w, cut.h, fx,
+                                      y + kLabel, fw, kCell);
+                                 text(cr, std::to_string(i), fx + 4, y + kLabel + 18, 16,
+                                      pal::burgundy);
                              }
                          }});
     }
@@ -131,16 +139,18 @@ std::vector<Item> animation_items(const std::function<bool(Family)>& wanted) {
 std::vector<Item> picture_items() {
     std::vector<Item> items;
     for (const auto& spec : kImages) {
-        if (spec.family != Family::Background && spec.family != Family::Menu && spec.family != Family::Portrait &&
-            spec.family != Family::TreeLayer)
+        if (spec.family != Family::Background && spec.family != Family::Menu &&
+            spec.family != Family::Portrait && spec.family != Family::TreeLayer)
             continue;
         cairo_surface_t* img = load(spec.path);
-        if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) continue;
+        if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS)
+            continue;
         const double maxW = spec.w > 2 * spec.h ? 1200.0 : 420.0;
         const double k = std::min(maxW / spec.w, 300.0 / spec.h);
         items.push_back({std::max(spec.w * k, 260.0), [spec, img](cairo_t* cr, double x, double y) {
-                             text(cr, std::string(spec.path.substr(4)) + "  " + std::to_string(spec.w) + "x" +
-                                          std::to_string(spec.h),
+                             text(cr,
+                                  std::string(spec.path.substr(4)) + "  " + std::to_string(spec.w) +
+                                      "x" + std::to_string(spec.h),
                                   x, y + 22, 20, pal::ink);
                              const double maxW = spec.w > 2 * spec.h ? 1200.0 : 420.0;
                              blit(cr, img, 0, 0, spec.w, spec.h, x, y + kLabel, maxW, 300.0);
@@ -156,10 +166,11 @@ void mock_scene(const std::string& path, std::string_view room, int roomX) {
     cairo_t* cr = cv.cr();
     set(cr, pal::black);
     cairo_paint(cr);
-    auto put = [&](std::string_view img, double sx, double sy, double sw, double sh, double x, double y, double w,
-                   double h, bool flip = false) {
+    auto put = [&](std::string_view img, double sx, double sy, double sw, double sh, double x,
+                   double y, double w, double h, bool flip = false) {
         cairo_surface_t* s = load(img);
-        if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return;
+        if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS)
+            return;
         cairo_save(cr);
         cairo_rectangle(cr, x * 100, y * 100 + 150, w * 100, h * 100);
         cairo_clip(cr);
@@ -173,7 +184,8 @@ void mock_scene(const std::string& path, std::string_view room, int roomX) {
         cairo_paint(cr);
         cairo_restore(cr);
     };
-    for (const char* t : {"img/trees3.png", "img/trees2.png", "img/trees1.png"}) put(t, 200, 0, 768, 432, 0, 0, 16, 9);
+    for (const char* t : {"img/trees3.png", "img/trees2.png", "img/trees1.png"})
+        put(t, 200, 0, 768, 432, 0, 0, 16, 9);
     put(room, roomX, 0, 1600, 900, 0, 0, 16, 9);
     put("img/plat_table1.png", 0, 0, 384, 192, 1.0, 7.4, 3.0, 1.5);
     put("img/plat_stool1.png", 0, 0, 128, 192, 5.0, 7.4, 1.0, 1.5);
@@ -217,13 +229,14 @@ int main(int argc, char** argv) {
                 kCell + kLabel);
     write_sheet((out / "2_bosses.png").string(), "Greed, Lust and her lamp, Valdro",
                 animation_items([](Family f) { return f == Family::Boss; }), kCell + kLabel);
-    write_sheet((out / "3_npcs_items_hud.png").string(), "Talking characters, items, HUD and furniture",
-                animation_items([](Family f) {
-                    return f == Family::Npc || f == Family::Item || f == Family::Hud || f == Family::Platform;
+    write_sheet((out / "3_npcs_items_hud.png").string(),
+                "Talking characters, items, HUD and furniture", animation_items([](Family f) {
+                    return f == Family::Npc || f == Family::Item || f == Family::Hud ||
+                           f == Family::Platform;
                 }),
                 kCell + kLabel);
-    write_sheet((out / "4_pictures.png").string(), "Rooms, garden layers, menus and portraits", picture_items(),
-                300 + kLabel);
+    write_sheet((out / "4_pictures.png").string(), "Rooms, garden layers, menus and portraits",
+                picture_items(), 300 + kLabel);
     mock_scene((out / "5_mock_lobby.png").string(), "img/bg0.png", 1000);
     mock_scene((out / "6_mock_gallery.png").string(), "img/bg2.png", 2200);
     for (auto& [k, s] : g_cache) cairo_surface_destroy(s);

@@ -10,8 +10,8 @@
 namespace valdro_audio {
 
 struct Asset {
-    std::string file;                       // below the music folder, e.g. "dash.wav"
-    std::function<vsynth::Stereo()> make;   // deterministic: same output on every run
+    std::string file;                      // below the music folder, e.g. "dash.wav"
+    std::function<vsynth::Stereo()> make;  // deterministic: same output on every run
 };
 
 std::vector<Asset> effects();

@@ -28,7 +28,7 @@ Mono tone(Wave w, double f0, double f1, double gate, Adsr env, double gain = 1.0
     t.vibratoHz = vibHz;
     t.vibratoSemis = vibSemis;
     t.gain = gain;
-    return render(t, unused);   // pitched waves draw no random numbers
+    return render(t, unused);  // pitched waves draw no random numbers
 }
 
 // Noise shaped by an exponential decay after a linear attack.
@@ -36,13 +36,15 @@ Mono burst(Rng& rng, double seconds, double attack, double tau) {
     Mono m = noise(seconds, rng);
     for (std::size_t i = 0; i < m.size(); ++i) {
         const double t = double(i) / kSampleRate;
-        m[i] *= float(std::min(1.0, t / std::max(attack, 1e-4)) * std::exp(-std::max(0.0, t - attack) / tau));
+        m[i] *= float(std::min(1.0, t / std::max(attack, 1e-4)) *
+                      std::exp(-std::max(0.0, t - attack) / tau));
     }
     fadeOut(m, 0.005);
     return m;
 }
 
-Mono bell(Rng& rng, double midi, double decay, double ratio = 3.5, double index = 2.0, double gain = 1.0) {
+Mono bell(Rng& rng, double midi, double decay, double ratio = 3.5, double index = 2.0,
+          double gain = 1.0) {
     Patch p;
     p.kind = Patch::Kind::Fm;
     p.fmRatio = ratio;
@@ -68,7 +70,8 @@ Patch brass() {
 }
 
 // A voice-like syllable: a buzzing source through two vowel formants.
-Mono syllable(Rng& rng, double f0, double f1, double gate, double formant1, double formant2, double breath) {
+Mono syllable(Rng& rng, double f0, double f1, double gate, double formant1, double formant2,
+              double breath) {
     Mono src = tone(Wave::Saw, f0, f1, gate, {0.012, 0.03, 0.8, 0.04}, 1.0, 0.5, 7.0, 0.25);
     Mono a = src, b = src;
     filter(a, BT::BandPass, formant1, 5.0);
@@ -87,7 +90,8 @@ Stereo finish(const Mono& m, double reverbWet = 0.0, double room = 0.4, double m
         OnePole dc(OnePole::Type::HighPass, 20.0);
         for (float& v : *ch) v = dc.process(v);
     }
-    if (reverbWet > 0.0) addReverb(s, room, 0.5, reverbWet, 0.35);
+    if (reverbWet > 0.0)
+        addReverb(s, room, 0.5, reverbWet, 0.35);
     trimTail(s, -40.0, 0.02);
     const std::size_t cap = std::size_t(maxSeconds * kSampleRate);
     if (s.size() > cap) {
@@ -107,7 +111,7 @@ Stereo click() {
     filter(n, BT::HighPass, 3000);
     mixInto(m, n, 0.0, 0.6);
     Stereo s = finish(m, 0.0, 0.4, 0.08);
-    normalizePeak(s, -6.0);   // menus click a lot: keep it gentle
+    normalizePeak(s, -6.0);  // menus click a lot: keep it gentle
     return s;
 }
 
@@ -124,8 +128,9 @@ Stereo dash() {
 Stereo heartFall() {
     Rng rng(103);
     Mono m;
-    const double notes[] = {88, 84, 81, 76};   // E6 C6 A5 E5, tumbling down
-    for (int i = 0; i < 4; ++i) mixInto(m, bell(rng, notes[i], 0.22, 2.0, 1.0, 0.8 - 0.1 * i), 0.06 * i);
+    const double notes[] = {88, 84, 81, 76};  // E6 C6 A5 E5, tumbling down
+    for (int i = 0; i < 4; ++i)
+        mixInto(m, bell(rng, notes[i], 0.22, 2.0, 1.0, 0.8 - 0.1 * i), 0.06 * i);
     Mono land = tone(Wave::Sine, 420, 140, 0.05, {0.002, 0.03, 0.3, 0.05}, 0.9);
     mixInto(m, land, 0.28);
     return finish(m, 0.15);
@@ -144,7 +149,8 @@ Stereo enemyHit() {
 Stereo shootProta() {
     Rng rng(105);
     Mono m = tone(Wave::Square, 1500, 300, 0.11, {0.001, 0.03, 0.6, 0.04}, 0.7, 0.25, 0, 0, 0.12);
-    mixInto(m, tone(Wave::Sine, 750, 150, 0.11, {0.001, 0.03, 0.6, 0.04}, 0.4, 0.5, 0, 0, 0.12), 0.0);
+    mixInto(m, tone(Wave::Sine, 750, 150, 0.11, {0.001, 0.03, 0.6, 0.04}, 0.4, 0.5, 0, 0, 0.12),
+            0.0);
     Mono n = burst(rng, 0.03, 0.0005, 0.006);
     filter(n, BT::HighPass, 2500);
     mixInto(m, n, 0.0, 0.5);
@@ -154,7 +160,8 @@ Stereo shootProta() {
 Stereo shootBlanky() {
     Rng rng(106);
     Mono m = tone(Wave::Sine, 560, 880, 0.2, {0.03, 0.05, 0.8, 0.08}, 0.8, 0.5, 9.0, 0.6);
-    mixInto(m, tone(Wave::Triangle, 1120, 1760, 0.2, {0.03, 0.05, 0.8, 0.08}, 0.2, 0.5, 9.0, 0.6), 0.0);
+    mixInto(m, tone(Wave::Triangle, 1120, 1760, 0.2, {0.03, 0.05, 0.8, 0.08}, 0.2, 0.5, 9.0, 0.6),
+            0.0);
     Mono air = burst(rng, 0.25, 0.04, 0.08);
     filter(air, BT::BandPass, 1400, 1.2);
     mixInto(m, air, 0.0, 0.3);
@@ -182,7 +189,8 @@ Stereo shootButter() {
 Stereo shootPikaboo() {
     Rng rng(109);
     Mono m = tone(Wave::Triangle, 300, 560, 0.1, {0.02, 0.02, 1.0, 0.01}, 0.9, 0.5, 6.0, 0.3);
-    mixInto(m, tone(Wave::Triangle, 560, 380, 0.15, {0.005, 0.05, 0.8, 0.08}, 0.9, 0.5, 6.0, 0.4), 0.105);
+    mixInto(m, tone(Wave::Triangle, 560, 380, 0.15, {0.005, 0.05, 0.8, 0.08}, 0.9, 0.5, 6.0, 0.4),
+            0.105);
     return finish(m, 0.2);
 }
 
@@ -222,8 +230,8 @@ Stereo itemBought() {
         filter(r, BT::BandPass, 3000, 2.0);
         mixInto(m, r, 0.012 * k, 0.7);
     }
-    mixInto(m, bell(rng, 83, 0.35, 3.0, 1.6, 0.8), 0.06);    // B5
-    mixInto(m, bell(rng, 88, 0.45, 3.0, 1.6, 1.0), 0.14);    // E6
+    mixInto(m, bell(rng, 83, 0.35, 3.0, 1.6, 0.8), 0.06);  // B5
+    mixInto(m, bell(rng, 88, 0.45, 3.0, 1.6, 1.0), 0.14);  // E6
     return finish(m, 0.15, 0.4, 0.7);
 }
 
@@ -291,7 +299,9 @@ Stereo peanutHit() {
 Stereo blankyHit() {
     Rng rng(118);
     Mono m = tone(Wave::Sine, 1000, 350, 0.18, {0.002, 0.05, 0.7, 0.08}, 0.8, 0.5, 12.0, 0.8);
-    mixInto(m, tone(Wave::Triangle, 1500, 520, 0.18, {0.002, 0.05, 0.7, 0.08}, 0.25, 0.5, 12.0, 0.8), 0.0);
+    mixInto(m,
+            tone(Wave::Triangle, 1500, 520, 0.18, {0.002, 0.05, 0.7, 0.08}, 0.25, 0.5, 12.0, 0.8),
+            0.0);
     return finish(m, 0.35, 0.6);
 }
 
@@ -319,13 +329,17 @@ Stereo storyCompleted() {
     // The theme's four-note cell in D major, then the tonic chord rings out.
     const double cell[] = {62, 66, 64, 69};
     const double at[] = {0.0, 0.16, 0.32, 0.48};
-    for (int i = 0; i < 4; ++i) mixInto(m, renderNote(p, cell[i], i == 3 ? 0.24 : 0.13, 0.9, rng), at[i]);
+    for (int i = 0; i < 4; ++i)
+        mixInto(m, renderNote(p, cell[i], i == 3 ? 0.24 : 0.13, 0.9, rng), at[i]);
     Patch hold = p;
     hold.amp.release = 0.5;
-    for (double n : {74.0, 69.0, 66.0, 62.0, 50.0}) mixInto(m, renderNote(hold, n, 1.3, n == 74.0 ? 1.0 : 0.55, rng), 0.8);
-    for (int k = 0; k < 6; ++k) mixInto(m, renderDrum(Drum::Timpani, 38, 0.3 + 0.1 * k, rng), 0.5 + 0.05 * k);
+    for (double n : {74.0, 69.0, 66.0, 62.0, 50.0})
+        mixInto(m, renderNote(hold, n, 1.3, n == 74.0 ? 1.0 : 0.55, rng), 0.8);
+    for (int k = 0; k < 6; ++k)
+        mixInto(m, renderDrum(Drum::Timpani, 38, 0.3 + 0.1 * k, rng), 0.5 + 0.05 * k);
     mixInto(m, renderDrum(Drum::Crash, 60, 0.5, rng), 0.8);
-    for (int k = 0; k < 5; ++k) mixInto(m, bell(rng, 86 + 3 * (k % 3), 0.3, 2.0, 1.0, 0.25), 0.85 + 0.1 * k);
+    for (int k = 0; k < 5; ++k)
+        mixInto(m, bell(rng, 86 + 3 * (k % 3), 0.3, 2.0, 1.0, 0.25), 0.85 + 0.1 * k);
     return finish(m, 0.3, 0.7, 2.9);
 }
 
@@ -361,20 +375,20 @@ Stereo kiss() {
     filter(voice, BT::LowPass, 1400);
     mixInto(m, voice, 0.015);
     mixInto(m, smack, 0.22, 0.6);
-    mixInto(m, bell(rng, 93, 0.2, 2.0, 0.8, 0.25), 0.24);   // a twinkle of a heart
+    mixInto(m, bell(rng, 93, 0.2, 2.0, 0.8, 0.25), 0.24);  // a twinkle of a heart
     return finish(m, 0.25, 0.5);
 }
 
 Stereo pearl() {
     Rng rng(125);
-    Mono m = bell(rng, 91, 0.32, 2.0, 1.2, 1.0);             // G6, round and pure
+    Mono m = bell(rng, 91, 0.32, 2.0, 1.2, 1.0);  // G6, round and pure
     mixInto(m, bell(rng, 98, 0.2, 2.0, 0.6, 0.3), 0.03);
     return finish(m, 0.15);
 }
 
 Stereo diamond() {
     Rng rng(126);
-    Mono m = bell(rng, 96, 0.35, 3.7, 2.2, 0.9);             // C7 with glassy partials
+    Mono m = bell(rng, 96, 0.35, 3.7, 2.2, 0.9);  // C7 with glassy partials
     mixInto(m, bell(rng, 103, 0.3, 3.7, 1.8, 0.6), 0.05);
     mixInto(m, bell(rng, 108, 0.2, 2.0, 1.0, 0.3), 0.1);
     return finish(m, 0.2, 0.5);
@@ -402,7 +416,7 @@ Stereo valdroWave() {
     p.drive = 1.5;
     p.glideSemis = -7;
     p.glideTime = 0.25;
-    Mono m = renderNote(p, 33, 0.42, 1.0, rng);   // A1 rising in
+    Mono m = renderNote(p, 33, 0.42, 1.0, rng);  // A1 rising in
     return finish(m, 0.25, 0.7);
 }
 
@@ -425,7 +439,7 @@ Stereo fire() {
     sweep(roar, BT::BandPass, 300, 500, 0.8, 1500);
     applyEnvelope(roar, {0.1, 0.2, 0.5, 0.15}, 0.4);
     Mono m = roar;
-    for (int k = 0; k < 24; ++k) {   // crackles
+    for (int k = 0; k < 24; ++k) {  // crackles
         Mono c = burst(rng, 0.008, 0.0002, 0.0015);
         filter(c, BT::HighPass, 2500);
         mixInto(m, c, rng.range(0.02, 0.5), rng.range(0.3, 0.9));
@@ -440,7 +454,10 @@ Stereo lustLaugh() {
     const double pitch[] = {392, 370, 349, 330};
     for (int k = 0; k < 4; ++k) {
         const double gate = k == 3 ? 0.16 : 0.085;
-        mixInto(m, syllable(rng, pitch[k] * 1.04, pitch[k] * (k == 3 ? 0.9 : 0.98), gate, 850, 1250, 0.5), 0.13 * k);
+        mixInto(
+            m,
+            syllable(rng, pitch[k] * 1.04, pitch[k] * (k == 3 ? 0.9 : 0.98), gate, 850, 1250, 0.5),
+            0.13 * k);
     }
     return finish(m, 0.15, 0.4, 0.85);
 }
@@ -465,7 +482,7 @@ Stereo bossHit() {
     filter(crunch, BT::LowPass, 4000);
     filter(crunch, BT::Peak, 1200, 1.0, 6.0);
     mixInto(m, crunch, 0.0, 1.0);
-    mixInto(m, bell(rng, 76, 0.15, 1.41, 3.0, 0.2), 0.0);   // a metallic clang in the armour
+    mixInto(m, bell(rng, 76, 0.15, 1.41, 3.0, 0.2), 0.0);  // a metallic clang in the armour
     distort(m, 3.0);
     return finish(m, 0.1);
 }
@@ -475,7 +492,8 @@ Stereo nonono() {
     Mono m;
     // Three wagging-finger "no"s, the last one lower.
     const double f[] = {330, 330, 262};
-    for (int k = 0; k < 3; ++k) mixInto(m, syllable(rng, f[k], f[k] * 0.97, 0.11, 450, 850, 0.0), 0.17 * k);
+    for (int k = 0; k < 3; ++k)
+        mixInto(m, syllable(rng, f[k], f[k] * 0.97, 0.11, 450, 850, 0.0), 0.17 * k);
     Mono buzz = tone(Wave::Square, 110, 110, 0.5, {0.005, 0.05, 0.8, 0.04}, 0.08, 0.3);
     filter(buzz, BT::LowPass, 800);
     mixInto(m, buzz, 0.0);

@@ -1,4 +1,5 @@
-// Writes every effect (.wav / .mp3) and music loop (.mp3) into the folder given on the command line.
+// Writes every effect (.wav / .mp3) and music loop (.mp3) into the folder given on the command
+// line.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
             const auto& job = jobs[i];
             const vsynth::Stereo s = job.make();
             bool finite = s.size() > 0;
-            for (std::size_t k = 0; finite && k < s.size(); ++k) finite = std::isfinite(s.l[k]) && std::isfinite(s.r[k]);
+            for (std::size_t k = 0; finite && k < s.size(); ++k)
+                finite = std::isfinite(s.l[k]) && std::isfinite(s.r[k]);
             if (!finite) {
                 std::fprintf(stderr, "%s: empty or not a number\n", job.file.c_str());
                 ++failures;
@@ -47,8 +49,9 @@ int main(int argc, char** argv) {
                 ++failures;
             }
             char line[160];
-            std::snprintf(line, sizeof line, "  %-28s %6.2f s  peak %6.1f dBFS  rms %6.1f dBFS", job.file.c_str(),
-                          s.seconds(), 20.0 * std::log10(std::max(1e-9, vsynth::peak(s))),
+            std::snprintf(line, sizeof line, "  %-28s %6.2f s  peak %6.1f dBFS  rms %6.1f dBFS",
+                          job.file.c_str(), s.seconds(),
+                          20.0 * std::log10(std::max(1e-9, vsynth::peak(s))),
                           20.0 * std::log10(std::max(1e-9, vsynth::rms(s))));
             report[i] = line;
         }
@@ -59,7 +62,9 @@ int main(int argc, char** argv) {
     for (auto& t : pool) t.join();
 
     for (const auto& line : report) std::printf("%s\n", line.c_str());
-    const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("wrote %zu audio files to %s in %.1f s\n", jobs.size() - std::size_t(failures.load()), dir.c_str(), secs);
+    const double secs =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("wrote %zu audio files to %s in %.1f s\n",
+                jobs.size() - std::size_t(failures.load()), dir.c_str(), secs);
     return failures.load() == 0 ? 0 : 1;
 }

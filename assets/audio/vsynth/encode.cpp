@@ -37,12 +37,12 @@ Bytes encodeWav(const Stereo& s) {
     put32(b, 36 + dataBytes);
     putTag(b, "WAVE");
     putTag(b, "fmt ");
-    put32(b, 16);                                   // fmt chunk size
-    put16(b, 1);                                    // PCM
+    put32(b, 16);  // fmt chunk size
+    put16(b, 1);   // PCM
     put16(b, std::uint16_t(channels));
     put32(b, kSampleRate);
-    put32(b, kSampleRate * channels * bits / 8);    // byte rate
-    put16(b, std::uint16_t(channels * bits / 8));   // block align
+    put32(b, kSampleRate * channels * bits / 8);   // byte rate
+    put16(b, std::uint16_t(channels * bits / 8));  // block align
     put16(b, std::uint16_t(bits));
     putTag(b, "data");
     put32(b, dataBytes);
@@ -73,15 +73,18 @@ Bytes encodeMp3(const Stereo& s, int kbps, int quality) {
     std::vector<float> l(kChunk), r(kChunk);
     for (std::size_t pos = 0; pos < s.size(); pos += kChunk) {
         const std::size_t n = std::min(kChunk, s.size() - pos);
-        for (std::size_t i = 0; i < n; ++i) {   // keep the encoder's input strictly in range
+        for (std::size_t i = 0; i < n; ++i) {  // keep the encoder's input strictly in range
             l[i] = std::clamp(s.l[pos + i], -1.0f, 1.0f);
             r[i] = std::clamp(s.r[pos + i], -1.0f, 1.0f);
         }
-        const int got = lame_encode_buffer_ieee_float(gf, l.data(), r.data(), int(n), buf.data(), int(buf.size()));
-        if (got > 0) out.insert(out.end(), buf.begin(), buf.begin() + got);
+        const int got = lame_encode_buffer_ieee_float(gf, l.data(), r.data(), int(n), buf.data(),
+                                                      int(buf.size()));
+        if (got > 0)
+            out.insert(out.end(), buf.begin(), buf.begin() + got);
     }
     const int tail = lame_encode_flush(gf, buf.data(), int(buf.size()));
-    if (tail > 0) out.insert(out.end(), buf.begin(), buf.begin() + tail);
+    if (tail > 0)
+        out.insert(out.end(), buf.begin(), buf.begin() + tail);
     // The stream starts with a placeholder frame; replace it with the finished info frame.
     const std::size_t tagSize = lame_get_lametag_frame(gf, buf.data(), buf.size());
     if (tagSize > 0 && tagSize <= out.size() && tagSize <= buf.size())

@@ -13,21 +13,29 @@ std::uint64_t Rng::next() {
     return z ^ (z >> 31);
 }
 
-double Rng::uniform() { return double(next() >> 11) * (1.0 / 9007199254740992.0); }
-double Rng::bipolar() { return uniform() * 2.0 - 1.0; }
+double Rng::uniform() {
+    return double(next() >> 11) * (1.0 / 9007199254740992.0);
+}
+double Rng::bipolar() {
+    return uniform() * 2.0 - 1.0;
+}
 
 double Adsr::level(double t, double gate) const {
     auto held = [this](double u) {
-        if (u < 0.0) return 0.0;
-        if (u < attack) return u / attack;
+        if (u < 0.0)
+            return 0.0;
+        if (u < attack)
+            return u / attack;
         if (u < attack + decay) {
             const double x = (u - attack) / decay;
             return sustain + (1.0 - sustain) * (1.0 - x) * (1.0 - x);
         }
         return sustain;
     };
-    if (t < gate) return held(t);
-    if (release <= 0.0 || t >= gate + release) return 0.0;
+    if (t < gate)
+        return held(t);
+    if (release <= 0.0 || t >= gate + release)
+        return 0.0;
     const double x = (t - gate) / release;
     return held(gate) * (1.0 - x) * (1.0 - x);
 }
@@ -50,24 +58,37 @@ float Oscillator::next(double freq, Rng& rng) {
     const double dt = std::clamp(freq / kSampleRate, 0.0, 0.49);
     double v = 0.0;
     switch (wave) {
-    case Wave::Sine: v = std::sin(2.0 * kPi * phase); break;
-    case Wave::Saw: v = 2.0 * phase - 1.0 - polyBlep(phase, dt); break;
-    case Wave::Square: {
-        v = phase < duty ? 1.0 : -1.0;
-        v += polyBlep(phase, dt);
-        v -= polyBlep(std::fmod(phase + 1.0 - duty, 1.0), dt);
-        break;
-    }
-    case Wave::Triangle: v = 1.0 - 4.0 * std::abs(phase - 0.5); break;
-    case Wave::Noise: v = rng.bipolar(); break;
+        case Wave::Sine:
+            v = std::sin(2.0 * kPi * phase);
+            break;
+        case Wave::Saw:
+            v = 2.0 * phase - 1.0 - polyBlep(phase, dt);
+            break;
+        case Wave::Square: {
+            v = phase < duty ? 1.0 : -1.0;
+            v += polyBlep(phase, dt);
+            v -= polyBlep(std::fmod(phase + 1.0 - duty, 1.0), dt);
+            break;
+        }
+        case Wave::Triangle:
+            v = 1.0 - 4.0 * std::abs(phase - 0.5);
+            break;
+        case Wave::Noise:
+            v = rng.bipolar();
+            break;
     }
     phase += dt;
-    if (phase >= 1.0) phase -= std::floor(phase);
+    if (phase >= 1.0)
+        phase -= std::floor(phase);
     return float(v);
 }
 
-double midiToHz(double midi) { return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0); }
-double dbToGain(double db) { return std::pow(10.0, db / 20.0); }
+double midiToHz(double midi) {
+    return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0);
+}
+double dbToGain(double db) {
+    return std::pow(10.0, db / 20.0);
+}
 
 Mono render(const Tone& tone, Rng& rng) {
     const std::size_t n = std::size_t(tone.env.length(tone.gate) * kSampleRate);
@@ -78,7 +99,8 @@ Mono render(const Tone& tone, Rng& rng) {
     for (std::size_t i = 0; i < n; ++i) {
         const double t = double(i) / kSampleRate;
         double f = tone.freq;
-        if (ratio != 1.0) f *= std::pow(ratio, std::min(1.0, slide > 0.0 ? t / slide : 1.0));
+        if (ratio != 1.0)
+            f *= std::pow(ratio, std::min(1.0, slide > 0.0 ? t / slide : 1.0));
         if (tone.vibratoSemis > 0.0)
             f *= std::pow(2.0, tone.vibratoSemis / 12.0 * std::sin(2.0 * kPi * tone.vibratoHz * t));
         out[i] = float(osc.next(f, rng) * tone.env.level(t, tone.gate) * tone.gain);
@@ -88,7 +110,9 @@ Mono render(const Tone& tone, Rng& rng) {
 
 // Filters ------------------------------------------------------------------
 
-OnePole::OnePole(Type type, double cutoffHz) : type_(type) { setCutoff(cutoffHz); }
+OnePole::OnePole(Type type, double cutoffHz) : type_(type) {
+    setCutoff(cutoffHz);
+}
 
 void OnePole::setCutoff(double cutoffHz) {
     a_ = 1.0 - std::exp(-2.0 * kPi * std::clamp(cutoffHz, 1.0, kSampleRate * 0.49) / kSampleRate);
@@ -99,7 +123,9 @@ float OnePole::process(float x) {
     return float(type_ == Type::LowPass ? z_ : x - z_);
 }
 
-Biquad::Biquad(Type type, double freqHz, double q, double gainDb) : type_(type) { set(freqHz, q, gainDb); }
+Biquad::Biquad(Type type, double freqHz, double q, double gainDb) : type_(type) {
+    set(freqHz, q, gainDb);
+}
 
 void Biquad::set(double freqHz, double q, double gainDb) {
     const double f = std::clamp(freqHz, 10.0, kSampleRate * 0.45);
@@ -108,32 +134,54 @@ void Biquad::set(double freqHz, double q, double gainDb) {
     const double alpha = sw / (2.0 * std::max(q, 0.05));
     double b0 = 0, b1 = 0, b2 = 0, a0 = 1, a1 = 0, a2 = 0;
     switch (type_) {
-    case Type::LowPass:
-        b0 = (1 - cw) / 2; b1 = 1 - cw; b2 = (1 - cw) / 2;
-        a0 = 1 + alpha; a1 = -2 * cw; a2 = 1 - alpha;
-        break;
-    case Type::HighPass:
-        b0 = (1 + cw) / 2; b1 = -(1 + cw); b2 = (1 + cw) / 2;
-        a0 = 1 + alpha; a1 = -2 * cw; a2 = 1 - alpha;
-        break;
-    case Type::BandPass:   // 0 dB peak gain
-        b0 = alpha; b1 = 0; b2 = -alpha;
-        a0 = 1 + alpha; a1 = -2 * cw; a2 = 1 - alpha;
-        break;
-    case Type::Peak: {
-        const double A = std::pow(10.0, gainDb / 40.0);
-        b0 = 1 + alpha * A; b1 = -2 * cw; b2 = 1 - alpha * A;
-        a0 = 1 + alpha / A; a1 = -2 * cw; a2 = 1 - alpha / A;
-        break;
+        case Type::LowPass:
+            b0 = (1 - cw) / 2;
+            b1 = 1 - cw;
+            b2 = (1 - cw) / 2;
+            a0 = 1 + alpha;
+            a1 = -2 * cw;
+            a2 = 1 - alpha;
+            break;
+        case Type::HighPass:
+            b0 = (1 + cw) / 2;
+            b1 = -(1 + cw);
+            b2 = (1 + cw) / 2;
+            a0 = 1 + alpha;
+            a1 = -2 * cw;
+            a2 = 1 - alpha;
+            break;
+        case Type::BandPass:  // 0 dB peak gain
+            b0 = alpha;
+            b1 = 0;
+            b2 = -alpha;
+            a0 = 1 + alpha;
+            a1 = -2 * cw;
+            a2 = 1 - alpha;
+            break;
+        case Type::Peak: {
+            const double A = std::pow(10.0, gainDb / 40.0);
+            b0 = 1 + alpha * A;
+            b1 = -2 * cw;
+            b2 = 1 - alpha * A;
+            a0 = 1 + alpha / A;
+            a1 = -2 * cw;
+            a2 = 1 - alpha / A;
+            break;
+        }
     }
-    }
-    b0_ = b0 / a0; b1_ = b1 / a0; b2_ = b2 / a0; a1_ = a1 / a0; a2_ = a2 / a0;
+    b0_ = b0 / a0;
+    b1_ = b1 / a0;
+    b2_ = b2 / a0;
+    a1_ = a1 / a0;
+    a2_ = a2 / a0;
 }
 
 float Biquad::process(float x) {
     const double y = b0_ * x + b1_ * x1_ + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
-    x2_ = x1_; x1_ = x;
-    y2_ = y1_; y1_ = y;
+    x2_ = x1_;
+    x1_ = x;
+    y2_ = y1_;
+    y1_ = y;
     return float(y);
 }
 
@@ -143,7 +191,8 @@ void filter(Mono& m, Biquad::Type type, double freqHz, double q, double gainDb) 
 }
 
 void sweep(Mono& m, Biquad::Type type, double f0, double f1, double q, double fMid) {
-    if (m.empty()) return;
+    if (m.empty())
+        return;
     Biquad bq(type, f0, q);
     const double n = double(m.size());
     for (std::size_t i = 0; i < m.size(); ++i) {
@@ -151,7 +200,8 @@ void sweep(Mono& m, Biquad::Type type, double f0, double f1, double q, double fM
             const double x = double(i) / n;
             double f;
             if (fMid > 0.0)
-                f = x < 0.5 ? f0 * std::pow(fMid / f0, x * 2.0) : fMid * std::pow(f1 / fMid, x * 2.0 - 1.0);
+                f = x < 0.5 ? f0 * std::pow(fMid / f0, x * 2.0)
+                            : fMid * std::pow(f1 / fMid, x * 2.0 - 1.0);
             else
                 f = f0 * std::pow(f1 / f0, x);
             bq.set(f, q);
@@ -178,16 +228,20 @@ Mono noise(double seconds, Rng& rng) {
     return m;
 }
 
-Mono silence(double seconds) { return Mono(std::size_t(seconds * kSampleRate), 0.0f); }
+Mono silence(double seconds) {
+    return Mono(std::size_t(seconds * kSampleRate), 0.0f);
+}
 
 void mixInto(Mono& dst, const Mono& src, double atSeconds, double gain) {
     const std::size_t at = std::size_t(std::max(0.0, atSeconds) * kSampleRate);
-    if (dst.size() < at + src.size()) dst.resize(at + src.size(), 0.0f);
+    if (dst.size() < at + src.size())
+        dst.resize(at + src.size(), 0.0f);
     for (std::size_t i = 0; i < src.size(); ++i) dst[at + i] += float(src[i] * gain);
 }
 
 void mixInto(Stereo& dst, const Mono& src, std::size_t at, double gain, double pan) {
-    if (dst.size() < at + src.size()) dst.resize(at + src.size());
+    if (dst.size() < at + src.size())
+        dst.resize(at + src.size());
     const double angle = (std::clamp(pan, -1.0, 1.0) + 1.0) * kPi / 4.0;
     const float gl = float(gain * std::cos(angle) * std::sqrt(2.0));
     const float gr = float(gain * std::sin(angle) * std::sqrt(2.0));
@@ -198,7 +252,8 @@ void mixInto(Stereo& dst, const Mono& src, std::size_t at, double gain, double p
 }
 
 void mixInto(Stereo& dst, const Stereo& src, std::size_t at, double gain) {
-    if (dst.size() < at + src.size()) dst.resize(at + src.size());
+    if (dst.size() < at + src.size())
+        dst.resize(at + src.size());
     for (std::size_t i = 0; i < src.size(); ++i) {
         dst.l[at + i] += float(src.l[i] * gain);
         dst.r[at + i] += float(src.r[i] * gain);
@@ -206,7 +261,8 @@ void mixInto(Stereo& dst, const Stereo& src, std::size_t at, double gain) {
 }
 
 void applyEnvelope(Mono& m, const Adsr& env, double gate) {
-    for (std::size_t i = 0; i < m.size(); ++i) m[i] *= float(env.level(double(i) / kSampleRate, gate));
+    for (std::size_t i = 0; i < m.size(); ++i)
+        m[i] *= float(env.level(double(i) / kSampleRate, gate));
 }
 
 void distort(Mono& m, double drive) {
@@ -256,7 +312,8 @@ struct Comb {
         const float out = buf[idx];
         store = out * (1.0f - damp) + store * damp;
         buf[idx] = in + store * feedback;
-        if (++idx == buf.size()) idx = 0;
+        if (++idx == buf.size())
+            idx = 0;
         return out;
     }
 };
@@ -267,13 +324,16 @@ struct Allpass {
     float process(float in) {
         const float b = buf[idx];
         buf[idx] = in + b * 0.5f;
-        if (++idx == buf.size()) idx = 0;
+        if (++idx == buf.size())
+            idx = 0;
         return b - in;
     }
 };
 
-void reverbChannel(const std::vector<float>& in, std::vector<float>& out, double room, double damp, std::size_t spread) {
-    static constexpr std::array<std::size_t, 8> combs{1116, 1188, 1277, 1356, 1422, 1491, 1557, 1617};
+void reverbChannel(const std::vector<float>& in, std::vector<float>& out, double room, double damp,
+                   std::size_t spread) {
+    static constexpr std::array<std::size_t, 8> combs{1116, 1188, 1277, 1356,
+                                                      1422, 1491, 1557, 1617};
     static constexpr std::array<std::size_t, 4> allpasses{556, 441, 341, 225};
     std::vector<Comb> cs;
     for (std::size_t c : combs) cs.emplace_back(c + spread);
@@ -309,14 +369,17 @@ void addReverb(Stereo& s, double roomSize, double damping, double wet, double ta
 
 double peak(const Stereo& s) {
     double p = 0.0;
-    for (std::size_t i = 0; i < s.size(); ++i) p = std::max({p, double(std::abs(s.l[i])), double(std::abs(s.r[i]))});
+    for (std::size_t i = 0; i < s.size(); ++i)
+        p = std::max({p, double(std::abs(s.l[i])), double(std::abs(s.r[i]))});
     return p;
 }
 
 double rms(const Stereo& s) {
-    if (s.size() == 0) return 0.0;
+    if (s.size() == 0)
+        return 0.0;
     double acc = 0.0;
-    for (std::size_t i = 0; i < s.size(); ++i) acc += double(s.l[i]) * s.l[i] + double(s.r[i]) * s.r[i];
+    for (std::size_t i = 0; i < s.size(); ++i)
+        acc += double(s.l[i]) * s.l[i] + double(s.r[i]) * s.r[i];
     return std::sqrt(acc / (2.0 * double(s.size())));
 }
 
@@ -329,11 +392,13 @@ void scale(Stereo& s, double gain) {
 
 void normalizePeak(Stereo& s, double dbfs) {
     const double p = peak(s);
-    if (p > 0.0) scale(s, dbToGain(dbfs) / p);
+    if (p > 0.0)
+        scale(s, dbToGain(dbfs) / p);
 }
 
 void removeDc(Stereo& s) {
-    if (s.size() == 0) return;
+    if (s.size() == 0)
+        return;
     for (auto* ch : {&s.l, &s.r}) {
         double mean = 0.0;
         for (float v : *ch) mean += v;

@@ -16,7 +16,10 @@ using Mono = std::vector<float>;
 struct Stereo {
     std::vector<float> l, r;
     std::size_t size() const { return l.size(); }
-    void resize(std::size_t n) { l.resize(n, 0.0f); r.resize(n, 0.0f); }
+    void resize(std::size_t n) {
+        l.resize(n, 0.0f);
+        r.resize(n, 0.0f);
+    }
     double seconds() const { return double(size()) / kSampleRate; }
 };
 
@@ -25,9 +28,10 @@ class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
     std::uint64_t next();
-    double uniform();   // [0, 1)
-    double bipolar();   // [-1, 1)
+    double uniform();  // [0, 1)
+    double bipolar();  // [-1, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
+
 private:
     std::uint64_t state_;
 };
@@ -62,9 +66,9 @@ double dbToGain(double db);
 struct Tone {
     Wave wave = Wave::Square;
     double freq = 440.0;
-    double freqEnd = 0.0;      // 0: no slide
-    double slideTime = -1.0;   // seconds; < 0: slide over the whole gate
-    double gate = 0.1;         // seconds held before the release
+    double freqEnd = 0.0;     // 0: no slide
+    double slideTime = -1.0;  // seconds; < 0: slide over the whole gate
+    double gate = 0.1;        // seconds held before the release
     Adsr env{};
     double duty = 0.5;
     double vibratoHz = 0.0;
@@ -81,6 +85,7 @@ public:
     OnePole(Type type, double cutoffHz);
     void setCutoff(double cutoffHz);
     float process(float x);
+
 private:
     Type type_;
     double a_ = 0.0, z_ = 0.0;
@@ -93,6 +98,7 @@ public:
     Biquad(Type type, double freqHz, double q, double gainDb = 0.0);
     void set(double freqHz, double q, double gainDb = 0.0);
     float process(float x);
+
 private:
     Type type_;
     double b0_ = 1, b1_ = 0, b2_ = 0, a1_ = 0, a2_ = 0;
@@ -114,10 +120,10 @@ void mixInto(Mono& dst, const Mono& src, double atSeconds, double gain = 1.0);
 void mixInto(Stereo& dst, const Mono& src, std::size_t atSample, double gain, double pan);
 void mixInto(Stereo& dst, const Stereo& src, std::size_t atSample, double gain = 1.0);
 void applyEnvelope(Mono& m, const Adsr& env, double gate);
-void distort(Mono& m, double drive);   // soft clip: tanh(drive x) / tanh(drive)
+void distort(Mono& m, double drive);  // soft clip: tanh(drive x) / tanh(drive)
 void fadeIn(Mono& m, double seconds);
 void fadeOut(Mono& m, double seconds);
-Stereo toStereo(const Mono& m, double pan = 0.0);   // pan -1 left .. +1 right, equal power
+Stereo toStereo(const Mono& m, double pan = 0.0);  // pan -1 left .. +1 right, equal power
 
 // Feedback delay, in place; grows the buffer by `tail` seconds first.
 void echo(Stereo& s, double delaySeconds, double feedback, double wet, double tail);
@@ -128,6 +134,7 @@ public:
     Reverb(double roomSize, double damping);
     // Returns only the wet signal, same length as the input.
     Stereo process(const Stereo& in);
+
 private:
     double room_, damp_;
 };
@@ -138,7 +145,7 @@ double peak(const Stereo& s);
 double rms(const Stereo& s);
 void scale(Stereo& s, double gain);
 void normalizePeak(Stereo& s, double dbfs);
-void removeDc(Stereo& s);              // subtracts the mean of each channel
+void removeDc(Stereo& s);  // subtracts the mean of each channel
 // Cuts the trailing part quieter than `thresholdDb`, then fades the last `fade` seconds.
 void trimTail(Stereo& s, double thresholdDb, double fade = 0.01);
 

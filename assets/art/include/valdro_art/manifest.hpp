@@ -202,24 +202,19 @@ inline constexpr std::array kCuts = {
     Cut{"img/lampy_sheet.png", "death", 4, 0, 128, 128, 128},
     Cut{"img/lampy_light.png", "idle", 1, 0, 0, 512, 1152},
     Cut{"img/spotlight.png", "idle", 1, 0, 0, 300, 155},
-    // the final boss, three sheets with one table
-#define VALDRO_SHEET_CUTS(sheet)                                   \
-    Cut{sheet, "idle", 3, 0, 1280, 896, 640},                      \
-        Cut{sheet, "idle3", 4, 0, 0, 896, 640},                    \
-        Cut{sheet, "cast", 3, 0, 1920, 896, 640},                  \
-        Cut{sheet, "holdhit", 1, 0, 2560, 896, 640},               \
-        Cut{sheet, "hit", 3, 896, 2560, 896, 640},                 \
-        Cut{sheet, "shoot", 4, 0, 0, 896, 640},                    \
-        Cut{sheet, "puf", 4, 0, 640, 896, 640},                    \
-        Cut{sheet, "fup", 4, 0, 640, 896, 640},                    \
-        Cut{sheet, "fupuf", 3, 0, 640, 896, 640},                  \
-        Cut{sheet, "pufupu", 3, 0, 640, 896, 640},                 \
-        Cut{sheet, "death", 3, 0, 1280, 896, 640},                 \
-        Cut{sheet, "dead", 1, 1792, 1280, 896, 640},               \
-        Cut{sheet, "wave1", 1, 2688, 1280, 256, 640},              \
-        Cut{sheet, "wave2", 1, 2688, 1920, 384, 640},              \
-        Cut{sheet, "skull1", 1, 3072, 1280, 192, 192},             \
-        Cut{sheet, "skull2", 1, 3072, 1920, 192, 192}
+// the final boss, three sheets with one table
+#define VALDRO_SHEET_CUTS(sheet)                                                                \
+    Cut{sheet, "idle", 3, 0, 1280, 896, 640}, Cut{sheet, "idle3", 4, 0, 0, 896, 640},           \
+        Cut{sheet, "cast", 3, 0, 1920, 896, 640}, Cut{sheet, "holdhit", 1, 0, 2560, 896, 640},  \
+        Cut{sheet, "hit", 3, 896, 2560, 896, 640}, Cut{sheet, "shoot", 4, 0, 0, 896, 640},      \
+        Cut{sheet, "puf", 4, 0, 640, 896, 640}, Cut{sheet, "fup", 4, 0, 640, 896, 640},         \
+        Cut{sheet, "fupuf", 3, 0, 640, 896, 640}, Cut{sheet, "pufupu", 3, 0, 640, 896, 640},    \
+        Cut{sheet, "death", 3, 0, 1280, 896, 640}, Cut{sheet, "dead", 1, 1792, 1280, 896, 640}, \
+        Cut{sheet, "wave1", 1, 2688, 1280, 256, 640},                                           \
+        Cut{sheet, "wave2", 1, 2688, 1920, 384, 640},                                           \
+        Cut{sheet, "skull1", 1, 3072, 1280, 192, 192}, Cut {                                    \
+        sheet, "skull2", 1, 3072, 1920, 192, 192                                                \
+    }
     VALDRO_SHEET_CUTS("img/valdro1_sheet.png"),
     VALDRO_SHEET_CUTS("img/valdro2_sheet.png"),
     VALDRO_SHEET_CUTS("img/valdro3_sheet.png"),
@@ -302,7 +297,8 @@ inline constexpr double kTextBoxY = 4.1;
 
 constexpr const ImageSpec* findImage(std::string_view path) {
     for (const auto& img : kImages) {
-        if (img.path == path) return &img;
+        if (img.path == path)
+            return &img;
     }
     return nullptr;
 }

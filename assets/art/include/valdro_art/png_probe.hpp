@@ -28,12 +28,14 @@ public:
     explicit Image(const std::string& rel) {
         const std::string path = std::string(VALDRO_RUN_DIR) + "/" + rel;
         SDL_Surface* raw = IMG_Load(path.c_str());
-        if (!raw) return;
+        if (!raw)
+            return;
         surf_ = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ABGR8888, 0);
         SDL_FreeSurface(raw);
     }
     ~Image() {
-        if (surf_) SDL_FreeSurface(surf_);
+        if (surf_)
+            SDL_FreeSurface(surf_);
     }
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
@@ -66,7 +68,8 @@ public:
         double sx = 0, sy = 0;
         for (int j = 0; j < h; ++j) {
             for (int i = 0; i < w; ++i) {
-                if (at(x + i, y + j).a <= alpha) continue;
+                if (at(x + i, y + j).a <= alpha)
+                    continue;
                 ++n;
                 sx += i;
                 sy += j;
@@ -92,7 +95,8 @@ private:
 inline const Image& image(std::string_view rel) {
     static std::map<std::string, std::unique_ptr<Image>> cache;
     auto& slot = cache[std::string(rel)];
-    if (!slot) slot = std::make_unique<Image>(std::string(rel));
+    if (!slot)
+        slot = std::make_unique<Image>(std::string(rel));
     return *slot;
 }
 
@@ -104,7 +108,8 @@ inline double luminance(double r, double g, double b) {
     return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b);
 }
 
-inline double contrast(double l1, double l2) { return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05); }
-
+inline double contrast(double l1, double l2) {
+    return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
+}
 
 }  // namespace valdro::art::probe
