@@ -19,8 +19,8 @@
 
 namespace valdro::art {
 // readable test names in failure messages
-void PrintTo(const ImageSpec& spec, std::ostream* os) {
-    *os << spec.path;
+void PrintTo(const ImageSpec& picture, std::ostream* os) {
+    *os << picture.path;
 }
 void PrintTo(const Cut& cut, std::ostream* os) {
     *os << cut.image << " \"" << cut.name << "\"";
@@ -132,24 +132,24 @@ TEST(ArtCatalogue, EveryCutNamesAKnownImage) {
 class ArtImage : public ::testing::TestWithParam<ImageSpec> {};
 
 TEST_P(ArtImage, LoadsAtTheManifestSize) {
-    const ImageSpec& spec = GetParam();
-    const Image& img = image(spec.path);
-    ASSERT_TRUE(img.ok()) << spec.path << ": " << IMG_GetError();
-    EXPECT_EQ(img.w(), spec.w) << spec.path;
-    EXPECT_EQ(img.h(), spec.h) << spec.path;
+    const ImageSpec& picture = GetParam();
+    const Image& img = image(picture.path);
+    ASSERT_TRUE(img.ok()) << picture.path << ": " << IMG_GetError();
+    EXPECT_EQ(img.w(), picture.w) << picture.path;
+    EXPECT_EQ(img.h(), picture.h) << picture.path;
 }
 
 TEST_P(ArtImage, OpaquePicturesHaveNoHolesAndSpritesSitOnTransparency) {
-    const ImageSpec& spec = GetParam();
-    const Image& img = image(spec.path);
-    ASSERT_TRUE(img.ok()) << spec.path;
+    const ImageSpec& picture = GetParam();
+    const Image& img = image(picture.path);
+    ASSERT_TRUE(img.ok()) << picture.path;
     const double solid = img.coverage(0, 0, img.w(), img.h(), 254);
-    if (spec.opaque) {
-        EXPECT_DOUBLE_EQ(solid, 1.0) << spec.path;
-    } else if (spec.family != Family::Background && spec.family != Family::Platform) {
+    if (picture.opaque) {
+        EXPECT_DOUBLE_EQ(solid, 1.0) << picture.path;
+    } else if (picture.family != Family::Background && picture.family != Family::Platform) {
         // a sprite, icon or portrait: some see-through area, and something drawn
-        EXPECT_LT(solid, 0.9) << spec.path;
-        EXPECT_GT(img.coverage(0, 0, img.w(), img.h()), 0.005) << spec.path;
+        EXPECT_LT(solid, 0.9) << picture.path;
+        EXPECT_GT(img.coverage(0, 0, img.w(), img.h()), 0.005) << picture.path;
     }
 }
 

@@ -95,21 +95,21 @@ TEST(MenuPlates, EveryPlateFitsOnTheScreen) {
 // white dialogue text.
 TEST(Portraits, SeeThroughAboveAndADarkSolidTextBoxBelow) {
     int portraits = 0;
-    for (const auto& spec : kImages) {
-        if (spec.family != Family::Portrait)
+    for (const auto& picture : kImages) {
+        if (picture.family != Family::Portrait)
             continue;
         ++portraits;
-        const Image& img = image(spec.path);
-        ASSERT_TRUE(img.ok()) << spec.path;
+        const Image& img = image(picture.path);
+        ASSERT_TRUE(img.ok()) << picture.path;
         const int boxTop = static_cast<int>(valdro::art::kTextBoxY * valdro::art::kPortraitUnit);
-        EXPECT_LT(img.coverage(0, 0, img.w(), boxTop - 80), 0.6) << spec.path;
+        EXPECT_LT(img.coverage(0, 0, img.w(), boxTop - 80), 0.6) << picture.path;
         EXPECT_GT(img.coverage(0, 0, img.w(), boxTop - 80), 0.03)
-            << spec.path << ": nobody is speaking";
+            << picture.path << ": nobody is speaking";
         // the area the rows of text are written into
         const int x = 60, y = boxTop + 40, w = img.w() - 120, h = img.h() - boxTop - 80;
-        EXPECT_GT(img.coverage(x, y, w, h, 200), 0.99) << spec.path;
+        EXPECT_GT(img.coverage(x, y, w, h, 200), 0.99) << picture.path;
         const Mean m = mean_colour(img, x, y, w, h);
-        EXPECT_GE(contrast(luminance(m.r, m.g, m.b), kWhite), 7.0) << spec.path;
+        EXPECT_GE(contrast(luminance(m.r, m.g, m.b), kWhite), 7.0) << picture.path;
     }
     EXPECT_EQ(portraits, 7);
 }
@@ -177,11 +177,11 @@ TEST(Backgrounds, WindowsOpenOntoTheGardenAndTheFloorIsSolid) {
         EXPECT_LT(solid, 0.97) << path << ": no window in the first band";
         EXPECT_GT(solid, 0.7) << path;
     }
-    for (const auto& spec : kImages) {
-        if (spec.family != Family::Background)
+    for (const auto& picture : kImages) {
+        if (picture.family != Family::Background)
             continue;
-        const Image& img = image(spec.path);
-        EXPECT_DOUBLE_EQ(img.coverage(0, 620, img.w(), 280, 250), 1.0) << spec.path;
+        const Image& img = image(picture.path);
+        EXPECT_DOUBLE_EQ(img.coverage(0, 620, img.w(), 280, 250), 1.0) << picture.path;
     }
 }
 
@@ -214,12 +214,12 @@ TEST(HeroColour, TheHeroWearsItAndNoEnemyOrBossDoes) {
     const Image& hero = image("img/prota_sheet.png");
     ASSERT_TRUE(hero.ok());
     EXPECT_GT(hero_teal_share(hero, 0, 0, hero.w(), hero.h()), 0.2);
-    for (const auto& spec : kImages) {
-        if (spec.family != Family::Enemy && spec.family != Family::Boss)
+    for (const auto& picture : kImages) {
+        if (picture.family != Family::Enemy && picture.family != Family::Boss)
             continue;
-        const Image& img = image(spec.path);
-        ASSERT_TRUE(img.ok()) << spec.path;
-        EXPECT_LT(hero_teal_share(img, 0, 0, img.w(), img.h()), 0.01) << spec.path;
+        const Image& img = image(picture.path);
+        ASSERT_TRUE(img.ok()) << picture.path;
+        EXPECT_LT(hero_teal_share(img, 0, 0, img.w(), img.h()), 0.01) << picture.path;
     }
 }
 

@@ -177,15 +177,15 @@ TEST(AudioSynthWav, HeaderDescribes16BitStereoAt44100AndSamplesAreClamped) {
         EXPECT_EQ(std::int16_t(le16(b, 44 + 2 * std::size_t(i))), expected[i]) << i;
 
     // SDL reads it as the mixer's own format.
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec picture{};
     Uint8* data = nullptr;
     Uint32 len = 0;
-    ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(b.data(), int(b.size())), 1, &spec, &data, &len),
+    ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(b.data(), int(b.size())), 1, &picture, &data, &len),
               nullptr)
         << SDL_GetError();
-    EXPECT_EQ(spec.freq, 44100);
-    EXPECT_EQ(spec.format, AUDIO_S16LSB);
-    EXPECT_EQ(spec.channels, 2);
+    EXPECT_EQ(picture.freq, 44100);
+    EXPECT_EQ(picture.format, AUDIO_S16LSB);
+    EXPECT_EQ(picture.channels, 2);
     EXPECT_EQ(len, 12u);
     SDL_FreeWAV(data);
 }

@@ -110,8 +110,8 @@ void write_sheet(const std::string& path, const std::string& title, const std::v
 std::vector<Item> animation_items(const std::function<bool(Family)>& wanted) {
     std::vector<Item> items;
     for (const auto& cut : kCuts) {
-        const ImageSpec* spec = findImage(cut.image);
-        if (!spec || !wanted(spec->family))
+        const ImageSpec* picture = findImage(cut.image);
+        if (!picture || !wanted(picture->family))
             continue;
         cairo_surface_t* img = load(cut.image);
         if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS)
@@ -138,23 +138,24 @@ std::vector<Item> animation_items(const std::function<bool(Family)>& wanted) {
 
 std::vector<Item> picture_items() {
     std::vector<Item> items;
-    for (const auto& spec : kImages) {
-        if (spec.family != Family::Background && spec.family != Family::Menu &&
-            spec.family != Family::Portrait && spec.family != Family::TreeLayer)
+    for (const auto& picture : kImages) {
+        if (picture.family != Family::Background && picture.family != Family::Menu &&
+            picture.family != Family::Portrait && picture.family != Family::TreeLayer)
             continue;
-        cairo_surface_t* img = load(spec.path);
+        cairo_surface_t* img = load(picture.path);
         if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS)
             continue;
-        const double maxW = spec.w > 2 * spec.h ? 1200.0 : 420.0;
-        const double k = std::min(maxW / spec.w, 300.0 / spec.h);
-        items.push_back({std::max(spec.w * k, 260.0), [spec, img](cairo_t* cr, double x, double y) {
-                             text(cr,
-                                  std::string(spec.path.substr(4)) + "  " + std::to_string(spec.w) +
-                                      "x" + std::to_string(spec.h),
-                                  x, y + 22, 20, pal::ink);
-                             const double maxW = spec.w > 2 * spec.h ? 1200.0 : 420.0;
-                             blit(cr, img, 0, 0, spec.w, spec.h, x, y + kLabel, maxW, 300.0);
-                         }});
+        const double maxW = picture.w > 2 * picture.h ? 1200.0 : 420.0;
+        const double k = std::min(maxW / picture.w, 300.0 / picture.h);
+        items.push_back(
+            {std::max(picture.w * k, 260.0), [picture, img](cairo_t* cr, double x, double y) {
+                 text(cr,
+                      std::string(picture.path.substr(4)) + "  " + std::to_string(picture.w) + "x" +
+                          std::to_string(picture.h),
+                      x, y + 22, 20, pal::ink);
+                 const double maxW = picture.w > 2 * picture.h ? 1200.0 : 420.0;
+                 blit(cr, img, 0, 0, picture.w, picture.h, x, y + kLabel, maxW, 300.0);
+             }});
     }
     return items;
 }
