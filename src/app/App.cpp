@@ -232,10 +232,10 @@ void App::releaseLibraries() {
 int App::run() {
     enterRunFolder();
     App app;
-    if (!app.startUp()) {
-        return 1;
-    }
     try {
+        if (!app.startUp()) {
+            return 1;
+        }
         app.runLoop();
     } catch (const std::exception& e) {
         // Whatever went wrong, the player's settings and ranking are still written.

@@ -38,7 +38,8 @@ Game::Game(int windowWidth, int windowHeight, SDL_Renderer*, nlohmann::json conf
         std::fprintf(stderr, "valdro: %s\n", line.c_str());
     }
     fonts::openFonts(static_cast<int>(unit));
-    infiniteUnlocked_ = config_.value("infiniteUnlock", false);
+    const auto unlock = config_.find("infiniteUnlock");
+    infiniteUnlocked_ = unlock != config_.end() && unlock->is_boolean() && unlock->get<bool>();
 }
 
 Game::~Game() = default;

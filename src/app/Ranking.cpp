@@ -1,5 +1,6 @@
 #include "app/Ranking.hpp"
 
+#include <climits>
 #include <fstream>
 
 #include <nlohmann/json.hpp>
@@ -40,7 +41,10 @@ Ranking Ranking::load(const std::string& path, std::vector<std::string>& problem
     }
     const std::size_t count = std::min({kMaxEntries, scores.size(), times.size()});
     for (std::size_t k = 0; k < count; ++k) {
-        if (!scores[k].is_number_integer() || !times[k].is_number_unsigned()) {
+        const bool wholeScore = scores[k].is_number_integer() &&
+                                scores[k].get<std::int64_t>() >= INT_MIN &&
+                                scores[k].get<std::int64_t>() <= INT_MAX;
+        if (!wholeScore || !times[k].is_number_unsigned()) {
             problems.push_back(path + ": entry " + std::to_string(k) +
                                " is not a whole score and time; it is left out");
             continue;

@@ -60,7 +60,9 @@ TEST(Ranking, DamagedFilesNeverStopTheGame) {
     for (const Case& c : {Case{"{\"Score\": [5, 6], \"Time\": [1]}", 1, "differ in length"},
                           Case{"{\"Score\": 5, \"Time\": []}", 0, "must be an array"},
                           Case{"not json", 0, "not valid JSON"},
-                          Case{"{\"Score\": [5, \"x\"], \"Time\": [1, 2]}", 1, "left out"}}) {
+                          Case{"{\"Score\": [5, \"x\"], \"Time\": [1, 2]}", 1, "left out"},
+                          Case{"{\"Score\": [5, 99999999999], \"Time\": [1, 2]}", 1, "left out"},
+                          Case{"{\"Score\": [5], \"Time\": [-1]}", 0, "left out"}}) {
         TempRunFolder::write(path, c.text);
         std::vector<std::string> problems;
         Ranking r = Ranking::load(path, problems);
