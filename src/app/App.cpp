@@ -204,7 +204,6 @@ void App::shutDown() {
 
 void App::releaseLibraries() {
     game_ = Game();
-    audio::freeAll();
     fonts::closeFonts();
     freeEnemyTextures();
     freeCoreTextures();
@@ -217,8 +216,7 @@ void App::releaseLibraries() {
         SDL_DestroyWindow(window_);
         window_ = nullptr;
     }
-    Mix_CloseAudio();
-    Mix_Quit();
+    audio::closeDevice();
     IMG_Quit();
     if (sdlStarted_) {
         SDL_Quit();

@@ -12,6 +12,11 @@ constexpr int kChannels = 2;
 constexpr int kChunkSize = 2048;
 constexpr int kMixingChannels = 32;
 
+// The mixer's channel calls are only safe while the device is open.
+bool deviceOpen() {
+    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
+}
+
 SoundListener& listener() {
     static SoundListener instance;
     return instance;
@@ -87,11 +92,23 @@ void playMusic(const char* path) {
 }
 
 void haltMusic() {
-    Mix_HaltMusic();
+    if (deviceOpen()) {
+        Mix_HaltMusic();
+    }
 }
 
 void haltEffects() {
-    Mix_HaltChannel(-1);
+    if (deviceOpen()) {
+        Mix_HaltChannel(-1);
+    }
+}
+
+void closeDevice() {
+    freeAll();
+    if (deviceOpen()) {
+        Mix_CloseAudio();
+    }
+    Mix_Quit();
 }
 
 void freeAll() {

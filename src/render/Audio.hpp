@@ -35,8 +35,10 @@ void playSound(const std::string& key);
 void playMusic(const char* path);
 void haltMusic();
 void haltEffects();
-// Frees every chunk and the music (shutdown).
+// Frees every chunk and the music.
 void freeAll();
+// Frees everything and closes the device (shutdown). Safe when it never opened.
+void closeDevice();
 
 // Tests and tools listen to what the game plays.
 using SoundListener = std::function<void(const std::string& key)>;

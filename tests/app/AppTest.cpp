@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/GameGlobals.hpp"
@@ -132,6 +134,21 @@ TEST_F(AppRun, ABrokenSceneFileIsRefusedBeforeTheFirstRun) {
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("\"scenes_2\"[1]"), std::string::npos) << said;
     EXPECT_NE(said.find("platformIndex"), std::string::npos) << said;
+}
+
+TEST_F(AppRun, NoVideoEndsWithOneClearLineAndTouchesNothing) {
+    const std::string config = TempRunFolder::read("datus/config/config.json");
+    setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+    testing::internal::CaptureStderr();
+    App app;
+    const bool started = app.startUp();
+    const std::string said = testing::internal::GetCapturedStderr();
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    EXPECT_FALSE(started);
+    EXPECT_NE(said.find("valdro: cannot start SDL"), std::string::npos) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    app.shutDown();
+    EXPECT_EQ(TempRunFolder::read("datus/config/config.json"), config);
 }
 
 TEST_F(AppRun, ResizeKeepsAtLeastTheSmallestMenuAndRecordsTheSize) {
