@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <ctime>
 #include <exception>
-#include <fstream>
 
 #include "app/ConfigFile.hpp"
 #include "app/GameGlobals.hpp"
+#include "app/JsonFile.hpp"
 #include "app/Platform.hpp"
 #include "render/Audio.hpp"
 #include "render/CoreTextures.hpp"
@@ -45,16 +45,12 @@ void enterRunFolder() {
 
 // A JSON document the game cannot start without; false with a reason when unreadable.
 bool readDocument(const char* path, nlohmann::json& out, std::string& why) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        why = std::string(path) + ": not found";
+    json_file::Document file = json_file::read(path);
+    if (!file.ok()) {
+        why = std::string(path) + ": " + file.problem;
         return false;
     }
-    out = nlohmann::json::parse(in, nullptr, false);
-    if (out.is_discarded()) {
-        why = std::string(path) + ": not valid JSON";
-        return false;
-    }
+    out = std::move(file.json);
     return true;
 }
 }  // namespace

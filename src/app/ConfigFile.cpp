@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
 
 #include "app/AtomicFile.hpp"
+#include "app/JsonFile.hpp"
 
 namespace config_file {
 namespace {
@@ -117,23 +117,21 @@ nlohmann::json defaults() {
 }
 
 Loaded load(const std::string& path) {
+    constexpr const char* kUsingDefaults = "starting with the default settings";
     Loaded result;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.problems.push_back(path + ": not found; starting with the default settings");
+    json_file::Document file = json_file::read(path);
+    if (file.missing) {
+        result.problems.push_back(path + ": not found; " + kUsingDefaults);
         result.document = defaults();
         return result;
     }
-    nlohmann::json doc = nlohmann::json::parse(in, nullptr, false);
-    if (doc.is_discarded() || !doc.is_object()) {
-        const std::string copy = atomic_file::keepSideCopy(path);
-        result.problems.push_back(
-            path + ": " + (doc.is_discarded() ? "not valid JSON" : "not a JSON object") +
-            "; starting with the default settings" +
-            (copy.empty() ? std::string{} : ", the old file is kept as " + copy));
+    if (!file.ok() || !file.json.is_object()) {
+        result.problems.push_back(json_file::keepUnusable(
+            path, file.ok() ? "not a JSON object" : file.problem, kUsingDefaults));
         result.document = defaults();
         return result;
     }
+    nlohmann::json& doc = file.json;
     Reader read(path, doc, result.problems);
     const std::string top = "\"";
     read.integer(doc, top, "width", kMinWidth, kMaxWindowSide, 1280);

@@ -1,39 +1,38 @@
 #include "app/Ranking.hpp"
 
 #include <climits>
-#include <fstream>
 
 #include <nlohmann/json.hpp>
 
 #include "app/AtomicFile.hpp"
+#include "app/JsonFile.hpp"
 
 Ranking Ranking::load(const std::string& path, std::vector<std::string>& problems) {
+    constexpr const char* kStartingEmpty = "starting with an empty ranking";
     Ranking ranking;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        problems.push_back(path + ": not found; starting with an empty ranking");
+    json_file::Document file = json_file::read(path);
+    if (file.missing) {
+        problems.push_back(path + ": not found; " + kStartingEmpty);
         return ranking;
     }
-    nlohmann::json doc = nlohmann::json::parse(in, nullptr, false);
     auto unusable = [&](const std::string& why) {
-        const std::string copy = atomic_file::keepSideCopy(path);
-        problems.push_back(path + ": " + why + "; starting with an empty ranking" +
-                           (copy.empty() ? std::string{} : ", the old file is kept as " + copy));
+        problems.push_back(json_file::keepUnusable(path, why, kStartingEmpty));
         return Ranking{};
     };
-    if (doc.is_discarded()) {
-        return unusable("not valid JSON");
+    if (!file.ok()) {
+        return unusable(file.problem);
     }
+    const nlohmann::json& doc = file.json;
     if (!doc.is_object()) {
         return unusable("not a JSON object");
     }
     for (const char* key : {"Score", "Time"}) {
-        if (!doc.contains(key) || !doc[key].is_array()) {
+        if (!doc.contains(key) || !doc.at(key).is_array()) {
             return unusable(std::string("\"") + key + "\" must be an array");
         }
     }
-    const auto& scores = doc["Score"];
-    const auto& times = doc["Time"];
+    const auto& scores = doc.at("Score");
+    const auto& times = doc.at("Time");
     if (scores.size() != times.size()) {
         problems.push_back(path +
                            ": \"Score\" and \"Time\" differ in length; reading the runs "

@@ -1,7 +1,28 @@
 #include "render/CoreTextures.hpp"
 
+#include <utility>
+#include <vector>
+
 #include "render/Paths.hpp"
 #include "render/TextureLoader.hpp"
+
+namespace {
+// Every handle with the image it is loaded from.
+std::vector<std::pair<SDL_Texture**, const char*>> handles(CoreTextures& t) {
+    std::vector<std::pair<SDL_Texture**, const char*>> list = {
+        {&t.protaSheet, paths::kProtaSheet},         {&t.protaShot, paths::kProtaShot},
+        {&t.shortButton, paths::kShortButton},       {&t.longButton, paths::kLongButton},
+        {&t.titleScreen, paths::kTitleScreen},       {&t.pauseScreen, paths::kPauseScreen},
+        {&t.gameOverScreen, paths::kGameOverScreen}, {&t.rankingScreen, paths::kRankingScreen}};
+    for (std::size_t i = 0; i < t.platforms.size(); ++i) {
+        list.emplace_back(&t.platforms[i], paths::kPlatformImages[i]);
+    }
+    for (std::size_t i = 0; i < t.backgrounds.size(); ++i) {
+        list.emplace_back(&t.backgrounds[i], paths::kBackgroundImages[i]);
+    }
+    return list;
+}
+}  // namespace
 
 CoreTextures& coreTextures() {
     static CoreTextures instance;
@@ -10,37 +31,13 @@ CoreTextures& coreTextures() {
 
 void loadCoreTextures() {
     freeCoreTextures();
-    CoreTextures& t = coreTextures();
-    t.protaSheet = textures::load(paths::kProtaSheet);
-    t.protaShot = textures::load(paths::kProtaShot);
-    for (std::size_t i = 0; i < t.platforms.size(); ++i) {
-        t.platforms[i] = textures::load(paths::kPlatformImages[i]);
-    }
-    t.shortButton = textures::load(paths::kShortButton);
-    t.longButton = textures::load(paths::kLongButton);
-    t.titleScreen = textures::load(paths::kTitleScreen);
-    t.pauseScreen = textures::load(paths::kPauseScreen);
-    t.gameOverScreen = textures::load(paths::kGameOverScreen);
-    t.rankingScreen = textures::load(paths::kRankingScreen);
-    for (std::size_t i = 0; i < t.backgrounds.size(); ++i) {
-        t.backgrounds[i] = textures::load(paths::kBackgroundImages[i]);
+    for (auto [handle, path] : handles(coreTextures())) {
+        *handle = textures::load(path);
     }
 }
 
 void freeCoreTextures() {
-    CoreTextures& t = coreTextures();
-    textures::destroy(t.protaSheet);
-    textures::destroy(t.protaShot);
-    for (auto& texture : t.platforms) {
-        textures::destroy(texture);
-    }
-    textures::destroy(t.shortButton);
-    textures::destroy(t.longButton);
-    textures::destroy(t.titleScreen);
-    textures::destroy(t.pauseScreen);
-    textures::destroy(t.gameOverScreen);
-    textures::destroy(t.rankingScreen);
-    for (auto& texture : t.backgrounds) {
-        textures::destroy(texture);
+    for (auto [handle, path] : handles(coreTextures())) {
+        textures::destroy(*handle);
     }
 }

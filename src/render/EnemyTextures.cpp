@@ -1,7 +1,27 @@
 #include "render/EnemyTextures.hpp"
 
+#include <array>
+#include <utility>
+
 #include "render/Paths.hpp"
 #include "render/TextureLoader.hpp"
+
+namespace {
+// Every handle with the image it is loaded from; the enemy-shot image is loaded twice, once for
+// Blanky and once for Peanut.
+std::array<std::pair<SDL_Texture**, const char*>, 10> handles(EnemyTextures& t) {
+    return {{{&t.blankySheet, paths::kBlankySheet},
+             {&t.blankyShot, paths::kEnemyShot},
+             {&t.pikabooSheet, paths::kPikabooSheet},
+             {&t.peanutSheet, paths::kPeanutSheet},
+             {&t.peanutShot, paths::kEnemyShot},
+             {&t.butterSheet, paths::kButterSheet},
+             {&t.butterDrop, paths::kButterDrop},
+             {&t.handySheet, paths::kHandySheet},
+             {&t.scissorsShot, paths::kScissorsShot},
+             {&t.rockShot, paths::kRockShot}}};
+}
+}  // namespace
 
 EnemyTextures& enemyTextures() {
     static EnemyTextures instance;
@@ -11,24 +31,13 @@ EnemyTextures& enemyTextures() {
 void loadEnemyTextures() {
     // Loading twice must not leak the first set.
     freeEnemyTextures();
-    EnemyTextures& t = enemyTextures();
-    t.blankySheet = textures::load(paths::kBlankySheet);
-    t.blankyShot = textures::load(paths::kEnemyShot);
-    t.pikabooSheet = textures::load(paths::kPikabooSheet);
-    t.peanutSheet = textures::load(paths::kPeanutSheet);
-    t.peanutShot = textures::load(paths::kEnemyShot);
-    t.butterSheet = textures::load(paths::kButterSheet);
-    t.butterDrop = textures::load(paths::kButterDrop);
-    t.handySheet = textures::load(paths::kHandySheet);
-    t.scissorsShot = textures::load(paths::kScissorsShot);
-    t.rockShot = textures::load(paths::kRockShot);
+    for (auto [handle, path] : handles(enemyTextures())) {
+        *handle = textures::load(path);
+    }
 }
 
 void freeEnemyTextures() {
-    EnemyTextures& t = enemyTextures();
-    for (SDL_Texture** handle :
-         {&t.blankySheet, &t.blankyShot, &t.pikabooSheet, &t.peanutSheet, &t.peanutShot,
-          &t.butterSheet, &t.butterDrop, &t.handySheet, &t.scissorsShot, &t.rockShot}) {
+    for (auto [handle, path] : handles(enemyTextures())) {
         textures::destroy(*handle);
     }
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+// Reading the game's JSON files, and what to do when one the player owns cannot be used.
+namespace json_file {
+
+struct Document {
+    nlohmann::json json;
+    bool missing = false;
+    std::string problem;  // empty when the file was read and parsed; else "not found", ...
+    bool ok() const { return problem.empty(); }
+};
+
+// Never throws: a missing file or a parse error is reported in the result.
+Document read(const std::string& path);
+
+// The player's file at path cannot be used: keeps it as a side copy so nothing is lost and
+// returns the line to show, e.g. "<path>: not valid JSON; <consequence>, the old file is kept
+// as <copy>".
+std::string keepUnusable(const std::string& path, const std::string& why,
+                         const std::string& consequence);
+
+}  // namespace json_file
