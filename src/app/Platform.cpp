@@ -1,5 +1,6 @@
 #include "app/Platform.hpp"
 
+#include <SDL_messagebox.h>
 #include <SDL_mouse.h>
 #include <SDL_timer.h>
 
@@ -18,6 +19,11 @@ public:
         if (milliseconds > 0) {
             SDL_Delay(static_cast<Uint32>(milliseconds));
         }
+    }
+    void mousePosition(int& x, int& y) override { SDL_GetMouseState(&x, &y); }
+    void showMessage(const std::string& title, const std::string& text,
+                     SDL_Window* window) override {
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window);
     }
 };
 

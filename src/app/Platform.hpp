@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
-// The few direct state queries the game makes of the machine: the mouse buttons held, the
-// monotonic clock and sleeping. Game logic asks here and never the device, so tests and tools
+struct SDL_Window;
+
+// The few direct state queries the game makes of the machine: the mouse, the monotonic clock,
+// sleeping and message boxes. Game logic asks here and never the device, so tests and tools
 // can drive a whole game frame by frame without a mouse, a clock or a sleep.
 class Platform {
 public:
@@ -13,6 +17,11 @@ public:
     // Monotonic clock in nanoseconds.
     virtual std::int64_t steadyNowNs() = 0;
     virtual void sleepMs(int milliseconds) = 0;
+    // Where the mouse pointer is, in window pixels.
+    virtual void mousePosition(int& x, int& y) = 0;
+    // A modal information box over the window (blocks until dismissed).
+    virtual void showMessage(const std::string& title, const std::string& text,
+                             SDL_Window* window) = 0;
 };
 
 // The platform in use: the real one unless a test or tool installed another.
@@ -29,11 +38,21 @@ public:
         sleptMs += milliseconds;
         nowNs += static_cast<std::int64_t>(milliseconds) * 1'000'000;
     }
+    void mousePosition(int& x, int& y) override {
+        x = mouseX;
+        y = mouseY;
+    }
+    void showMessage(const std::string& title, const std::string& text, SDL_Window*) override {
+        messages.push_back(title + ": " + text);
+    }
     void advanceMs(std::int64_t ms) { nowNs += ms * 1'000'000; }
 
     std::uint32_t buttons = 0;
     std::int64_t nowNs = 0;
     std::int64_t sleptMs = 0;
+    int mouseX = 0;
+    int mouseY = 0;
+    std::vector<std::string> messages;  // every message box shown, as "title: text"
 };
 
 // Installs a platform for the lifetime of this guard (tests).

@@ -14,6 +14,7 @@ public:
     Blanky(double x, double y, int level);
 
     bool update(WorldRect player, Escena& scene) override;
+    const char* hitSoundKey() const override { return "blankyHit"; }
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
 
     int cycleLength;

@@ -10,6 +10,7 @@ public:
     Butter(double x, double y, double minX, double maxX, int level);
 
     bool update(WorldRect player, Escena& scene) override;
+    const char* hitSoundKey() const override { return "butterHit"; }
 
     int dropInterval = 200;
     int dropTimer = 0;

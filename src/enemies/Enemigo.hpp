@@ -35,6 +35,8 @@ public:
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
     // Dying, and the death animation has run out.
     bool isDead() override;
+    // The sound key the scene plays when a player shot hits this enemy; null for none.
+    virtual const char* hitSoundKey() const { return nullptr; }
 
     // The player is within sightRange of the enemy's centre (nearest point of the player's box).
     bool seesPlayer(const WorldRect& player) const;

@@ -15,6 +15,7 @@ public:
     Handy(double x, double y, double minX, double maxX, int level);
 
     bool update(WorldRect player, Escena& scene) override;
+    const char* hitSoundKey() const override { return "handyHit"; }
 
     Form form;
     int formInterval = 550;

@@ -9,6 +9,7 @@ public:
     Peanut(double x, double y, int level);
 
     bool update(WorldRect player, Escena& scene) override;
+    const char* hitSoundKey() const override { return "peanutHit"; }
 
     int shotInterval = 150;
     int shotTimer = 0;

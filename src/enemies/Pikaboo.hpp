@@ -11,6 +11,7 @@ public:
     Pikaboo(double x, double y, int level);
 
     bool update(WorldRect player, Escena& scene) override;
+    const char* hitSoundKey() const override { return "pikabooHit"; }
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
 
     enum class State { Roaming, WindingUp, Charging, Dizzy };

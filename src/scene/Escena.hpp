@@ -1,34 +1,54 @@
 #pragma once
 
+#include <SDL_rect.h>
+
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "app/Screen.hpp"
 #include "render/Renderizable.hpp"
+#include "scene/SceneData.hpp"
 
+class Animated;
+class Background;
 class Button;
 class Disparo;
 class Enemigo;
+class Jefe;
+class NPC;
+class Objeto;
+class Obstucalo;
+class Plataforma;
+class Prota;
 
-// Screen types.
-enum ScreenType : int {
-    kLevel = 2,
-    kTitle = 3,
-    kGameOver = 4,
-    kPause = 5,
-    kSettings = 6,
-    kRanking = 7,
-    kControls = 8,
-    kDifficulty = 9,
-};
-
-// The object behind every screen. A playable scene's world rectangle (x, y, w, h) is the level's
-// bounds; enemies read it and hand it their shots and minions. Menu screens are the same class
-// built with a list of buttons.
-class Escena : public Renderizable {
+// A playable scene: a level, a shop, a dialogue room or a boss arena. The game builds one when a
+// run starts and refills the same object for every following scene (loadScene).
+//
+// Each frame the game calls handleEvent for every event, then update, then render and the three
+// HUD texts. The background is this object's own texture and rectangles: srcRect cuts the
+// shown part of the image, dstRect is the band (the scene's shown width in window pixels) that
+// everything else is clipped to.
+class Escena : public Renderizable, public Screen {
 public:
-    // An empty playable scene of the given size (levels fill themselves from their scene data).
+    // How far from the right end the exit lies: the player must stand beyond width - kExitDepth.
+    static constexpr double kExitDepth = 1.46;
+    // The HUD hearts: at most this many are drawn, each this many world units square.
+    static constexpr int kMaxHeartsShown = 7;
+    static constexpr double kHeartSize = 1.3;
+    // The floor every scene shares, and the ceiling.
+    static constexpr double kFloorY = 8.9;
+    // Chance that a killed enemy drops a heart (none in boss arenas).
+    static constexpr double kHeartDropChance = 0.25;
+
+    // A new run's first scene (isTutorial) or a revive at a checkpoint (then the player gets one
+    // heart more than the mode starts with). data.bgDstRect must already hold the band.
+    Escena(SceneData data, bool infinite, int difficulty, bool isTutorial);
+    // An empty room of the given size with nothing in it but the player (tests, tools).
     Escena(double width, double height);
     // A menu screen: width × height world units, its background and pixel rectangle.
+    // (Kept until the menus have their own class.)
     Escena(double width, double height, SDL_Texture* background, const SDL_Rect& dst, int type,
            std::vector<std::shared_ptr<Button>> buttons);
     ~Escena() override;
@@ -36,26 +56,128 @@ public:
     Escena(const Escena&) = delete;
     Escena& operator=(const Escena&) = delete;
 
+    // Screen
+    int screenType() const override { return type; }
+    void handleEvent(const SDL_Event& event, double scale, double camX, double camY) override;
+    int update(double scale, double& camX, double camY, double viewWidth,
+               double scrollMargin) override;
     void render(SDL_Renderer* renderer) override;
+    void updateDstRect(double scale, double camX, double camY) override;
+    void requestPause() override { pauseRequested = true; }
 
-    // Bosses call this to bring minions and missiles that behave like enemies.
+    // Empties this scene and refills it from the next scene of the run, keeping the player's
+    // health, score, coins and upgrades.
+    void loadScene(const SceneData& data);
+    // The run ends: frees the boss's sheets, or the regular enemies' when there is no boss.
+    void releaseRunTextures();
+
+    // Bosses bring minions and missiles that behave like enemies.
     void addEnemy(std::shared_ptr<Enemigo> enemy);
-    // Enemies and bosses call this when they shoot.
+    // Enemies and bosses shoot.
     void addEnemyShot(std::shared_ptr<Disparo> shot);
 
+    // Scrolls the camera so the player keeps scrollMargin units ahead; stops the player at the
+    // band's edges.
+    void scrollCamera(double viewWidth, double scrollMargin, double& camX);
+
+    // The HUD line above the band: score (left third), high score (middle), play time (right).
+    void drawHighScore(SDL_Renderer* renderer, int best) const;
+    void drawScore(SDL_Renderer* renderer) const;
+    void drawTime(SDL_Renderer* renderer, std::int64_t seconds) const;
+
+    // Some character (the tutorial guide included when includeGuide) is showing a line.
+    bool talking(bool includeGuide = true) const;
+    // No enemy left and, in an arena, the boss down.
+    bool cleared() const;
+    // The player stands beyond the exit line.
+    bool atExit() const;
+    // Every character but the tutorial guide has said all it has to say.
+    bool conversationsFinished() const;
+    // Resizes both HUD heart strips after health changed.
+    void resizeHearts();
+
+    // Texts of the HUD, as drawn.
+    static std::string scoreText(int score);
+    static std::string highScoreText(int best);
+    static std::string coinText(int coins);
+    static std::string timeText(std::int64_t seconds);
+    static std::string extraHeartsText(int hp);
+
     int type = kLevel;
-    bool exitRequested = false;  // on menu screens: the "clicked" flag
+    bool exitRequested = false;
     bool pauseRequested = false;
     bool isTutorial = false;
     bool freeItem = false;
     bool quiet = false;
+    bool infinite = false;
+    int difficulty = 0;
     double wShown = 0.0;
     double backgroundScroll = 0.0;
+    SceneData data;  // the scene as entered
 
-    std::vector<std::shared_ptr<Enemigo>> enemies;
+    std::vector<std::shared_ptr<Plataforma>> platforms;
+    std::vector<std::shared_ptr<Obstucalo>> obstacles;
+    std::shared_ptr<Prota> prota;
+    std::shared_ptr<Jefe> boss;
     std::vector<std::shared_ptr<Disparo>> enemyShots;
     std::vector<std::shared_ptr<Disparo>> playerShots;
-    std::vector<std::shared_ptr<Button>> buttons;
-    int clickedButton = 0;
+    std::shared_ptr<Renderizable> crosshair;
+    std::shared_ptr<Renderizable> hearts;
+    std::shared_ptr<Renderizable> emptyHearts;
+    std::shared_ptr<Animated> reticle;
+    std::vector<std::shared_ptr<Objeto>> items;
+    std::shared_ptr<Renderizable> prompt;
+    std::vector<std::shared_ptr<NPC>> npcs;
+    std::vector<std::shared_ptr<Background>> treeLayers;  // trees1, trees2, trees3
     int levelNumber = 0;
+    std::vector<std::shared_ptr<Enemigo>> enemies;
+    std::vector<std::shared_ptr<Button>> buttons;  // menu screens only
+    int clickedButton = 0;                         // menu screens only
+
+private:
+    void buildContents(const SceneData& data, int enemyLevel);
+    void buildShop();
+    void enterBossArena(int bossKind);
+    void leaveBossArena();
+    void placeBackground(const SceneData& data);
+
+    void landOnPlatforms();
+    void collideWithObstacles();
+    void updateEnemies();
+    void updateBoss(double camX, double viewWidth);
+    void updateEnemyShots(double scale, double camX, double camY);
+    void updatePlayerShots(double scale, double camX, double camY);
+    void placePrompt(double scale, double camX, double camY);
+    void updateFallingItems();
+    void dropHeart(const Enemigo& enemy);
+    void applyScroll(double s);
+    void playerHit();
+
+    void interact();
+    void interactWhileTalking();
+    bool mayTake(const Objeto& item) const;
+    void takeItem(std::size_t index);
+
+    void drawPrompts(SDL_Renderer* renderer);
+    void drawHearts(SDL_Renderer* renderer);
+    void drawPriceLabel(SDL_Renderer* renderer, const Objeto& item);
+
+    // Whether r touches the player's body and legs (items, characters).
+    bool overlapsPlayer(const Renderizable& r) const;
+
+    double scale_ = 1.0;
+    double camX_ = 0.0;
+    double camY_ = 0.0;
+    int bossKind_ = -1;  // 0 Greed, 1 Lust, 2 Valdro; -1 no boss
+    bool talkingNow_ = false;
 };
+
+// Cuts r's pixel rectangle to clip and its source rectangle in proportion. Returns what to put
+// back afterwards with restoreClip, so nothing stays cropped once r leaves the edge.
+struct ClipBackup {
+    bool hadSrc = false;
+    SDL_Rect src{};
+    SDL_Rect dst{};
+};
+ClipBackup clipToRect(Renderizable& r, const SDL_Rect& clip);
+void restoreClip(Renderizable& r, const ClipBackup& backup);

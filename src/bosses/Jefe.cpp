@@ -1,0 +1,15 @@
+#include "bosses/Jefe.hpp"
+
+void Jefe::onDefeated(Escena&) {}
+
+void Jefe::renderOverlay(SDL_Renderer*, const SDL_Rect&) {}
+
+void Jefe::updateOverlayDstRect(double, double, double) {}
+
+bool Jefe::isDead() {
+    if (deathReported || hp > 0) {
+        return false;
+    }
+    deathReported = true;
+    return true;
+}

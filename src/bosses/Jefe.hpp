@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+
+#include "actors/Mortal.hpp"
+
+class Escena;
+class Prota;
+struct SDL_Rect;
+struct SDL_Renderer;
+
+// The base of the three bosses.
+//
+// Contract with the scene: while the boss's pre-fight conversation runs the boss stands still
+// (phase 0). When it ends the scene calls startFight (phase 1, fight music). From then on, every
+// frame, the scene refreshes the pixel rectangle, calls update, tests the player against box2
+// (contact) and offers every player shot to hitByShot (hitbox). isDead reports the death exactly
+// once; the scene then credits score and coinValue, heals the player, clears the enemy list and
+// calls onDefeated.
+class Jefe : public Mortal {
+public:
+    enum Kind : int { kGreed = 0, kLust = 1, kValdro = 2 };
+
+    // One frame of the fight. camX and viewWidth tell where the shown area is.
+    virtual void update(Prota& prota, Escena& scene, double camX, double viewWidth) = 0;
+    // The conversation before the fight has ended. Only acts from phase 0.
+    virtual void startFight() = 0;
+    // Called once, right after the scene cleared its enemies for the death (Lust leaves her
+    // blackout behind to fade out).
+    virtual void onDefeated(Escena& scene);
+    // Drawn right after the boss, clipped to the band (Lust's blackout).
+    virtual void renderOverlay(SDL_Renderer* renderer, const SDL_Rect& band);
+    virtual void updateOverlayDstRect(double scale, double camX, double camY);
+
+    // True exactly once, on the first call after health has fallen to 0 or below.
+    bool isDead() override;
+
+    int phase = 0;
+    double speed = 0.0;
+    double aux = 0.0;
+
+protected:
+    bool deathReported = false;
+};

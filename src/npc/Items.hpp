@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "npc/Inventory.hpp"
+#include "scene/WorldRect.hpp"
+
+class Prota;
+class Renderizable;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+// The item tables, built once at start-up, and the run's owned-item inventory.
+namespace items {
+
+inline constexpr WorldRect kShopSlots[3] = {
+    {4.55, 6.3, 1.4, 1.4}, {7.3, 6.3, 1.4, 1.4}, {10.05, 6.3, 1.4, 1.4}};
+
+void loadItemAssets(SDL_Renderer* renderer);
+void freeItemAssets();
+
+int price(int kind);                     // 0 for kinds outside 0 to 5
+SDL_Texture* image(int kind);            // null outside 0 to 5
+std::shared_ptr<Renderizable> label(int kind);  // null for kind 5 and outside 0 to 4
+// The item information picture by language (0 Spanish, 1 English).
+SDL_Texture* infoImage(int language);
+
+// Applies the item's effect to the player (hearts are the caller's to resize).
+void applyEffect(int kind, Prota& prota);
+
+Inventory& inventory();
+
+}  // namespace items

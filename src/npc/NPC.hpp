@@ -1,0 +1,73 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "npc/Dialogue.hpp"
+#include "render/Animated.hpp"
+#include "scene/WorldRect.hpp"
+
+struct SDL_Renderer;
+
+// A talking character. Each press of the interaction key shows its next line; while a line is
+// shown its portrait fills the screen and the line is word-wrapped into the text box.
+class NPC : public Animated {
+public:
+    enum Kind : int {
+        kBolsillos = 0,  // the shopkeeper
+        kBotones = 1,    // the bellboy
+        kCodicia = 2,
+        kLujuria = 3,
+        kValdro = 4,
+        kProta = 5,     // the hero's own thoughts
+        kTutorial = 6,  // the tutorial guide
+    };
+
+    // Reads its lines in the current language (globals().language): entry linesIndex of its
+    // character (entry 0 for the tutorial guide). variant: the bellboy's look.
+    NPC(const WorldRect& rect, int kind, int linesIndex, int variant);
+
+    // Shows the next line: starts the next conversation when idle and one remains, otherwise
+    // moves on a line and ends the conversation after its last line.
+    void advance();
+    // Re-reads the lines in the current language (shopkeeper and bellboy only), keeping the
+    // position in the conversation.
+    void reloadLines();
+    // Portrait and text box, only while talking.
+    void drawDialogue(SDL_Renderer* renderer);
+
+    // Not talking and at its last conversation: it has nothing more to say.
+    bool finished() const;
+    int conversationCount() const { return static_cast<int>(conversations.size()); }
+    // The line shown now; empty when not talking.
+    std::string currentLine() const;
+
+    int kind = 0;
+    std::vector<Conversation> conversations;
+    bool talking = false;
+    int lineIndex = -1;
+    int conversationIndex = -1;
+    int variant = 0;
+    int linesIndex = 0;
+};
+
+// Shared pictures of the characters and the text box, loaded once at start-up.
+namespace npcs {
+
+// The text box, in world units (placed like a world object over the screen).
+inline constexpr WorldRect kTextBox{0.0, 4.1, 16.0, 5.0};
+
+void loadNpcAssets(SDL_Renderer* renderer);
+void freeNpcAssets();
+// Converts the text box and the portraits to window pixels (called by the scene every frame and
+// when the window size changes).
+void updateDialogueRects(double scale, double camX, double camY);
+// The text box in window pixels as last converted.
+SDL_Rect textBoxRect();
+
+// Splits a line into rows of at most maxChars characters, word by word; a word longer than a row
+// is broken (on a UTF-8 character boundary). Counts characters, not bytes.
+std::vector<std::string> wrapLine(const std::string& line, int maxChars);
+
+}  // namespace npcs
