@@ -1,0 +1,367 @@
+#include "support/ScriptedPlayer.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "actors/Disparo.hpp"
+#include "actors/Prota.hpp"
+#include "app/GameGlobals.hpp"
+#include "app/Platform.hpp"
+#include "bosses/Jefe.hpp"
+#include "enemies/Enemigo.hpp"
+#include "npc/NPC.hpp"
+#include "npc/Objeto.hpp"
+#include "scene/Escena.hpp"
+
+namespace {
+
+// Keep this far from what it shoots at: close enough to hit, far enough to react.
+constexpr double kNearest = 2.2;
+constexpr double kFarthest = 4.0;
+// Shots that will reach the player within this many frames are dodged.
+constexpr int kDodgeLookahead = 24;
+// A press of jump is held this long: long enough to be seen, short enough not to bounce.
+constexpr int kJumpHoldFrames = 3;
+// Where boxes of untouchable enemies are parked.
+constexpr double kParked = 900.0;
+
+bool touchable(const WorldRect& box) {
+    return std::abs(box.x) < kParked && std::abs(box.y) < kParked;
+}
+
+// What the player sees of a character: it has stopped talking after its last conversation.
+bool saidEverything(const NPC& npc) {
+    return !npc.talking && npc.conversationIndex >= npc.conversationCount() - 1;
+}
+
+WorldRect rectOf(const Renderizable& r) {
+    return WorldRect{r.x, r.y, r.w, r.h};
+}
+
+}  // namespace
+
+ScriptedPlayer::ScriptedPlayer(Escena& scene, ScriptedPlatform& platform, View view)
+    : scene_(scene), platform_(platform), view_(view) {
+    lastX_ = scene_.prota->x;
+    lastHp_ = scene_.prota->hp;
+}
+
+// ---- One frame ------------------------------------------------------------------------------
+
+int ScriptedPlayer::frame() {
+    while (!events_.empty()) {
+        scene_.handleEvent(events_.front(), view_.scale, view_.camX, view_.camY);
+        events_.pop_front();
+    }
+    lastResult = scene_.update(view_.scale, view_.camX, view_.camY, view_.viewWidth,
+                               view_.scrollMargin);
+    const Prota& p = *scene_.prota;
+    if (p.hp < lastHp_) {
+        hitsTaken += lastHp_ - p.hp;
+    }
+    lastHp_ = p.hp;
+    stillFrames_ = std::abs(p.x - lastX_) < 1e-9 ? stillFrames_ + 1 : 0;
+    lastX_ = p.x;
+    frames += 1;
+    return lastResult;
+}
+
+int ScriptedPlayer::finish(int maxFrames) {
+    for (int f = 0; f < maxFrames; ++f) {
+        apply(decide());
+        if (frame() != kGoOn) {
+            return lastResult;
+        }
+    }
+    return lastResult;
+}
+
+// ---- Deciding -------------------------------------------------------------------------------
+
+bool ScriptedPlayer::anyoneTalking() const {
+    return std::any_of(scene_.npcs.begin(), scene_.npcs.end(),
+                       [](const auto& npc) { return npc->talking; });
+}
+
+double ScriptedPlayer::centreX() const {
+    const Prota& p = *scene_.prota;
+    // A dash draws the player two bodies wide with the body at the front.
+    return p.dashShifted ? p.x + p.bodyWidth + p.bodyWidth / 2.0 : p.x + p.w / 2.0;
+}
+
+ScriptedPlayer::Intent ScriptedPlayer::decide() {
+    Intent in;
+    const Prota& p = *scene_.prota;
+    if (anyoneTalking()) {
+        in.interact = true;
+        return in;
+    }
+    // Hurt: pick up a heart lying on the floor.
+    if (p.hp < p.maxHp) {
+        for (const auto& item : scene_.items) {
+            if (item->kind == 5 && !item->falling && item->y + item->h > 8.0) {
+                steer(in, item->x + item->w / 2.0);
+                in.interact = p.touches(rectOf(*item));
+                dodge(in);
+                return in;
+            }
+        }
+    }
+    if (fight(in)) {
+        dodge(in);
+        return in;
+    }
+    // Someone standing in the scene still has something to say.
+    for (const auto& npc : scene_.npcs) {
+        const bool standing = npc->kind != NPC::kProta && npc->kind != NPC::kTutorial &&
+                              npc->w > 0.0;
+        if (standing && !saidEverything(*npc)) {
+            steer(in, npc->x + npc->w / 2.0);
+            in.interact = p.touches(rectOf(*npc));
+            return in;
+        }
+    }
+    steer(in, scene_.data.width - 0.6);
+    in.interact = p.x > scene_.data.width - Escena::kExitDepth;
+    dodge(in);
+    return in;
+}
+
+bool ScriptedPlayer::fight(Intent& in) {
+    const Prota& p = *scene_.prota;
+    const double px = centreX();
+    const double py = p.y + p.h / 2.0;
+    const Mortal* target = nullptr;
+    double best = 1e9;
+    auto consider = [&](const Mortal& m) {
+        const double d = std::hypot(m.x + m.w / 2.0 - px, m.y + m.h / 2.0 - py);
+        if (d < best) {
+            best = d;
+            target = &m;
+        }
+    };
+    for (const auto& e : scene_.enemies) {
+        if (!e->dying) {
+            consider(*e);
+        }
+    }
+    if (scene_.boss && scene_.boss->hp > 0) {
+        consider(*scene_.boss);
+    }
+    if (target == nullptr) {
+        return false;
+    }
+    const double tx = target->x + target->w / 2.0;
+    const double dx = tx - px;
+    if (std::abs(dx) > kFarthest) {
+        steer(in, tx - std::copysign(kFarthest - 0.5, dx));
+    } else if (std::abs(dx) < kNearest) {
+        // Too close: step back, unless the scene's end is behind.
+        const double away = px - std::copysign(kNearest + 0.5, dx);
+        if (away > 1.0 && away < scene_.data.width - 1.0) {
+            steer(in, away);
+        } else {
+            steer(in, tx + std::copysign(kNearest + 0.5, dx));
+        }
+    }
+    if (touchable(target->hitbox)) {
+        const WorldRect& box = target->hitbox;
+        const double reach = p.shotRange + Prota::kShotMuzzleDistance - 0.3;
+        if (std::hypot(box.centerX() - px, box.centerY() - py) < reach) {
+            in.fireAt = box;
+        }
+    }
+    return true;
+}
+
+void ScriptedPlayer::steer(Intent& in, double targetX) {
+    const double cx = centreX();
+    if (std::abs(targetX - cx) < 0.3) {
+        in.move = 0;
+        return;
+    }
+    in.move = targetX > cx ? 1 : -1;
+    if (blockedAhead(in.move) || stillFrames_ > 3) {
+        in.jump = true;
+    }
+}
+
+bool ScriptedPlayer::blockedAhead(int dir) const {
+    const Prota& p = *scene_.prota;
+    const double front = dir > 0 ? p.x + p.w : p.x;
+    const double feet = p.y + p.h;
+    const std::vector<WorldRect>& boxes = scene_.data.obstacleHitboxes;
+    return std::any_of(boxes.begin(), boxes.end(), [&](const WorldRect& b) {
+        const double gap = dir > 0 ? b.x - front : front - (b.x + b.w);
+        return gap >= -0.05 && gap < 0.6 && b.y < feet - 0.1 && b.y + b.h > p.y;
+    });
+}
+
+void ScriptedPlayer::dodge(Intent& in) {
+    const Prota& p = *scene_.prota;
+    const WorldRect me{p.x - 0.2, p.y + 0.3, p.w + 0.4, p.h - 0.3};
+    for (const auto& shot : scene_.enemyShots) {
+        double x = shot->x;
+        double y = shot->y;
+        double vx = shot->vx;
+        double vy = shot->vy;
+        for (int k = 0; k < kDodgeLookahead; ++k) {
+            if (overlaps(WorldRect{x, y, shot->w, shot->h}, me)) {
+                const bool still = shot->vx == 0.0 && shot->vy == 0.0;
+                const bool canDash = !p.airborne && !p.ducking && p.dashCooldown < 1 &&
+                                     p.dashTimer < 1 && !still;
+                if (canDash) {
+                    if (in.move == 0) {
+                        in.move = shot->x + shot->w / 2.0 > centreX() ? -1 : 1;
+                    }
+                    in.dash = true;
+                } else if (!p.airborne) {
+                    in.jump = true;
+                }
+                return;
+            }
+            x += vx;
+            y += vy;
+            vx += shot->ax;
+            vy += shot->ay;
+        }
+    }
+}
+
+// ---- Acting ---------------------------------------------------------------------------------
+
+void ScriptedPlayer::keyEvent(Uint32 type, int key) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = key;
+    events_.push_back(e);
+}
+
+void ScriptedPlayer::mouseEvent(Uint32 type, Uint8 button) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = button;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = platform_.mouseX;
+    e.button.y = platform_.mouseY;
+    events_.push_back(e);
+}
+
+void ScriptedPlayer::apply(const Intent& in) {
+    const KeySet& keys = globals().activeKeys;
+    auto hold = [&](bool want, bool& held, int key) {
+        if (want != held) {
+            keyEvent(want ? SDL_KEYDOWN : SDL_KEYUP, key);
+            held = want;
+        }
+    };
+    hold(in.move > 0, moveRight_, keys.rightKey);
+    hold(in.move < 0, moveLeft_, keys.leftKey);
+
+    if (jumpHeld_) {
+        jumpFrames_ += 1;
+        if (jumpFrames_ >= kJumpHoldFrames) {
+            hold(false, jumpHeld_, keys.upKey);
+        }
+    } else if (in.jump) {
+        hold(true, jumpHeld_, keys.upKey);
+        jumpFrames_ = 0;
+    }
+
+    if (dashHeld_) {
+        mouseEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+        dashHeld_ = false;
+    } else if (in.dash) {
+        mouseEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+        dashHeld_ = true;
+    }
+
+    if (in.fireAt) {
+        platform_.mouseX =
+            static_cast<int>(std::lround((in.fireAt->centerX() - view_.camX) * view_.scale));
+        platform_.mouseY =
+            static_cast<int>(std::lround((in.fireAt->centerY() - view_.camY) * view_.scale));
+        if (!fireHeld_) {
+            platform_.buttons |= SDL_BUTTON_LMASK;
+            mouseEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+            fireHeld_ = true;
+        }
+    } else if (fireHeld_) {
+        platform_.buttons &= ~SDL_BUTTON_LMASK;
+        mouseEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+        fireHeld_ = false;
+    }
+
+    // The interaction key is tapped: down one frame, up the next.
+    if (interactHeld_) {
+        hold(false, interactHeld_, keys.interactKey);
+    } else if (in.interact) {
+        hold(true, interactHeld_, keys.interactKey);
+    }
+}
+
+// ---- Scripted steps -------------------------------------------------------------------------
+
+bool ScriptedPlayer::walkTo(double x, int maxFrames) {
+    for (int f = 0; f < maxFrames; ++f) {
+        Intent in;
+        steer(in, x);
+        if (in.move == 0 && !scene_.prota->airborne) {
+            apply(Intent{});
+            frame();
+            return true;
+        }
+        apply(in);
+        frame();
+    }
+    return false;
+}
+
+void ScriptedPlayer::tapInteract() {
+    Intent in;
+    in.interact = true;
+    apply(in);
+    frame();
+    apply(Intent{});
+    frame();
+}
+
+bool ScriptedPlayer::talkThrough(int maxFrames) {
+    for (int f = 0; f < maxFrames && anyoneTalking(); f += 2) {
+        tapInteract();
+    }
+    return !anyoneTalking();
+}
+
+bool ScriptedPlayer::talkTo(const NPC& npc, int maxFrames) {
+    if (!walkTo(npc.x + npc.w / 2.0, maxFrames)) {
+        return false;
+    }
+    for (int f = 0; f < maxFrames && !saidEverything(npc); f += 2) {
+        tapInteract();
+    }
+    return saidEverything(npc);
+}
+
+bool ScriptedPlayer::take(const Objeto& item, int maxFrames) {
+    const std::size_t before = scene_.items.size();
+    if (!walkTo(item.x + item.w / 2.0, maxFrames)) {
+        return false;
+    }
+    tapInteract();
+    return scene_.items.size() < before;
+}
+
+bool ScriptedPlayer::leave(int maxFrames) {
+    for (int f = 0; f < maxFrames; ++f) {
+        Intent in;
+        steer(in, scene_.data.width - 0.6);
+        in.interact = scene_.prota->x > scene_.data.width - Escena::kExitDepth;
+        apply(in);
+        if (frame() == kLevelCompleted) {
+            return true;
+        }
+    }
+    return false;
+}
