@@ -22,11 +22,12 @@ class ScriptedPlatform;
 // the way of shots), picks up hearts when hurt, walks and jumps along the route over the
 // furniture, and leaves by the exit. The smaller steps (walkTo, talkThrough, take, leave) let a
 // test script a scene beat by beat, e.g. the tutorial or a purchase.
-// The window the scene is played in: 640 x 480 shows 16 x 12 units at 40 pixels each.
+// The window the scene is played in: 640 x 480 shows 16 x 12 units at 40 pixels each, the
+// 9-unit scene centred with a 1.5-unit margin above and below (the HUD's place).
 struct PlayView {
     double scale = 40.0;
     double camX = 0.0;
-    double camY = 0.0;
+    double camY = -1.5;
     double viewWidth = 16.0;
     double scrollMargin = 6.0;
 };
