@@ -9,6 +9,7 @@
 #include "app/Platform.hpp"
 #include "bosses/Jefe.hpp"
 #include "enemies/Enemigo.hpp"
+#include "enemies/Pikaboo.hpp"
 #include "npc/NPC.hpp"
 #include "npc/Objeto.hpp"
 #include "scene/Escena.hpp"
@@ -18,8 +19,20 @@ namespace {
 // Keep this far from what it shoots at: close enough to hit, far enough to react.
 constexpr double kNearest = 2.2;
 constexpr double kFarthest = 4.0;
-// Shots that will reach the player within this many frames are dodged.
-constexpr int kDodgeLookahead = 24;
+// Shots that will reach the player within this many frames are dodged: by a dash when it is
+// that close, otherwise by a jump or a step aside.
+constexpr int kDodgeLookahead = 30;
+constexpr int kContactLookahead = 12;
+constexpr int kDashWithin = 8;
+constexpr int kJumpWithin = 14;
+// Pikaboos closer than this may charge soon.
+constexpr double kChargeWatch = 7.0;
+// An enemy moving faster than this per frame is charging.
+constexpr double kFastEnemy = 0.08;
+// Droppings are given this much room on each side.
+constexpr double kDroppingMargin = 0.3;
+// How far a dash carries the player.
+constexpr double kDashLength = 4.5;
 // A press of jump is held this long: long enough to be seen, short enough not to bounce.
 constexpr int kJumpHoldFrames = 3;
 // Where boxes of untouchable enemies are parked.
@@ -55,12 +68,20 @@ int ScriptedPlayer::frame() {
     }
     lastResult = scene_.update(view_.scale, view_.camX, view_.camY, view_.viewWidth,
                                view_.scrollMargin);
+    // Drawing moves the animations on (an enemy's death plays out as it is drawn); nothing is
+    // shown, but every piece of the scene is drawn as the game draws it.
+    scene_.render(nullptr);
     const Prota& p = *scene_.prota;
     if (p.hp < lastHp_) {
         hitsTaken += lastHp_ - p.hp;
     }
     lastHp_ = p.hp;
-    stillFrames_ = std::abs(p.x - lastX_) < 1e-9 ? stillFrames_ + 1 : 0;
+    lastSeen_.clear();
+    for (const auto& e : scene_.enemies) {
+        lastSeen_[e.get()] = WorldRect{e->x, e->y, e->w, e->h};
+    }
+    // Held against something: trying to walk and not getting anywhere.
+    stillFrames_ = walking_ && std::abs(p.x - lastX_) < 1e-9 ? stillFrames_ + 1 : 0;
     lastX_ = p.x;
     frames += 1;
     return lastResult;
@@ -68,7 +89,9 @@ int ScriptedPlayer::frame() {
 
 int ScriptedPlayer::finish(int maxFrames) {
     for (int f = 0; f < maxFrames; ++f) {
-        apply(decide());
+        const Intent in = decide();
+        walking_ = in.move != 0;
+        apply(in);
         if (frame() != kGoOn) {
             return lastResult;
         }
@@ -169,9 +192,22 @@ bool ScriptedPlayer::fight(Intent& in) {
         const double reach = p.shotRange + Prota::kShotMuzzleDistance - 0.3;
         if (std::hypot(box.centerX() - px, box.centerY() - py) < reach) {
             in.fireAt = box;
+        } else if (box.centerY() < py - 2.0 && std::abs(box.centerX() - px) < reach &&
+                   !chargerNearby()) {
+            // Out of reach overhead: jump to get a shot in on the way up (not with something
+            // about to charge: in the air there is no dashing away).
+            in.jump = !p.airborne;
         }
     }
     return true;
+}
+
+bool ScriptedPlayer::chargerNearby() const {
+    const Prota& p = *scene_.prota;
+    return std::any_of(scene_.enemies.begin(), scene_.enemies.end(), [&](const auto& e) {
+        return !e->dying && dynamic_cast<const Pikaboo*>(e.get()) != nullptr &&
+               std::hypot(e->x - p.x, e->y - p.y) < kChargeWatch;
+    });
 }
 
 void ScriptedPlayer::steer(Intent& in, double targetX) {
@@ -199,31 +235,93 @@ bool ScriptedPlayer::blockedAhead(int dir) const {
 
 void ScriptedPlayer::dodge(Intent& in) {
     const Prota& p = *scene_.prota;
-    const WorldRect me{p.x - 0.2, p.y + 0.3, p.w + 0.4, p.h - 0.3};
+    if (p.dashing) {
+        return;  // nothing touches a dashing player
+    }
+    const WorldRect me{p.x - 0.1, p.y + 0.3, p.w + 0.2, p.h - 0.3};
+    int threat = -1;       // frames until something reaches the player
+    double threatX = 0.0;  // where it comes from
+    bool lying = false;    // a dropping lying in the way
+    bool level = false;    // it flies more across than down
+    bool fast = true;      // it outruns a walk: dash through it rather than away
+    auto consider = [&](int k, double fromX, bool still, bool across, bool quick) {
+        if (threat < 0 || k < threat) {
+            threat = k;
+            threatX = fromX;
+            lying = still;
+            level = across;
+            fast = quick;
+        }
+    };
     for (const auto& shot : scene_.enemyShots) {
         double x = shot->x;
         double y = shot->y;
         double vx = shot->vx;
         double vy = shot->vy;
+        const bool still = shot->vx == 0.0 && shot->vy == 0.0;
         for (int k = 0; k < kDodgeLookahead; ++k) {
-            if (overlaps(WorldRect{x, y, shot->w, shot->h}, me)) {
-                const bool still = shot->vx == 0.0 && shot->vy == 0.0;
-                const bool canDash = !p.airborne && !p.ducking && p.dashCooldown < 1 &&
-                                     p.dashTimer < 1 && !still;
-                if (canDash) {
-                    if (in.move == 0) {
-                        in.move = shot->x + shot->w / 2.0 > centreX() ? -1 : 1;
-                    }
-                    in.dash = true;
-                } else if (!p.airborne) {
-                    in.jump = true;
-                }
-                return;
+            // Droppings are kept clear of by a margin, so the player never stands in one.
+            const double margin = still ? kDroppingMargin : 0.0;
+            const WorldRect r{x - margin, y, shot->w + 2.0 * margin, shot->h};
+            if (overlaps(r, me)) {
+                consider(k, shot->x + shot->w / 2.0, still,
+                         std::abs(shot->vx) > std::abs(shot->vy), true);
+                break;
             }
             x += vx;
             y += vy;
             vx += shot->ax;
             vy += shot->ay;
+        }
+    }
+    // Enemies closing in (a charge, a walker): their motion since the last frame goes on.
+    for (const auto& e : scene_.enemies) {
+        if (e->dying || !touchable(e->box2)) {
+            continue;
+        }
+        const auto seen = lastSeen_.find(e.get());
+        const double dx = seen != lastSeen_.end() ? e->x - seen->second.x : 0.0;
+        const double dy = seen != lastSeen_.end() ? e->y - seen->second.y : 0.0;
+        for (int k = 0; k < kContactLookahead; ++k) {
+            const WorldRect box{e->box2.x + dx * k, e->box2.y + dy * k, e->box2.w, e->box2.h};
+            if (overlaps(box, me)) {
+                consider(k, e->x + e->w / 2.0, false, true, std::hypot(dx, dy) > kFastEnemy);
+                break;
+            }
+        }
+    }
+    if (threat < 0) {
+        return;
+    }
+    const int away = threatX > centreX() ? -1 : 1;
+    if (lying) {
+        // Step off a dropping, or over it when walking that way anyway.
+        if (in.move == -away) {
+            in.jump = !p.airborne && threat <= kJumpWithin;
+        } else {
+            in.move = away;
+        }
+        return;
+    }
+    const bool canDash = !p.airborne && !p.ducking && p.dashCooldown < 1 && p.dashTimer < 1;
+    if (canDash && threat <= kDashWithin) {
+        // A dash leaves nothing to hit for its whole length: dash through what rushes in, so
+        // that it ends up behind the player; away from what only creeps closer. Never into the
+        // scene's end.
+        int toward = fast ? -away : away;
+        const double landing = centreX() + toward * kDashLength;
+        if (landing < 1.0 || landing > scene_.data.width - 1.0) {
+            toward = -toward;
+        }
+        in.move = toward;
+        in.dash = true;
+        in.jump = false;
+    } else if (!canDash && threat <= kJumpWithin) {
+        // No dash left: hop over what flies low and across, step away from what falls.
+        if (level && !p.airborne) {
+            in.jump = true;
+        } else {
+            in.move = away;
         }
     }
 }
@@ -307,6 +405,7 @@ bool ScriptedPlayer::walkTo(double x, int maxFrames) {
     for (int f = 0; f < maxFrames; ++f) {
         Intent in;
         steer(in, x);
+        walking_ = in.move != 0;
         if (in.move == 0 && !scene_.prota->airborne) {
             apply(Intent{});
             frame();
@@ -357,10 +456,14 @@ bool ScriptedPlayer::leave(int maxFrames) {
     for (int f = 0; f < maxFrames; ++f) {
         Intent in;
         steer(in, scene_.data.width - 0.6);
+        walking_ = in.move != 0;
         in.interact = scene_.prota->x > scene_.data.width - Escena::kExitDepth;
         apply(in);
         if (frame() == kLevelCompleted) {
             return true;
+        }
+        if (anyoneTalking()) {
+            return false;  // someone calls the player back
         }
     }
     return false;

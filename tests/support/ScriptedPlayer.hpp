@@ -3,6 +3,7 @@
 #include <SDL_events.h>
 
 #include <deque>
+#include <map>
 #include <optional>
 
 #include "scene/WorldRect.hpp"
@@ -84,6 +85,7 @@ private:
     void mouseEvent(Uint32 type, Uint8 button);
     bool anyoneTalking() const;
     bool blockedAhead(int dir) const;
+    bool chargerNearby() const;
     double centreX() const;
 
     Escena& scene_;
@@ -98,6 +100,8 @@ private:
     bool interactHeld_ = false;
     int jumpFrames_ = 0;
     int stillFrames_ = 0;
+    bool walking_ = false;
     double lastX_ = 0.0;
     int lastHp_ = 0;
+    std::map<const void*, WorldRect> lastSeen_;  // where each enemy was a frame ago
 };
