@@ -25,10 +25,12 @@ struct SlotRule {
     std::size_t drawn;
 };
 
+constexpr const char* kTutorialSlot = "tutorial";
+
 constexpr SlotRule kSlots[] = {
-    {"tutorial", 0}, {"scenes_1", 3}, {"shop_1", 0},    {"scenes_2", 3}, {"botones_2", 0},
-    {"greed", 0},    {"scenes_3", 3}, {"shop_2", 0},    {"scenes_4", 3}, {"botones_3", 0},
-    {"lust", 0},     {"scenes_5", 6}, {"botones_4", 0}, {"valdro", 0},
+    {kTutorialSlot, 0}, {"scenes_1", 3}, {"shop_1", 0},    {"scenes_2", 3}, {"botones_2", 0},
+    {"greed", 0},       {"scenes_3", 3}, {"shop_2", 0},    {"scenes_4", 3}, {"botones_3", 0},
+    {"lust", 0},        {"scenes_5", 6}, {"botones_4", 0}, {"valdro", 0},
 };
 
 // How the loader reads each key of a scene object, in the order it reads them, so a scene that
@@ -209,7 +211,7 @@ public:
         }
         const json& value = scenes.at(rule.name);
         if (rule.drawn == 0) {
-            checkScene(value, slot);
+            checkScene(value, slot, rule.name == std::string(kTutorialSlot));
             return;
         }
         if (!value.is_array()) {
@@ -221,7 +223,20 @@ public:
                    std::to_string(rule.drawn) + " from it");
         }
         for (std::size_t i = 0; i < value.size(); ++i) {
-            checkScene(value[i], slot + "[" + std::to_string(i) + "]");
+            checkScene(value[i], slot + "[" + std::to_string(i) + "]", false);
+        }
+    }
+
+    // The characters every run meets say entry 0 in both languages.
+    void checkRequiredCharacters() {
+        for (const RequiredCharacter& c : kRequiredCharacters) {
+            for (const DialogueDoc& dialogue : dialogues_) {
+                std::string why;
+                if (entryOf(dialogue, c.key, 0, why) == nullptr) {
+                    errors.push_back(std::string(dialogue.file) + ": " + why + "; " + c.speaker +
+                                     " says entry 0 of " + quoted(c.key));
+                }
+            }
         }
     }
 
@@ -232,7 +247,7 @@ public:
     std::vector<std::string> errors;
 
 private:
-    void checkScene(const json& scene, const std::string& where) {
+    void checkScene(const json& scene, const std::string& where, bool tutorial) {
         if (!scene.is_object()) {
             report(where + ": must be a scene object, but is " + scene.type_name());
             return;
@@ -271,7 +286,7 @@ private:
                                      "thoughts";
             checkSceneEntry(head, "prota", 0);
         }
-        if (where == quoted("tutorial")) {
+        if (tutorial) {
             checkTutorialScript(data, where);
         }
     }
@@ -357,21 +372,6 @@ private:
         }
     }
 
-public:
-    // The characters every run meets say entry 0 in both languages.
-    void checkRequiredCharacters() {
-        for (const RequiredCharacter& c : kRequiredCharacters) {
-            for (const DialogueDoc& dialogue : dialogues_) {
-                std::string why;
-                if (entryOf(dialogue, c.key, 0, why) == nullptr) {
-                    errors.push_back(std::string(dialogue.file) + ": " + why + "; " + c.speaker +
-                                     " says entry 0 of " + quoted(c.key));
-                }
-            }
-        }
-    }
-
-private:
     void checkTables(const SceneData& d, const std::string& where) {
         if (d.bg < 0 || d.bg >= kBackgroundCount) {
             report(where + ": \"bg\" is " + std::to_string(d.bg) +
