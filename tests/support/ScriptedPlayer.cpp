@@ -9,7 +9,6 @@
 #include "app/Platform.hpp"
 #include "bosses/Jefe.hpp"
 #include "enemies/Enemigo.hpp"
-#include "enemies/Pikaboo.hpp"
 #include "npc/NPC.hpp"
 #include "npc/Objeto.hpp"
 #include "scene/Escena.hpp"
@@ -23,14 +22,15 @@ constexpr double kFarthest = 4.0;
 // that close, otherwise by a jump or a step aside.
 constexpr int kDodgeLookahead = 30;
 constexpr int kContactLookahead = 12;
-constexpr int kDashWithin = 8;
-constexpr int kJumpWithin = 14;
-// Pikaboos closer than this may charge soon.
-constexpr double kChargeWatch = 7.0;
+constexpr int kDashWithin = 3;
+constexpr int kDodgeCommitFrames = 20;
+constexpr int kJumpWithin = 13;
 // An enemy moving faster than this per frame is charging.
 constexpr double kFastEnemy = 0.08;
-// Droppings are given this much room on each side.
-constexpr double kDroppingMargin = 0.3;
+// Droppings are given this much room on each side, and the jump over one starts within this
+// much of the last moment.
+constexpr double kDroppingMargin = 0.2;
+constexpr double kJumpWindow = 0.35;
 // How far a dash carries the player.
 constexpr double kDashLength = 4.5;
 // A press of jump is held this long: long enough to be seen, short enough not to bounce.
@@ -66,8 +66,8 @@ int ScriptedPlayer::frame() {
         scene_.handleEvent(events_.front(), view_.scale, view_.camX, view_.camY);
         events_.pop_front();
     }
-    lastResult = scene_.update(view_.scale, view_.camX, view_.camY, view_.viewWidth,
-                               view_.scrollMargin);
+    lastResult =
+        scene_.update(view_.scale, view_.camX, view_.camY, view_.viewWidth, view_.scrollMargin);
     // Drawing moves the animations on (an enemy's death plays out as it is drawn); nothing is
     // shown, but every piece of the scene is drawn as the game draws it.
     scene_.render(nullptr);
@@ -136,8 +136,8 @@ ScriptedPlayer::Intent ScriptedPlayer::decide() {
     }
     // Someone standing in the scene still has something to say.
     for (const auto& npc : scene_.npcs) {
-        const bool standing = npc->kind != NPC::kProta && npc->kind != NPC::kTutorial &&
-                              npc->w > 0.0;
+        const bool standing =
+            npc->kind != NPC::kProta && npc->kind != NPC::kTutorial && npc->w > 0.0;
         if (standing && !saidEverything(*npc)) {
             steer(in, npc->x + npc->w / 2.0);
             in.interact = p.touches(rectOf(*npc));
@@ -192,22 +192,11 @@ bool ScriptedPlayer::fight(Intent& in) {
         const double reach = p.shotRange + Prota::kShotMuzzleDistance - 0.3;
         if (std::hypot(box.centerX() - px, box.centerY() - py) < reach) {
             in.fireAt = box;
-        } else if (box.centerY() < py - 2.0 && std::abs(box.centerX() - px) < reach &&
-                   !chargerNearby()) {
-            // Out of reach overhead: jump to get a shot in on the way up (not with something
-            // about to charge: in the air there is no dashing away).
-            in.jump = !p.airborne;
         }
+        // Out of reach overhead, the player waits below rather than jumping: in the air
+        // there is no dashing out of the way.
     }
     return true;
-}
-
-bool ScriptedPlayer::chargerNearby() const {
-    const Prota& p = *scene_.prota;
-    return std::any_of(scene_.enemies.begin(), scene_.enemies.end(), [&](const auto& e) {
-        return !e->dying && dynamic_cast<const Pikaboo*>(e.get()) != nullptr &&
-               std::hypot(e->x - p.x, e->y - p.y) < kChargeWatch;
-    });
 }
 
 void ScriptedPlayer::steer(Intent& in, double targetX) {
@@ -236,36 +225,46 @@ bool ScriptedPlayer::blockedAhead(int dir) const {
 void ScriptedPlayer::dodge(Intent& in) {
     const Prota& p = *scene_.prota;
     if (p.dashing) {
-        return;  // nothing touches a dashing player
+        // Nothing touches a dashing player. Letting go of the direction, turning or jumping
+        // would end the dash at once.
+        in.move = p.vx > 0.0 ? 1 : -1;
+        in.jump = false;
+        return;
+    }
+    if (dodgeFrames_ > 0) {
+        // Keep walking out of the way until the shot has gone by: turning back at once would
+        // walk straight into it.
+        dodgeFrames_ -= 1;
+        in.move = dodgeMove_;
+        in.jump = false;
+    }
+    if (avoidDroppings(in)) {
+        return;
     }
     const WorldRect me{p.x - 0.1, p.y + 0.3, p.w + 0.2, p.h - 0.3};
     int threat = -1;       // frames until something reaches the player
-    double threatX = 0.0;  // where it comes from
-    bool lying = false;    // a dropping lying in the way
-    bool level = false;    // it flies more across than down
+    double threatX = 0.0;  // where it meets the player
     bool fast = true;      // it outruns a walk: dash through it rather than away
-    auto consider = [&](int k, double fromX, bool still, bool across, bool quick) {
+    bool falling = false;  // a shot coming down more than across: walk out from under it
+    auto consider = [&](int k, double atX, bool quick, bool steep) {
         if (threat < 0 || k < threat) {
             threat = k;
-            threatX = fromX;
-            lying = still;
-            level = across;
+            threatX = atX;
             fast = quick;
+            falling = steep;
         }
     };
     for (const auto& shot : scene_.enemyShots) {
+        if (shot->vx == 0.0 && shot->vy == 0.0) {
+            continue;  // droppings: see avoidDroppings
+        }
         double x = shot->x;
         double y = shot->y;
         double vx = shot->vx;
         double vy = shot->vy;
-        const bool still = shot->vx == 0.0 && shot->vy == 0.0;
         for (int k = 0; k < kDodgeLookahead; ++k) {
-            // Droppings are kept clear of by a margin, so the player never stands in one.
-            const double margin = still ? kDroppingMargin : 0.0;
-            const WorldRect r{x - margin, y, shot->w + 2.0 * margin, shot->h};
-            if (overlaps(r, me)) {
-                consider(k, shot->x + shot->w / 2.0, still,
-                         std::abs(shot->vx) > std::abs(shot->vy), true);
+            if (overlaps(WorldRect{x, y, shot->w, shot->h}, me)) {
+                consider(k, x + shot->w / 2.0, true, std::abs(vy) >= std::abs(vx));
                 break;
             }
             x += vx;
@@ -285,29 +284,20 @@ void ScriptedPlayer::dodge(Intent& in) {
         for (int k = 0; k < kContactLookahead; ++k) {
             const WorldRect box{e->box2.x + dx * k, e->box2.y + dy * k, e->box2.w, e->box2.h};
             if (overlaps(box, me)) {
-                consider(k, e->x + e->w / 2.0, false, true, std::hypot(dx, dy) > kFastEnemy);
+                consider(k, e->x + e->w / 2.0, std::hypot(dx, dy) > kFastEnemy, false);
                 break;
             }
         }
     }
-    if (threat < 0) {
+    if (threat < 0 || p.airborne) {
         return;
     }
     const int away = threatX > centreX() ? -1 : 1;
-    if (lying) {
-        // Step off a dropping, or over it when walking that way anyway.
-        if (in.move == -away) {
-            in.jump = !p.airborne && threat <= kJumpWithin;
-        } else {
-            in.move = away;
-        }
-        return;
-    }
-    const bool canDash = !p.airborne && !p.ducking && p.dashCooldown < 1 && p.dashTimer < 1;
+    const bool canDash = !p.ducking && p.dashCooldown < 1 && p.dashTimer < 1;
     if (canDash && threat <= kDashWithin) {
-        // A dash leaves nothing to hit for its whole length: dash through what rushes in, so
-        // that it ends up behind the player; away from what only creeps closer. Never into the
-        // scene's end.
+        // A dash leaves nothing to hit for its whole length, so it is kept for the last
+        // moment: dash through what rushes in, so that it ends up behind the player; away from
+        // what only creeps closer. Never into the scene's end.
         int toward = fast ? -away : away;
         const double landing = centreX() + toward * kDashLength;
         if (landing < 1.0 || landing > scene_.data.width - 1.0) {
@@ -316,14 +306,68 @@ void ScriptedPlayer::dodge(Intent& in) {
         in.move = toward;
         in.dash = true;
         in.jump = false;
-    } else if (!canDash && threat <= kJumpWithin) {
-        // No dash left: hop over what flies low and across, step away from what falls.
-        if (level && !p.airborne) {
-            in.jump = true;
-        } else {
-            in.move = away;
+    } else if (!canDash && falling && threat <= kJumpWithin) {
+        // No dash left: walk out from under what comes down.
+        in.move = away;
+        dodgeMove_ = away;
+        dodgeFrames_ = kDodgeCommitFrames;
+    }
+}
+
+// Droppings lie where a Butter left them, on the floor or on a table top at head height.
+// Walking into one, the player jumps just early enough for the feet to clear its top; too
+// close for that, the player backs off. Standing in one, the player steps out.
+bool ScriptedPlayer::avoidDroppings(Intent& in) {
+    const Prota& p = *scene_.prota;
+    if (p.airborne) {
+        return false;
+    }
+    const double feet = p.y + p.h;
+    for (const auto& shot : scene_.enemyShots) {
+        if (shot->vx != 0.0 || shot->vy != 0.0) {
+            continue;
+        }
+        const double rise = feet - shot->y;
+        if (rise <= 0.0 || shot->y + shot->h < p.y + 0.3) {
+            continue;  // under the feet, or over the head
+        }
+        const double left = shot->x - kDroppingMargin;
+        const double right = shot->x + shot->w + kDroppingMargin;
+        if (left <= p.x + p.w && p.x <= right) {
+            in.move = shot->x + shot->w / 2.0 > centreX() ? -1 : 1;
+            in.jump = false;
+            return true;
+        }
+        if (in.move == 0) {
+            continue;
+        }
+        const double gap = in.move > 0 ? left - (p.x + p.w) : p.x - right;
+        if (gap < 0.0) {
+            continue;  // behind
+        }
+        const double needed = p.walkSpeed * framesToRise(rise, p) + kDroppingMargin;
+        if (gap <= needed) {
+            if (gap >= needed - kJumpWindow) {
+                in.jump = true;
+            } else {
+                in.move = -in.move;
+            }
+            return true;
         }
     }
+    return false;
+}
+
+int ScriptedPlayer::framesToRise(double rise, const Prota& p) {
+    double height = 0.0;
+    double speed = Prota::kJumpSpeed;
+    int frames = 0;
+    while (height < rise && speed > 0.0) {
+        height += speed;
+        speed -= p.gravity;
+        frames += 1;
+    }
+    return frames;
 }
 
 // ---- Acting ---------------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 class Escena;
 class NPC;
 class Objeto;
+class Prota;
 class ScriptedPlatform;
 
 // Plays a scene through the real Escena the way a person at the keyboard would: it only looks
@@ -85,7 +86,8 @@ private:
     void mouseEvent(Uint32 type, Uint8 button);
     bool anyoneTalking() const;
     bool blockedAhead(int dir) const;
-    bool chargerNearby() const;
+    bool avoidDroppings(Intent& intent);
+    static int framesToRise(double rise, const Prota& p);
     double centreX() const;
 
     Escena& scene_;
@@ -101,6 +103,8 @@ private:
     int jumpFrames_ = 0;
     int stillFrames_ = 0;
     bool walking_ = false;
+    int dodgeFrames_ = 0;  // frames left of walking out of a shot's way
+    int dodgeMove_ = 0;
     double lastX_ = 0.0;
     int lastHp_ = 0;
     std::map<const void*, WorldRect> lastSeen_;  // where each enemy was a frame ago
