@@ -95,7 +95,8 @@ TEST(StoryFiles, EveryLineFitsTheTextBoxOfTheSmallestWindow) {
     ASSERT_GE(maxRows, 3);
 
     for (const char* language : {"es", "en"}) {
-        for (const auto& [character, entries] : readDialogue(language).items()) {
+        const json doc = readDialogue(language);  // the loop below must not outlive it
+        for (const auto& [character, entries] : doc.items()) {
             for (const json& entry : entries) {
                 for (const json& conversation : entry) {
                     for (const json& line : conversation) {
