@@ -1,0 +1,204 @@
+#include "bosses/FightPilot.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cmath>
+#include <vector>
+
+#include "actors/Prota.hpp"
+#include "bosses/Apagon.hpp"
+#include "bosses/Foco.hpp"
+#include "bosses/Jefe.hpp"
+#include "bosses/Lampy.hpp"
+#include "scene/Escena.hpp"
+
+namespace {
+// Shots reach about this far from the player's centre (muzzle 1.5 plus range 5, less a margin).
+constexpr double kReach = 6.6;
+// The gap kept between the player and the boss's body.
+// How far ahead the pilot looks for things about to hit it, in frames.
+constexpr int kLookAhead = 20;
+// A dash starts this many frames before contact, so it carries the player through.
+constexpr int kDashAt = 8;
+// How far a dash carries the player (33 frames at twice the walking speed).
+constexpr double kDashReach = 4.6;
+constexpr double kDashFrames = 33.0;
+// A dash must not end this close to the boss: it may step up meanwhile.
+constexpr double kBossMargin = 1.0;
+
+bool touching(const WorldRect& a, const WorldRect& b) {
+    return overlaps(a, b);
+}
+
+}  // namespace
+
+WorldRect FightPilot::ahead(const Seen& s, double frames) {
+    return WorldRect{s.box.x + s.vx * frames, s.box.y + s.vy * frames, s.box.w, s.box.h};
+}
+
+int FightPilot::contactIn(const Seen& s, const WorldRect& me) {
+    for (int f = 0; f <= kLookAhead; ++f) {
+        if (touching(ahead(s, f), me)) {
+            return f;
+        }
+    }
+    return kLookAhead + 1;
+}
+
+FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
+    const Prota& p = *scene.prota;
+    const WorldRect me{p.x, p.y, p.w, p.h};
+    const double myX = me.centerX();
+    Decision d;
+
+    // What moves on screen, with its speed as seen since the last frame.
+    std::vector<Seen> hazards;
+    std::map<const Enemigo*, WorldRect> seen;
+    const Lampy* lamp = nullptr;
+    for (const auto& e : scene.enemies) {
+        if (dynamic_cast<const Foco*>(e.get()) || dynamic_cast<const Apagon*>(e.get())) {
+            continue;
+        }
+        if (auto l = dynamic_cast<const Lampy*>(e.get())) {
+            if (!l->dying) {
+                lamp = l;
+            }
+            continue;
+        }
+        if (e->dying) {
+            continue;
+        }
+        const WorldRect box = e->box2;
+        seen[e.get()] = box;
+        Seen s{box};
+        auto it = lastSeen_.find(e.get());
+        if (it != lastSeen_.end()) {
+            s.vx = box.x - it->second.x;
+            s.vy = box.y - it->second.y;
+        }
+        if (box.x > -1000.0) {
+            hazards.push_back(s);
+        }
+    }
+    lastSeen_ = std::move(seen);
+
+    // The boss as drawn, and how it moved.
+    const WorldRect bossBox{boss.x, boss.y, boss.w, boss.h};
+    Seen bossSeen{boss.box2};
+    if (haveLastBoss_) {
+        bossSeen.vx = bossBox.x - lastBoss_.x;
+    }
+    lastBoss_ = bossBox;
+    haveLastBoss_ = true;
+    const bool bossAlive = boss.hp > 0;
+    const bool bossSolid = bossAlive && boss.box2.x > -100.0 && boss.box2.x < 1000.0;
+    if (bossSolid) {
+        hazards.push_back(bossSeen);
+    }
+
+    // Target: the lamp while it shines, otherwise the boss.
+    const WorldRect target = lamp != nullptr ? lamp->drawnRect() : bossBox;
+    // Aim a little inside the target's nearest point.
+    const double inset = std::min(0.5, target.w / 2.0);
+    d.aimX = std::clamp(myX, target.x + inset, target.x + target.w - inset);
+    d.aimY = std::clamp(me.centerY(), target.y + inset, target.y + target.h - inset);
+    const double toTarget = std::hypot(d.aimX - myX, d.aimY - me.centerY());
+    d.fire = bossAlive && toTarget < kReach;
+
+    // Where to stand: beside the boss at the stand-off, on the side the player is on, within
+    // reach of the target; the lamp is shot from a jump.
+    // What hurts to touch is the boss's contact box; keep off that.
+    const WorldRect body = bossSolid ? boss.box2 : bossBox;
+    const bool leftOfBoss = myX < body.centerX();
+    double wanted = leftOfBoss ? body.x - standOff_ - me.w / 2.0
+                               : body.x + body.w + standOff_ + me.w / 2.0;
+    const double low = scene.x + 0.6;
+    const double high = scene.x + scene.w - 0.6;
+    if (wanted < low || wanted > high) {
+        // No room on this side: go round to the other.
+        wanted = leftOfBoss ? body.x + body.w + standOff_ + me.w / 2.0
+                            : body.x - standOff_ - me.w / 2.0;
+    }
+    wanted = std::clamp(wanted, low, high);
+    if (std::abs(wanted - myX) > 0.15) {
+        d.keys |= wanted > myX ? Prota::kKeyRight : Prota::kKeyLeft;
+    }
+    // The lamp is shot at the top of a jump from the floor (from a table it would be touched).
+    if (lamp != nullptr && std::abs(target.centerX() - myX) < 5.0 && me.y + me.h > 8.5) {
+        d.keys |= Prota::kKeyJump;
+    }
+
+    // The first thing about to hit decides: what falls is stepped away from; what flies at the
+    // player is dashed through (away, if that would end in the boss), or jumped when it is low.
+    const Seen* threat = nullptr;
+    int soonest = kLookAhead + 1;
+    bool threatIsBoss = false;
+    for (std::size_t i = 0; i < hazards.size(); ++i) {
+        const int t = contactIn(hazards[i], me);
+        if (t < soonest) {
+            soonest = t;
+            threat = &hazards[i];
+            threatIsBoss = bossSolid && i + 1 == hazards.size();
+        }
+    }
+    if (threat != nullptr && !p.dashing) {
+        const Seen& s = *threat;
+        const bool fromRight = s.box.centerX() > myX;
+        if (std::getenv("PILOT_TRACE")) fprintf(stderr, "threat (%.2f,%.2f %.2f) v %.3f in %d me %.2f cdT %d cd %d air %d boss %d\n", s.box.x, s.box.y, s.box.w, s.vx, soonest, myX, p.dashTimer, p.dashCooldown, p.airborne, (int)threatIsBoss);
+        const bool mayDash = p.dashTimer < 1 && p.dashCooldown < 1 && !p.airborne;
+        const auto go = [&d](bool right) {
+            d.keys &= static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight));
+            d.keys |= right ? Prota::kKeyRight : Prota::kKeyLeft;
+        };
+        const auto dash = [&](bool right) {
+            go(right);
+            dashRight_ = right;
+            if (!dashHeld_) {
+                d.keys |= Prota::kKeyDash;
+                dashes += 1;
+            }
+        };
+        const double roomBehind = fromRight ? myX - low : high - myX;
+        if (threatIsBoss && mayDash && soonest <= 3) {
+            // Back off from the boss at a dash while there is room; cornered, dash through it.
+            dash(roomBehind > kDashReach ? !fromRight : fromRight);
+        } else if (threatIsBoss) {
+            go(!fromRight);
+        } else if (std::abs(s.vx) < 0.02) {
+            // Falling on the player: step out from under it.
+            const bool right = !fromRight;
+            if (soonest <= 4 && mayDash) {
+                dash(right);
+            } else {
+                go(right);
+            }
+        } else if (soonest <= kDashAt) {
+            const double dashEnd = myX + (fromRight ? kDashReach : -kDashReach);
+            // Where the boss will be when the dash ends, if it keeps walking.
+            const WorldRect bossThen = ahead(bossSeen, kDashFrames);
+            const bool intoBoss = !threatIsBoss && bossSolid &&
+                                  dashEnd > std::min(boss.box2.x, bossThen.x) - kBossMargin &&
+                                  dashEnd < std::max(boss.box2.x, bossThen.x) + boss.box2.w +
+                                                kBossMargin;
+            const bool low = s.box.y > me.y + 0.4 && s.box.h < 2.0;
+            if (low && !p.airborne && (intoBoss || !mayDash)) {
+                d.keys |= Prota::kKeyJump;
+                jumps += 1;
+            } else if (mayDash) {
+                // Through it, unless that ends in the boss and there is room to dash away.
+                dash(intoBoss && roomBehind > kDashReach + 1.0 ? !fromRight : fromRight);
+            } else {
+                go(!fromRight);
+            }
+        }
+    }
+    if (p.dashing) {
+        // Letting go of the direction would end the dash at once.
+        d.keys &= static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight | Prota::kKeyJump));
+        d.keys |= dashRight_ ? Prota::kKeyRight : Prota::kKeyLeft;
+    }
+    dashHeld_ = (d.keys & Prota::kKeyDash) != 0;
+    if (std::getenv("PILOT_TRACE")) fprintf(stderr, "keys %d me %.2f vx %.3f dashing %d wanted %.2f boss2 %.2f solid %d\n", d.keys, myX, p.vx, p.dashing, wanted, boss.box2.x, bossSolid);
+    return d;
+}

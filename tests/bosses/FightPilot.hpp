@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+#include "scene/WorldRect.hpp"
+
+class Escena;
+class Jefe;
+class Enemigo;
+
+// A simple scripted player for boss fights. Each frame it looks at what the screen shows (where
+// the boss is and what it is doing, the lamp, every projectile and minion and how they moved
+// since the last frame) and answers as a person would: keep a distance, line up, aim at the
+// target and hold the trigger, jump or dash through what comes at it.
+// It only decides; the caller feeds the answer to the game (keys, pointer, button).
+class FightPilot {
+public:
+    struct Decision {
+        std::uint8_t keys = 0;  // Prota key bits
+        double aimX = 0.0;      // world point under the crosshair
+        double aimY = 0.0;
+        bool fire = false;
+    };
+
+    // standOff: the gap kept between the player and the boss's contact box.
+    explicit FightPilot(double standOff) : standOff_(standOff) {}
+
+    Decision decide(const Escena& scene, const Jefe& boss);
+
+    int dashes = 0;
+    int jumps = 0;
+
+private:
+    struct Seen {
+        WorldRect box;
+        double vx = 0.0;
+        double vy = 0.0;
+    };
+    // Where the thing will be `frames` frames from now if it keeps going.
+    static WorldRect ahead(const Seen& s, double frames);
+    // Frames until it touches the player if both keep going; more than the look-ahead if never.
+    static int contactIn(const Seen& s, const WorldRect& me);
+
+    std::map<const Enemigo*, WorldRect> lastSeen_;
+    WorldRect lastBoss_{};
+    bool haveLastBoss_ = false;
+    bool dashHeld_ = false;
+    bool dashRight_ = false;
+    double standOff_;
+};
