@@ -29,8 +29,8 @@ SceneData loadSlot(const char* slot) {
 }
 }  // namespace
 
-FightDriver::FightDriver(const char* slot, double standOff)
-    : data(loadSlot(slot)), pilot(standOff) {
+FightDriver::FightDriver(const char* slot, double standOff, bool dashThroughBoss)
+    : data(loadSlot(slot)), pilot(standOff, dashThroughBoss) {
     scene = std::make_unique<Escena>(data, false, kNormal, false);
     scene->x = 0.0;
     scene->y = 0.0;

@@ -16,7 +16,7 @@ class Jefe;
 class FightDriver {
 public:
     // The arena of this slot of the shipped scene file ("greed", "lust", "valdro"), on Normal.
-    FightDriver(const char* slot, double standOff);
+    FightDriver(const char* slot, double standOff, bool dashThroughBoss);
     ~FightDriver();
 
     // The conversation frames (the boss waits), then the fight starts.

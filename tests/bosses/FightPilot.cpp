@@ -15,17 +15,22 @@
 
 namespace {
 // Shots reach about this far from the player's centre (muzzle 1.5 plus range 5, less a margin).
-constexpr double kReach = 6.6;
+constexpr double kReach = 6.7;
 // The gap kept between the player and the boss's body.
 // How far ahead the pilot looks for things about to hit it, in frames.
 constexpr int kLookAhead = 20;
 // A dash starts this many frames before contact, so it carries the player through.
 constexpr int kDashAt = 8;
+// Things slower than this are walked away from while there is room.
+constexpr double kOutwalkable = 0.06;
+constexpr double kRoomToWalk = 3.0;
 // How far a dash carries the player (33 frames at twice the walking speed).
 constexpr double kDashReach = 4.6;
 constexpr double kDashFrames = 33.0;
 // A dash must not end this close to the boss: it may step up meanwhile.
-constexpr double kBossMargin = 1.0;
+constexpr double kBossMargin = 2.5;
+// How far to the side of a boss overhead the player stands.
+constexpr double kUnderneathGap = 2.5;
 
 bool touching(const WorldRect& a, const WorldRect& b) {
     return overlaps(a, b);
@@ -73,7 +78,8 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
         seen[e.get()] = box;
         Seen s{box};
         auto it = lastSeen_.find(e.get());
-        if (it != lastSeen_.end()) {
+        // Speed is known from the second frame it is in play (boxes start parked far away).
+        if (it != lastSeen_.end() && it->second.x > -1000.0) {
             s.vx = box.x - it->second.x;
             s.vy = box.y - it->second.y;
         }
@@ -85,7 +91,9 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
 
     // The boss as drawn, and how it moved.
     const WorldRect bossBox{boss.x, boss.y, boss.w, boss.h};
-    Seen bossSeen{boss.box2};
+    // A sprite drawn much wider than what touches (Valdro's arms) may swing out to its full
+    // width: keep clear of all of it.
+    Seen bossSeen{bossBox.w > boss.box2.w + 2.0 ? bossBox : boss.box2};
     if (haveLastBoss_) {
         bossSeen.vx = bossBox.x - lastBoss_.x;
     }
@@ -100,7 +108,7 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
     // Target: the lamp while it shines, otherwise the boss.
     const WorldRect target = lamp != nullptr ? lamp->drawnRect() : bossBox;
     // Aim a little inside the target's nearest point.
-    const double inset = std::min(0.5, target.w / 2.0);
+    const double inset = std::min(0.05, target.w / 2.0);
     d.aimX = std::clamp(myX, target.x + inset, target.x + target.w - inset);
     d.aimY = std::clamp(me.centerY(), target.y + inset, target.y + target.h - inset);
     const double toTarget = std::hypot(d.aimX - myX, d.aimY - me.centerY());
@@ -111,21 +119,27 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
     // What hurts to touch is the boss's contact box; keep off that.
     const WorldRect body = bossSolid ? boss.box2 : bossBox;
     const bool leftOfBoss = myX < body.centerX();
-    double wanted = leftOfBoss ? body.x - standOff_ - me.w / 2.0
-                               : body.x + body.w + standOff_ + me.w / 2.0;
+    // A boss hovering overhead is shot from a little to one side of it.
+    const bool overhead = body.y + body.h < me.y - 0.5;
+    const double gap = overhead ? kUnderneathGap - body.w / 2.0 : standOff_;
+    double wanted = leftOfBoss ? body.x - gap - me.w / 2.0 : body.x + body.w + gap + me.w / 2.0;
     const double low = scene.x + 0.6;
     const double high = scene.x + scene.w - 0.6;
     if (wanted < low || wanted > high) {
         // No room on this side: go round to the other.
-        wanted = leftOfBoss ? body.x + body.w + standOff_ + me.w / 2.0
-                            : body.x - standOff_ - me.w / 2.0;
+        wanted = leftOfBoss ? body.x + body.w + gap + me.w / 2.0 : body.x - gap - me.w / 2.0;
     }
     wanted = std::clamp(wanted, low, high);
-    if (std::abs(wanted - myX) > 0.15) {
+    // Never closer than wanted (a step too close can bring the boss's close-range attacks),
+    // a little farther is fine.
+    const double awayFromBoss = leftOfBoss ? wanted - myX : myX - wanted;
+    if (awayFromBoss < 0.0 || awayFromBoss > 0.3) {
         d.keys |= wanted > myX ? Prota::kKeyRight : Prota::kKeyLeft;
     }
     // The lamp is shot at the top of a jump from the floor (from a table it would be touched).
-    if (lamp != nullptr && std::abs(target.centerX() - myX) < 5.0 && me.y + me.h > 8.5) {
+    const double bossGap = std::max(body.x - (me.x + me.w), me.x - (body.x + body.w));
+    if (lamp != nullptr && std::abs(target.centerX() - myX) < 5.0 && me.y + me.h > 8.5 &&
+        bossGap > 2.0) {
         d.keys |= Prota::kKeyJump;
     }
 
@@ -160,7 +174,10 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
             }
         };
         const double roomBehind = fromRight ? myX - low : high - myX;
-        if (threatIsBoss && mayDash && soonest <= 3) {
+        // A dash carries the player through the boss only if it is narrow or coming fast.
+        const bool passable =
+            dashThroughBoss_ || s.box.w + me.w < kDashFrames * (2.0 * p.walkSpeed + std::abs(s.vx));
+        if (threatIsBoss && mayDash && soonest <= 3 && (roomBehind > kDashReach || passable)) {
             // Back off from the boss at a dash while there is room; cornered, dash through it.
             dash(roomBehind > kDashReach ? !fromRight : fromRight);
         } else if (threatIsBoss) {
@@ -173,11 +190,15 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
             } else {
                 go(right);
             }
+        } else if (std::abs(s.vx) < kOutwalkable && roomBehind > kRoomToWalk) {
+            // Slower than the player: just walk ahead of it.
+            go(!fromRight);
         } else if (soonest <= kDashAt) {
             const double dashEnd = myX + (fromRight ? kDashReach : -kDashReach);
             // Where the boss will be when the dash ends, if it keeps walking.
             const WorldRect bossThen = ahead(bossSeen, kDashFrames);
-            const bool intoBoss = !threatIsBoss && bossSolid &&
+            const bool bossLevel = boss.box2.y < me.y + me.h && me.y < boss.box2.y + boss.box2.h;
+            const bool intoBoss = !threatIsBoss && bossSolid && bossLevel &&
                                   dashEnd > std::min(boss.box2.x, bossThen.x) - kBossMargin &&
                                   dashEnd < std::max(boss.box2.x, bossThen.x) + boss.box2.w +
                                                 kBossMargin;

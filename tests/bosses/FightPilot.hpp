@@ -23,8 +23,11 @@ public:
         bool fire = false;
     };
 
-    // standOff: the gap kept between the player and the boss's contact box.
-    explicit FightPilot(double standOff) : standOff_(standOff) {}
+    // standOff: the gap kept between the player and the boss's contact box. dashThroughBoss:
+    // cornered, the player dashes through the boss (it has learnt that this boss is narrow
+    // enough); otherwise only when the dash plainly carries it through.
+    FightPilot(double standOff, bool dashThroughBoss)
+        : standOff_(standOff), dashThroughBoss_(dashThroughBoss) {}
 
     Decision decide(const Escena& scene, const Jefe& boss);
 
@@ -48,4 +51,5 @@ private:
     bool dashHeld_ = false;
     bool dashRight_ = false;
     double standOff_;
+    bool dashThroughBoss_;
 };

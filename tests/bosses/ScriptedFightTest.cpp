@@ -16,6 +16,7 @@ struct FightCase {
     unsigned seed;
     int frameLimit;
     double standOff;  // how close the scripted player stands to this boss
+    bool dashThroughBoss;
 };
 
 class ScriptedFight : public ::testing::TestWithParam<FightCase> {};
@@ -23,7 +24,7 @@ class ScriptedFight : public ::testing::TestWithParam<FightCase> {};
 TEST_P(ScriptedFight, TheScriptedPlayerWins) {
     const FightCase c = GetParam();
     std::srand(std::getenv("FIGHT_SEED") ? std::atoi(std::getenv("FIGHT_SEED")) : c.seed);
-    FightDriver arena(c.slot, c.standOff);
+    FightDriver arena(c.slot, c.standOff, c.dashThroughBoss);
     arena.talk(30);
     const int played = arena.fight(c.frameLimit);
     const Prota& p = *arena.scene->prota;
@@ -44,9 +45,9 @@ TEST_P(ScriptedFight, TheScriptedPlayerWins) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bosses, ScriptedFight,
-                         ::testing::Values(FightCase{"greed", 1, 20000, 2.2},
-                                           FightCase{"lust", 1, 20000, 3.5},
-                                           FightCase{"valdro", 1, 40000, 6.1}),
+                         ::testing::Values(FightCase{"greed", 1, 20000, 2.2, true},
+                                           FightCase{"lust", 1, 20000, 3.5, true},
+                                           FightCase{"valdro", 1, 40000, 6.1, false}),
                          [](const auto& info) { return std::string(info.param.slot); });
 
 }  // namespace
