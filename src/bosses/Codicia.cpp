@@ -60,6 +60,7 @@ void Codicia::startFight() {
 }
 
 void Codicia::update(Prota&, Escena& scene, double camX, double viewWidth) {
+    startOnceTheTalkIsOver(scene);
     // Before the fight it waits; once beaten it only lies there.
     if (phase == 0 || hp <= 0) {
         return;

@@ -96,6 +96,7 @@ void Lujuria::update(Prota& prota, Escena& scene, double, double) {
         if (!companionsSpawned) {
             spawnCompanions(scene);
         }
+        startOnceTheTalkIsOver(scene);
         return;
     }
     // Once her health is gone she only falls; her next action must not replace the death.

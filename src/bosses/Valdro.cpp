@@ -107,6 +107,7 @@ void Valdro::startFight() {
 void Valdro::update(Prota& prota, Escena& scene, double, double) {
     if (phase == 0) {
         lastPlayerHp = prota.hp;
+        startOnceTheTalkIsOver(scene);
     } else if (!deathReported && hp > 0) {
         // Once its health is gone it only sinks to the floor.
         const WorldRect player = prota.drawnRect();

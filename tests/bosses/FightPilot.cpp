@@ -1,9 +1,9 @@
 #include "bosses/FightPilot.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cmath>
 #include <vector>
 
 #include "actors/Prota.hpp"
@@ -159,7 +159,11 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
     if (threat != nullptr && !p.dashing) {
         const Seen& s = *threat;
         const bool fromRight = s.box.centerX() > myX;
-        if (std::getenv("PILOT_TRACE")) fprintf(stderr, "threat (%.2f,%.2f %.2f) v %.3f in %d me %.2f cdT %d cd %d air %d boss %d\n", s.box.x, s.box.y, s.box.w, s.vx, soonest, myX, p.dashTimer, p.dashCooldown, p.airborne, (int)threatIsBoss);
+        if (std::getenv("PILOT_TRACE"))
+            fprintf(stderr,
+                    "threat (%.2f,%.2f %.2f) v %.3f in %d me %.2f cdT %d cd %d air %d boss %d\n",
+                    s.box.x, s.box.y, s.box.w, s.vx, soonest, myX, p.dashTimer, p.dashCooldown,
+                    p.airborne, (int)threatIsBoss);
         const bool mayDash = p.dashTimer < 1 && p.dashCooldown < 1 && !p.airborne;
         const auto go = [&d](bool right) {
             d.keys &= static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight));
@@ -198,10 +202,10 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
             // Where the boss will be when the dash ends, if it keeps walking.
             const WorldRect bossThen = ahead(bossSeen, kDashFrames);
             const bool bossLevel = boss.box2.y < me.y + me.h && me.y < boss.box2.y + boss.box2.h;
-            const bool intoBoss = !threatIsBoss && bossSolid && bossLevel &&
-                                  dashEnd > std::min(boss.box2.x, bossThen.x) - kBossMargin &&
-                                  dashEnd < std::max(boss.box2.x, bossThen.x) + boss.box2.w +
-                                                kBossMargin;
+            const bool intoBoss =
+                !threatIsBoss && bossSolid && bossLevel &&
+                dashEnd > std::min(boss.box2.x, bossThen.x) - kBossMargin &&
+                dashEnd < std::max(boss.box2.x, bossThen.x) + boss.box2.w + kBossMargin;
             const bool low = s.box.y > me.y + 0.4 && s.box.h < 2.0;
             if (low && !p.airborne && (intoBoss || !mayDash)) {
                 d.keys |= Prota::kKeyJump;
@@ -216,10 +220,13 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
     }
     if (p.dashing) {
         // Letting go of the direction would end the dash at once.
-        d.keys &= static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight | Prota::kKeyJump));
+        d.keys &=
+            static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight | Prota::kKeyJump));
         d.keys |= dashRight_ ? Prota::kKeyRight : Prota::kKeyLeft;
     }
     dashHeld_ = (d.keys & Prota::kKeyDash) != 0;
-    if (std::getenv("PILOT_TRACE")) fprintf(stderr, "keys %d me %.2f vx %.3f dashing %d wanted %.2f boss2 %.2f solid %d\n", d.keys, myX, p.vx, p.dashing, wanted, boss.box2.x, bossSolid);
+    if (std::getenv("PILOT_TRACE"))
+        fprintf(stderr, "keys %d me %.2f vx %.3f dashing %d wanted %.2f boss2 %.2f solid %d\n",
+                d.keys, myX, p.vx, p.dashing, wanted, boss.box2.x, bossSolid);
     return d;
 }
