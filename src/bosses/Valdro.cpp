@@ -112,7 +112,7 @@ void Valdro::update(Prota& prota, Escena& scene, double, double) {
         // Once its health is gone it only sinks to the floor.
         const WorldRect player = prota.drawnRect();
         if (!actionRunning) {
-            choose(player, prota.hp, scene);
+            choose(player, prota.hp);
         }
         runAction(player, scene);
     }
@@ -124,7 +124,7 @@ void Valdro::fall() {
     hitbox.y = y;
 }
 
-void Valdro::choose(const WorldRect& player, int playerHp, const Escena&) {
+void Valdro::choose(const WorldRect& player, int playerHp) {
     if ((phase == 1 && hp < (3 * maxHp) / 4) || (phase == 2 && hp < maxHp / 2)) {
         phase += 1;
         for (ActionRecord& a : actions) {

@@ -71,7 +71,7 @@ public:
     bool walkAnimSet = false;
 
 private:
-    void choose(const WorldRect& player, int playerHp, const Escena& scene);
+    void choose(const WorldRect& player, int playerHp);
     void setBaseWeights(double distance);
     void learn(int playerHp);
     void runAction(const WorldRect& player, Escena& scene);
