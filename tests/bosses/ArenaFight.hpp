@@ -16,9 +16,9 @@
 class ArenaFight {
 public:
     // A Normal run reaches the arenas with the tutorial's extra heart and no upgrades.
-    ArenaFight(const char* slot, FightPilot pilot, unsigned seed, int hearts = kNormalHearts)
+    ArenaFight(const char* slot, FightPilot pilot, unsigned seed)
         : stage(harness::shippedScene(slot), 1, false, seed), pilot_(pilot) {
-        stage.prota().maxHp = stage.prota().hp = hearts;
+        stage.prota().maxHp = stage.prota().hp = kNormalHearts;
     }
 
     Jefe& boss() { return *stage.scene->boss; }

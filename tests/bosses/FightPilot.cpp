@@ -13,7 +13,7 @@
 
 namespace {
 // Shots reach about this far from the player's centre (muzzle 1.5 plus range 5, less a margin).
-constexpr double kReach = 6.7;
+constexpr double kReach = 6.3;
 // The gap kept between the player and the boss's body.
 // How far ahead the pilot looks for things about to hit it, in frames.
 constexpr int kLookAhead = 20;
