@@ -25,6 +25,10 @@ public:
                      SDL_Window* window) override {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window);
     }
+    void captureMouse(bool captured) override {
+        SDL_ShowCursor(captured ? SDL_DISABLE : SDL_ENABLE);
+        SDL_SetRelativeMouseMode(captured ? SDL_TRUE : SDL_FALSE);
+    }
 };
 
 SdlPlatform gSdlPlatform;
