@@ -1,5 +1,6 @@
 #include "app/Platform.hpp"
 
+#include <SDL_events.h>
 #include <SDL_messagebox.h>
 #include <SDL_mouse.h>
 #include <SDL_timer.h>
