@@ -11,6 +11,7 @@
 #include <ctime>
 #include <exception>
 
+#include "app/CommandLine.hpp"
 #include "app/ConfigFile.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/JsonFile.hpp"
@@ -21,7 +22,11 @@
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
 #include "render/TextureLoader.hpp"
+#include "npc/Dialogue.hpp"
+#include "npc/Items.hpp"
+#include "npc/NPC.hpp"
 #include "scene/SceneFileCheck.hpp"
+#include "scene/SceneImages.hpp"
 
 namespace {
 constexpr const char* kWindowTitle = "Valdro";
@@ -140,6 +145,10 @@ bool App::startUp() {
     g.maxLevel = settings.maxLevel;
 
     loadCoreTextures();
+    loadSceneImages();
+    items::loadItemAssets(renderer_);
+    npcs::loadNpcAssets(renderer_);
+    dialogue::loadDialogueFiles();
     g.language = settings.language;
 
     int width = settings.width;
@@ -151,6 +160,10 @@ bool App::startUp() {
     // Mouse motion is read as state when needed, never as events.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     started_ = true;
+    if (options_.scene) {
+        game_.startSceneRun(*options_.scene, options_.difficulty, options_.sceneIsTutorial,
+                            window_);
+    }
     return true;
 }
 
@@ -168,9 +181,15 @@ bool App::frame() {
 }
 
 void App::runLoop() {
-    for (;;) {
+    for (long long count = 1;; ++count) {
         const std::int64_t start = platform().steadyNowNs();
         if (!frame()) {
+            return;
+        }
+        if (options_.frames && count >= *options_.frames) {
+            if (options_.screenshot) {
+                saveScreenshot(*options_.screenshot);
+            }
             return;
         }
         const int delay = frameDelayMs(platform().steadyNowNs() - start);
@@ -178,6 +197,28 @@ void App::runLoop() {
             platform().sleepMs(delay);
         }
     }
+}
+
+bool App::saveScreenshot(const std::string& path) {
+    int width = 0;
+    int height = 0;
+    if (renderer_ == nullptr || SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) {
+        say(path + ": no picture to save");
+        return false;
+    }
+    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
+                                                       SDL_PIXELFORMAT_ARGB8888);
+    bool saved = false;
+    if (shot != nullptr &&
+        SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels,
+                             shot->pitch) == 0) {
+        saved = IMG_SavePNG(shot, path.c_str()) == 0;
+    }
+    if (!saved) {
+        say(path + ": the screenshot could not be saved: " + SDL_GetError());
+    }
+    SDL_FreeSurface(shot);
+    return saved;
 }
 
 void App::shutDown() {
@@ -202,6 +243,9 @@ void App::releaseLibraries() {
     game_ = Game();
     fonts::closeFonts();
     freeEnemyTextures();
+    npcs::freeNpcAssets();
+    items::freeItemAssets();
+    freeSceneImages();
     freeCoreTextures();
     textures::setRenderer(nullptr);
     if (renderer_ != nullptr) {
@@ -223,9 +267,44 @@ void App::releaseLibraries() {
     }
 }
 
-int App::run() {
+int App::run(const std::vector<std::string>& args) {
+    std::string why;
+    const std::optional<CommandLine> cl = command_line::parse(args, why);
+    if (!cl) {
+        say(why);
+        return 2;
+    }
+    if (cl->help) {
+        std::fputs(command_line::usage().c_str(), stdout);
+        return 0;
+    }
+    // A screenshot path is taken as given from where the game was started.
+    std::optional<std::string> screenshot = cl->screenshot;
+    if (screenshot && !screenshot->empty() && (*screenshot)[0] != '/') {
+        char* cwd = getcwd(nullptr, 0);
+        if (cwd != nullptr) {
+            screenshot = std::string(cwd) + "/" + *screenshot;
+            std::free(cwd);
+        }
+    }
     enterRunFolder();
-    App app;
+    Options options;
+    options.seed = cl->seed;
+    options.difficulty = cl->difficulty;
+    options.frames = cl->frames;
+    options.screenshot = screenshot;
+    if (cl->sceneSlot) {
+        nlohmann::json scenes;
+        SceneData scene;
+        if (!readDocument(paths::kScenesFile, scenes, why) ||
+            !command_line::findScene(scenes, *cl->sceneSlot, cl->scenePosition, scene, why)) {
+            say(why);
+            return 2;
+        }
+        options.scene = scene;
+        options.sceneIsTutorial = *cl->sceneSlot == "tutorial";
+    }
+    App app(options);
     try {
         if (!app.startUp()) {
             return 1;

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Game.hpp"
+#include "scene/SceneData.hpp"
 
 struct SDL_Renderer;
 struct SDL_Window;
@@ -15,7 +17,14 @@ class App {
 public:
     struct Options {
         // Seeds the C generator and the level shuffle; without it they are seeded at random.
-        std::optional<std::uint32_t> seed;
+        std::optional<std::uint32_t> seed{};
+        // Practise one scene as a fresh run at this difficulty instead of the title screen.
+        std::optional<SceneData> scene{};
+        int difficulty = 1;
+        bool sceneIsTutorial = false;
+        // Close normally after this many frames; with screenshot, save the last one first.
+        std::optional<long long> frames{};
+        std::optional<std::string> screenshot{};
     };
 
     static constexpr int kFrameMs = 10;  // at most 100 frames per second
@@ -26,8 +35,10 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    // The whole program: run folder, start-up, loop, shutdown. Returns the exit code.
-    static int run();
+    // The whole program: command line, run folder, start-up, loop, shutdown. Returns the exit
+    // code: 0 after a normal close, 1 when the game could not start or stopped on an internal
+    // error, 2 for a mistake on the command line (then no file is touched).
+    static int run(const std::vector<std::string>& args);
 
     // Starts everything up in the working directory. On failure prints one line per reason on
     // stderr, releases what was started and returns false.
@@ -35,8 +46,11 @@ public:
     // One pass of the loop: show the last frame, handle events, update, clear, draw.
     // False once the player has quit (the frame is then not drawn).
     bool frame();
-    // Frames until the player quits, each lasting at least kFrameMs.
+    // Frames until the player quits (or the frame count of the options has run), each lasting
+    // at least kFrameMs.
     void runLoop();
+    // Saves what the window shows now as a PNG. False with a stderr line when it cannot.
+    bool saveScreenshot(const std::string& path);
     // Writes the configuration and the ranking, then releases everything. Safe to call twice.
     void shutDown();
 

@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/GameGlobals.hpp"
+#include "app/Platform.hpp"
+#include "npc/Items.hpp"
 #include "render/CoreTextures.hpp"
+#include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
 #include "scene/Escena.hpp"
@@ -68,7 +72,9 @@ bool Game::handleEvent(const SDL_Event& event, SDL_Window* window) {
         return true;
     }
     if (event.type != SDL_WINDOWEVENT) {
-        // Screens take their own input once menus and levels read it.
+        if (current_) {
+            current_->handleEvent(event, scale_, camX_, camY_);
+        }
         return false;
     }
     switch (event.window.event) {
@@ -77,7 +83,7 @@ bool Game::handleEvent(const SDL_Event& event, SDL_Window* window) {
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
             // A running level pauses itself on its next update.
-            current_->pauseRequested = true;
+            current_->requestPause();
             break;
         case SDL_WINDOWEVENT_RESTORED:
             if (window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) != 0) {
@@ -94,7 +100,7 @@ bool Game::handleEvent(const SDL_Event& event, SDL_Window* window) {
 }
 
 bool Game::runShown() const {
-    return (current_ && current_->type == kLevel) || pausedScene_ != nullptr;
+    return (current_ && current_->screenType() == kLevel) || pausedScene_ != nullptr;
 }
 
 void Game::resize(int width, int height, SDL_Window* window) {
@@ -127,7 +133,7 @@ void Game::resize(int width, int height, SDL_Window* window) {
     levelCamY_ = menuOffsetY_ - levelMargin_;
     camX_ = menuOffsetX_;
     camY_ = menuOffsetY_;
-    if (current_ && current_->type == kLevel) {
+    if (current_ && current_->screenType() == kLevel) {
         camX_ = levelCamX_;
         camY_ = levelCamY_;
     }
@@ -143,12 +149,91 @@ void Game::resize(int width, int height, SDL_Window* window) {
     fonts::openFonts(static_cast<int>(scale_));
 }
 
-bool Game::update(SDL_Window*) {
+void Game::fitScaleTo(const SceneData& first, int windowWidth, int windowHeight) {
+    scale_ = std::min(windowHeight / (first.height + 2.0 * levelMargin_),
+                      windowWidth / first.wShown);
+    viewWidth_ = windowWidth / scale_;
+    viewHeight_ = windowHeight / scale_;
+    menuOffsetX_ = (kMenuWidth - viewWidth_) / 2.0;
+    menuOffsetY_ = (kMenuHeight - viewHeight_) / 2.0;
+}
+
+void Game::enterLevel(SceneData& scene) {
+    // The band shows wShown units from the scene's left end; the camera starts there.
+    camX_ = levelCamX_ = (scene.wShown - viewWidth_) / 2.0;
+    camY_ = levelCamY_ = (scene.height - viewHeight_) / 2.0;
+    scene.bgDstRect = SDL_Rect{static_cast<int>(-camX_ * scale_), static_cast<int>(-camY_ * scale_),
+                               static_cast<int>(scale_ * scene.wShown),
+                               static_cast<int>(scale_ * scene.height)};
+}
+
+void Game::startSceneRun(const SceneData& scene, int difficulty, bool isTutorial,
+                         SDL_Window* window) {
+    GameGlobals& g = globals();
+    g.difficulty = difficulty;
+    g.revivesLeft = 0;
+    g.checkpointLevel = 0;
+    loadEnemyTextures();
+    items::inventory().clear();
+    int width = 0;
+    int height = 0;
+    if (window != nullptr) {
+        SDL_GetWindowSize(window, &width, &height);
+        SDL_ShowCursor(SDL_DISABLE);
+        SDL_SetRelativeMouseMode(SDL_TRUE);
+    }
+    if (width <= 0 || height <= 0) {
+        width = static_cast<int>(viewWidth_ * scale_);
+        height = static_cast<int>(viewHeight_ * scale_);
+    }
+    SceneData entered = scene;
+    fitScaleTo(entered, width, height);
+    enterLevel(entered);
+    // Any other scene starts the player as a revive would: with the tutorial's heart and full
+    // health.
+    level_ = std::make_shared<Escena>(entered, false, difficulty, isTutorial);
+    level_->updateDstRect(scale_, camX_, camY_);
+    current_ = level_;
+    singleScene_ = true;
+    highScore_ = ranking_.entries().empty() ? 0 : ranking_.entries().front().score;
+    segmentStartNs_ = platform().steadyNowNs();
+    playNsBefore_ = 0;
+    fonts::openFonts(static_cast<int>(scale_));
+}
+
+std::int64_t Game::playSeconds() const {
+    const std::int64_t running = level_ ? platform().steadyNowNs() - segmentStartNs_ : 0;
+    return (playNsBefore_ + running) / 1'000'000'000;
+}
+
+bool Game::update(SDL_Window* window) {
+    if (!current_) {
+        return false;
+    }
+    const int code = current_->update(scale_, camX_, camY_, viewWidth_, cameraFollowConstant_);
+    if (singleScene_ && (code == kActionGameOver || code == kActionLevelCompleted)) {
+        level_->releaseRunTextures();
+        if (window != nullptr) {
+            SDL_SetRelativeMouseMode(SDL_FALSE);
+            SDL_ShowCursor(SDL_ENABLE);
+        }
+        return true;
+    }
+    if (code == kActionPause && level_) {
+        // Practice has no pause menu: the pause key is taken and play goes on.
+        level_->pauseRequested = false;
+    }
     return false;
 }
 
 void Game::render(SDL_Renderer* renderer) {
-    if (current_) {
-        current_->render(renderer);
+    if (!current_) {
+        return;
+    }
+    current_->render(renderer);
+    if (current_ == level_ && level_) {
+        level_->drawHighScore(renderer, highScore_);
+        level_->drawScore(renderer);
+        level_->drawTime(renderer, playSeconds());
     }
 }

@@ -10,6 +10,7 @@
 #include "app/Ranking.hpp"
 
 class Escena;
+struct SceneData;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Window;
@@ -42,6 +43,14 @@ public:
     bool update(SDL_Window* window);
     void render(SDL_Renderer* renderer);
 
+    // Practice: plays one scene as a fresh run at a difficulty (0 easy to 3 impossible). When
+    // the scene is completed or the player dies, the game closes normally.
+    // isTutorial: the scene is the tutorial, with its script and the story's weak start.
+    void startSceneRun(const SceneData& scene, int difficulty, bool isTutorial,
+                       SDL_Window* window);
+    // Seconds of play in the run so far.
+    std::int64_t playSeconds() const;
+
     const nlohmann::json& config() const { return config_; }
     nlohmann::json& config() { return config_; }
     Ranking& ranking() { return ranking_; }
@@ -57,6 +66,11 @@ public:
 
 private:
     void resize(int width, int height, SDL_Window* window);
+    // Fits the scale to a run's first scene in a window of the given size: its shown width and
+    // its height with room for the HUD above and below.
+    void fitScaleTo(const SceneData& first, int windowWidth, int windowHeight);
+    // Places the camera at the scene's left end and gives the scene its band.
+    void enterLevel(SceneData& scene);
     std::shared_ptr<Escena> makeMenuScreen(SDL_Texture* background, int type) const;
     bool runShown() const;
 
@@ -80,4 +94,9 @@ private:
     nlohmann::json config_;
     Ranking ranking_;
     nlohmann::json scenes_;
+    std::shared_ptr<Escena> level_;
+    bool singleScene_ = false;
+    int highScore_ = 0;
+    std::int64_t segmentStartNs_ = 0;
+    std::int64_t playNsBefore_ = 0;  // play time before the current stretch, exact
 };

@@ -117,11 +117,24 @@ void Handy::actPaper(const WorldRect& player, const Escena& scene) {
     // past instead, even beyond its patrol limits.
     if (player.x < x) {
         const bool cornered = (scene.x + scene.w) - (player.x + player.w) < kCorneredGap;
-        x = cornered ? x - kPaperSpeed : std::min(x + kPaperSpeed, maxX - w);
+        if (cornered) {
+            x -= kPaperSpeed;
+        } else if (x > maxX - w) {
+            // Run past the player out of its range: it walks back, it does not jump.
+            x = std::max(x - kPaperSpeed, maxX - w);
+        } else {
+            x = std::min(x + kPaperSpeed, maxX - w);
+        }
         flipped = !cornered;
     } else {
         const bool cornered = player.x - scene.x < kCorneredGap;
-        x = cornered ? x + kPaperSpeed : std::max(x - kPaperSpeed, minX);
+        if (cornered) {
+            x += kPaperSpeed;
+        } else if (x < minX) {
+            x = std::min(x + kPaperSpeed, minX);
+        } else {
+            x = std::max(x - kPaperSpeed, minX);
+        }
         flipped = cornered;
     }
 }

@@ -93,6 +93,8 @@ public:
     bool atExit() const;
     // Every character but the tutorial guide has said all it has to say.
     bool conversationsFinished() const;
+    // A heart falls from where the enemy was, onto the floor or a case standing on it.
+    void dropHeart(const Enemigo& enemy);
     // Resizes both HUD heart strips after health changed.
     void resizeHearts();
 
@@ -149,12 +151,15 @@ private:
     void updatePlayerShots(double scale, double camX, double camY);
     void placePrompt(double scale, double camX, double camY);
     void updateFallingItems();
-    void dropHeart(const Enemigo& enemy);
-    void applyScroll(double s);
+    void applyScroll(double s, double& camX);
+    bool isFloor(const Plataforma& p) const;
     void playerHit();
 
     void interact();
     void interactWhileTalking();
+    void jumpConversation(NPC& n, int conversation);
+    void handOver(NPC& n, bool& protaAdvanced);
+    void tutorialHeart(NPC& bellboy);
     bool mayTake(const Objeto& item) const;
     void takeItem(std::size_t index);
 
@@ -168,8 +173,9 @@ private:
     double scale_ = 1.0;
     double camX_ = 0.0;
     double camY_ = 0.0;
+    // How far the camera has scrolled right since the scene was entered (world units).
+    double scrolled_ = 0.0;
     int bossKind_ = -1;  // 0 Greed, 1 Lust, 2 Valdro; -1 no boss
-    bool talkingNow_ = false;
 };
 
 // Cuts r's pixel rectangle to clip and its source rectangle in proportion. Returns what to put

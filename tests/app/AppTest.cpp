@@ -53,7 +53,7 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
     TempRunFolder::write("datus/config/config.json", config.dump());
     TempRunFolder::write("datus/config/ranking.json", R"({"Score":[10,30],"Time":[5,6]})");
 
-    App app(App::Options{42});
+    App app(App::Options{.seed = 42});
     ASSERT_TRUE(app.startUp());
     EXPECT_STREQ(SDL_GetWindowTitle(app.window()), "Valdro");
     int w = 0;
@@ -90,7 +90,7 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
 }
 
 TEST_F(AppRun, LoopSleepsEachFrameAndStopsOnQuit) {
-    App app(App::Options{1});
+    App app(App::Options{.seed = 1});
     ASSERT_TRUE(app.startUp());
     SDL_Event quit{};
     quit.type = SDL_QUIT;

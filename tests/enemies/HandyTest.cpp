@@ -169,6 +169,8 @@ TEST(Handy, PaperFleesUnlessCornered) {
         {27.0, 27.0, 28.5, 25.0, 26.95, false},  // cornered: runs past, out of its limits
         {15.0, 10.0, 20.0, 20.0, 14.95, false}, {10.0, 10.0, 20.0, 20.0, 10.0, false},
         {2.0, 0.0, 3.5, 3.0, 2.05, true},  // cornered on the left
+        // Having run past the player out of its range, it walks back instead of jumping.
+        {8.0, 10.0, 20.0, 12.0, 8.05, false}, {22.0, 10.0, 20.0, 15.0, 21.95, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x);

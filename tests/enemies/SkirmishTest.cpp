@@ -1,27 +1,21 @@
-// A small skirmish played headless: the player runs, jumps, dashes and fires through a room of
-// every regular enemy, frame by frame, with the scene's rules for waking, shots and contact.
+// A small skirmish played headless through the real scene: the player runs, jumps, dashes and
+// fires through a room of every regular enemy, frame by frame.
 #include <gtest/gtest.h>
-
-#include <SDL_mouse.h>
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "actors/Disparo.hpp"
 #include "actors/Prota.hpp"
-#include "app/Platform.hpp"
 #include "enemies/Blanky.hpp"
 #include "enemies/Butter.hpp"
 #include "enemies/Handy.hpp"
 #include "enemies/Peanut.hpp"
 #include "enemies/Pikaboo.hpp"
-#include "scene/Escena.hpp"
+#include "support/SceneHarness.hpp"
 
 namespace {
-
-constexpr double kFloor = 8.9;
 
 struct Outcome {
     std::uint64_t hash = 1469598103934665603ull;
@@ -40,91 +34,48 @@ struct Outcome {
 
 // Plays `frames` frames of one room with the C generator seeded by `seed`.
 Outcome play(unsigned seed, int frames) {
-    std::srand(seed);
-    ScriptedPlatform input;
-    ScopedPlatform useInput(input);
-    Escena room(32.0, 9.0);
+    harness::Stage stage(harness::room(32.0), 1, false, seed);
+    Escena& room = *stage.scene;
     room.addEnemy(std::make_shared<Blanky>(12.0, 3.0, 2));
     room.addEnemy(std::make_shared<Pikaboo>(18.0, 2.5, 2));
     room.addEnemy(std::make_shared<Peanut>(22.0, 7.4, 2));
     room.addEnemy(std::make_shared<Butter>(9.0, 7.4, 6.0, 14.0, 2));
     room.addEnemy(std::make_shared<Handy>(26.0, 7.4, 24.0, 30.0, 2));
-    Prota prota(WorldRect{1.0, 6.9, 1.0, 2.0}, true, 0);
+    Prota& prota = stage.prota();
     prota.maxHp = prota.hp = 50;
 
     Outcome out;
+    stage.press('d');
     for (int f = 0; f < frames; ++f) {
         // Run right, jump now and then, dash on a rhythm, hold the trigger half the time.
-        prota.keys = Prota::kKeyRight;
-        if (f % 90 < 20) {
-            prota.keys |= Prota::kKeyJump;
+        if (f % 90 == 0) {
+            stage.press('w');
+        } else if (f % 90 == 20) {
+            stage.release('w');
         }
         if (f % 120 == 60) {
-            prota.keys |= Prota::kKeyDash;
+            stage.send(harness::buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+        } else if (f % 120 == 61) {
+            stage.send(harness::buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
         }
-        input.buttons = (f / 200) % 2 == 0 ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
-        const std::size_t before = room.playerShots.size();
-        // Aim at the nearest enemy.
-        WorldRect aim{30, 8, 0, 0};
+        stage.holdTrigger((f / 200) % 2 == 0);
+        // Aim at the nearest enemy; stop to fight it once it is in range.
         double nearest = 1e9;
         for (const auto& e : room.enemies) {
-            const double d = std::abs(e->drawnRect().centerX() - prota.x);
+            const double d = std::abs(e->x - prota.x);
             if (!e->dying && d < nearest) {
                 nearest = d;
-                aim = e->drawnRect();
+                stage.aimAt(e->x + e->w / 2, e->y + e->h / 2);
             }
         }
-        prota.update(room, aim.centerX(), aim.centerY());
-        out.shotsFired += static_cast<int>(room.playerShots.size() - before);
-        if (prota.y + prota.h >= kFloor) {
-            prota.land(kFloor);
+        if (nearest < 3.5 || prota.x > 29.0) {
+            stage.release('d');
+        } else {
+            stage.press('d');
         }
-        if (prota.x > 30.0) {
-            prota.moveTo(1.0, prota.y);
-        }
-        prota.updateAnimation(false);
-        prota.draw(nullptr, 0.0, nullptr);
-
-        for (std::size_t i = 0; i < room.enemies.size();) {
-            auto& e = *room.enemies[i];
-            if (!e.dying) {
-                if (!e.awake) {
-                    e.awake = e.seesPlayer(prota.drawnRect());
-                } else {
-                    e.update(prota.drawnRect(), room);
-                }
-            }
-            prota.hitByRect(e.box2);
-            e.draw(nullptr, 0.0, nullptr);
-            if (e.isDead()) {
-                prota.addScore(e.score);
-                room.enemies.erase(room.enemies.begin() + static_cast<long>(i));
-            } else {
-                ++i;
-            }
-        }
-        for (std::size_t i = 0; i < room.enemyShots.size();) {
-            auto& shot = room.enemyShots[i];
-            if (shot->step(50.0, 0.0, 0.0) || prota.hitByShot(shot)) {
-                room.enemyShots.erase(room.enemyShots.begin() + static_cast<long>(i));
-            } else {
-                ++i;
-            }
-        }
-        for (std::size_t i = 0; i < room.playerShots.size();) {
-            auto& shot = room.playerShots[i];
-            bool gone = shot->step(50.0, 0.0, 0.0);
-            for (auto& e : room.enemies) {
-                if (!gone && e->hitByShot(shot)) {
-                    gone = true;
-                }
-            }
-            if (gone) {
-                room.playerShots.erase(room.playerShots.begin() + static_cast<long>(i));
-            } else {
-                ++i;
-            }
-        }
+        const std::size_t before = room.playerShots.size();
+        stage.step();
+        out.shotsFired += room.playerShots.size() > before ? 1 : 0;
         out.mix(prota.x);
         out.mix(prota.y);
         for (const auto& e : room.enemies) {

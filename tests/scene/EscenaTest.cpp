@@ -1,0 +1,306 @@
+#include "scene/Escena.hpp"
+
+#include <gtest/gtest.h>
+
+#include "actors/Disparo.hpp"
+#include "actors/Prota.hpp"
+#include "enemies/Blanky.hpp"
+#include "enemies/Butter.hpp"
+#include "npc/Dialogue.hpp"
+#include "npc/NPC.hpp"
+#include "npc/Objeto.hpp"
+#include "scene/Obstucalo.hpp"
+#include "support/SceneHarness.hpp"
+
+namespace {
+
+using harness::Stage;
+
+constexpr SDL_Keycode kRight = 'd';
+constexpr SDL_Keycode kLeft = 'a';
+constexpr SDL_Keycode kJump = 'w';
+
+// Dialogue for the characters of these tests: the shopkeeper says one line, the bellboy has two
+// conversations (two lines, then one), the hero thinks one line.
+const char* kTestDialogue = R"({
+  "bolsillos": [[["Welcome."]]],
+  "botones": [[["Hello.", "Listen."], ["Go on."]], [], [], [["Room talk."], ["Again."]]],
+  "codicia": [[["Mine."]]], "lujuria": [[["Mine."]]], "valdro": [[["Mine."]]],
+  "prota": [[["Hmm."]]],
+  "tutorial": [[["Move."]]]
+})";
+
+class EscenaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialogue::setDialogueText(0, kTestDialogue);
+        dialogue::setDialogueText(1, kTestDialogue);
+        globals().language = 1;
+        globals().maxLevel = 0;
+        globals().checkpointLevel = 0;
+    }
+};
+
+TEST_F(EscenaTest, TheExitNeedsTheFarSideAndAnEmptyRoom) {
+    struct Case {
+        double x;
+        bool enemyLeft;
+        int expected;
+    };
+    const double edge = 32.0 - Escena::kExitDepth;
+    for (const Case c : {Case{edge, false, kActionNone}, Case{edge + 0.01, false,
+                                                               kActionLevelCompleted},
+                         Case{edge + 0.01, true, kActionNone}, Case{20.0, false, kActionNone}}) {
+        Stage stage(harness::room(32.0));
+        if (c.enemyLeft) {
+            stage.scene->addEnemy(std::make_shared<Blanky>(2.0, 1.0, 1));
+        }
+        stage.prota().moveTo(c.x, 6.9);
+        stage.interact();
+        EXPECT_EQ(stage.step(), c.expected) << "x " << c.x << " enemy " << c.enemyLeft;
+    }
+}
+
+TEST_F(EscenaTest, TheCameraFollowsAndStopsAtBothEnds) {
+    Stage stage(harness::room(32.0));
+    const double leftmost = stage.camX;
+    stage.press(kRight);
+    stage.steps(800);
+    EXPECT_DOUBLE_EQ(stage.camX, leftmost + 16.0) << "the band ends at the scene's right end";
+    EXPECT_NEAR(stage.prota().x + stage.prota().w, 32.0, 1e-9);
+    stage.release(kRight);
+    stage.press(kLeft);
+    stage.steps(800);
+    EXPECT_DOUBLE_EQ(stage.camX, leftmost);
+    EXPECT_DOUBLE_EQ(stage.prota().x, 0.0);
+    EXPECT_EQ(stage.scene->srcRect->x, 0);
+    EXPECT_DOUBLE_EQ(stage.scene->backgroundScroll, 0.0);
+}
+
+TEST_F(EscenaTest, DroppedHeartsRestOnCasesStandingOnTheFloorOnly) {
+    SceneData d = harness::room(16.0);
+    // A case standing on the floor, and a shelf hung high on the wall.
+    d.obstacleIndex = {2, 2};
+    d.obstaclePositions = {WorldRect{4.0, 6.9, 2.0, 2.0}, WorldRect{10.0, 2.0, 2.0, 2.0}};
+    d.obstacleSrc = {SDL_Rect{0, 0, 10, 10}, SDL_Rect{0, 0, 10, 10}};
+    d.obstacleHitboxes = d.obstaclePositions;
+    Stage stage(d);
+    Blanky overCase(4.5, 1.0, 1);
+    Blanky overShelf(10.5, 0.0, 1);
+    stage.scene->dropHeart(overCase);
+    stage.scene->dropHeart(overShelf);
+    stage.steps(600);
+    ASSERT_EQ(stage.scene->items.size(), 2u);
+    const Objeto& onCase = *stage.scene->items[0];
+    const Objeto& pastShelf = *stage.scene->items[1];
+    EXPECT_FALSE(onCase.falling);
+    EXPECT_DOUBLE_EQ(onCase.y + onCase.h, 6.9);
+    EXPECT_DOUBLE_EQ(pastShelf.y + pastShelf.h, Escena::kFloorY);
+}
+
+TEST_F(EscenaTest, EveryHitCostsFivePercentOfTheScore) {
+    Stage stage(harness::room(16.0));
+    Prota& p = stage.prota();
+    p.score = 1000;
+    p.invulnerableDuration = 0;  // let both hits of the frame land
+    auto ghost = std::make_shared<Blanky>(p.x, p.y, 1);
+    ghost->box2 = p.drawnRect();
+    stage.scene->addEnemy(ghost);
+    stage.scene->addEnemyShot(std::make_shared<Disparo>(0, 0, 0, 0, 1, p.x + 0.25, p.y + 0.5,
+                                                        nullptr, 10.0, std::nullopt, -1, 0.0,
+                                                        0.5, 0.5));
+    const int hpBefore = p.hp;
+    stage.step();
+    EXPECT_EQ(p.score, 902);  // 1000 → 950 → 902
+    EXPECT_EQ(p.hp, hpBefore - 2);
+}
+
+TEST_F(EscenaTest, AShopGivesOneUpgradeAfterTheShopkeepersTalkAndSellsTheRest) {
+    SceneData d = harness::room(16.0);
+    d.shop = true;
+    d.linesBolsillos = 0;
+    d.posBolsillos = WorldRect{1.0, 6.5, 1.6, 2.4};
+    Stage stage(harness::room(16.0));
+    stage.next(d);  // a first run walks in from the level before
+    ASSERT_EQ(stage.scene->items.size(), 3u);
+    Prota& p = stage.prota();
+    p.coins = 3;
+    const double slotX = stage.scene->items[0]->x;
+    // Not before the shopkeeper has spoken.
+    p.moveTo(slotX, 6.9);
+    stage.interact();
+    EXPECT_EQ(stage.scene->items.size(), 3u);
+    p.moveTo(1.0, 6.9);
+    stage.interact();  // "Welcome."
+    EXPECT_TRUE(stage.scene->talking());
+    stage.interact();
+    EXPECT_FALSE(stage.scene->talking());
+    p.moveTo(slotX, 6.9);
+    stage.interact();
+    EXPECT_EQ(stage.scene->items.size(), 2u) << "the first one is on the house";
+    EXPECT_EQ(p.coins, 3);
+    // Three coins buy nothing that costs ten or more.
+    p.moveTo(stage.scene->items[0]->x, 6.9);
+    stage.interact();
+    EXPECT_EQ(stage.scene->items.size(), 2u);
+    p.coins = 40;
+    stage.interact();
+    EXPECT_EQ(stage.scene->items.size(), 1u);
+    EXPECT_LT(p.coins, 40);
+}
+
+TEST_F(EscenaTest, TheBellboyAndTheHerosThoughtsSpeakInTurnNeverTogether) {
+    SceneData d = harness::room(16.0);
+    d.linesBotones = 3;
+    d.posBotones = WorldRect{1.0, 6.5, 1.6, 2.4};
+    Stage stage(d);
+    auto talkers = [&] {
+        int n = 0;
+        for (const auto& c : stage.scene->npcs) {
+            n += c->talking ? 1 : 0;
+        }
+        return n;
+    };
+    const NPC& bellboy = *stage.scene->npcs[0];
+    const NPC& hero = *stage.scene->npcs[1];
+    stage.interact();
+    EXPECT_EQ(bellboy.currentLine(), "Room talk.");
+    stage.interact();  // the bellboy is done; the hero thinks
+    EXPECT_EQ(hero.currentLine(), "Hmm.");
+    EXPECT_EQ(talkers(), 1);
+    stage.interact();  // the hero is done; the bellboy goes on
+    EXPECT_EQ(bellboy.currentLine(), "Again.");
+    EXPECT_EQ(talkers(), 1);
+    stage.interact();
+    EXPECT_EQ(talkers(), 0);
+    EXPECT_TRUE(stage.scene->conversationsFinished());
+}
+
+TEST_F(EscenaTest, MovementPressedDuringATalkIsLostButReleasesCount) {
+    SceneData d = harness::room(16.0);
+    d.linesBotones = 0;
+    d.posBotones = WorldRect{1.0, 6.5, 1.6, 2.4};
+    Stage stage(d);
+    stage.press(kRight);
+    stage.interact();
+    ASSERT_TRUE(stage.scene->talking());
+    stage.release(kRight);
+    stage.press(kLeft);
+    EXPECT_EQ(stage.prota().keys, 0) << "the press during the talk is lost, the release kept";
+    // A held interaction key's auto-repeat does not race through the lines.
+    stage.send(harness::keyEvent(SDL_KEYDOWN, 'f', true));
+    EXPECT_EQ(stage.scene->npcs[0]->currentLine(), "Hello.");
+}
+
+TEST_F(EscenaTest, DeathOnTheExitIsAGameOver) {
+    Stage stage(harness::room(16.0));
+    Prota& p = stage.prota();
+    p.moveTo(15.0, 6.9);
+    stage.interact();
+    p.hp = 0;
+    EXPECT_EQ(stage.step(), kActionGameOver);
+}
+
+TEST(EscenaHud, TextsReadAsThePlayerExpects) {
+    EXPECT_EQ(Escena::scoreText(7), "Score: 00007");
+    EXPECT_EQ(Escena::scoreText(12345), "Score: 12345");
+    EXPECT_EQ(Escena::highScoreText(950), "  HighScore: 00950  ");
+    EXPECT_EQ(Escena::coinText(9), "x09");
+    EXPECT_EQ(Escena::coinText(10), "x10");
+    EXPECT_EQ(Escena::extraHeartsText(9), "+02");
+    EXPECT_EQ(Escena::extraHeartsText(7), "");
+    EXPECT_EQ(Escena::timeText(3725), "01:02:05");
+    EXPECT_EQ(Escena::timeText(100LL * 3600 + 5), "99:59:59");
+}
+
+TEST(EscenaClip, PicturesCutAtTheBandAreWholeAgainAfterDrawing) {
+    Renderizable r(nullptr, 0, 0, 1, 1);
+    r.setSrcRect(SDL_Rect{0, 0, 200, 100});
+    r.ensureDstRect();
+    *r.dstRect = SDL_Rect{-50, 10, 100, 50};
+    const ClipBackup b = clipToRect(r, SDL_Rect{0, 0, 400, 300});
+    EXPECT_EQ(r.dstRect->x, 0);
+    EXPECT_EQ(r.dstRect->w, 50);
+    EXPECT_EQ(r.srcRect->x, 100);
+    EXPECT_EQ(r.srcRect->w, 100);
+    restoreClip(r, b);
+    EXPECT_EQ(r.srcRect->x, 0);
+    EXPECT_EQ(r.srcRect->w, 200);
+    EXPECT_EQ(r.dstRect->x, -50);
+}
+
+TEST(EscenaLifecycle, HundredsOfScenesComeAndGoWithoutLeaking) {
+    const char* slots[] = {"tutorial", "shop_1", "botones_2", "shop_2", "botones_3", "botones_4"};
+    Stage stage(harness::shippedScene("tutorial"), 1, true);
+    for (int lap = 0; lap < 30; ++lap) {
+        for (const char* slot : slots) {
+            stage.next(harness::shippedScene(slot));
+            stage.steps(3);
+        }
+        for (int pool = 1; pool <= 5; ++pool) {
+            stage.next(harness::shippedScene("scenes_" + std::to_string(pool), 0));
+            stage.steps(3);
+        }
+    }
+    EXPECT_EQ(stage.scene->levelNumber, 30 * 11);
+    EXPECT_GT(stage.prota().hp, 0);
+}
+
+// A person's way through a plain level: go right, shoot whatever is nearest, hop now and then,
+// and leave when the room is empty.
+TEST(EscenaPlay, AShippedLevelIsPlayedFromStartToExit) {
+    Stage stage(harness::shippedScene("scenes_1", 0), 1, false, 7);
+    Prota& p = stage.prota();
+    p.maxHp = p.hp = 40;  // this test is about the scene working, not about skill
+    int kills = 0;
+    const int enemiesAtStart = static_cast<int>(stage.scene->enemies.size());
+    ASSERT_GT(enemiesAtStart, 0);
+    int code = kActionNone;
+    SDL_Keycode walking = 0;
+    auto walk = [&](SDL_Keycode key) {
+        if (key != walking) {
+            if (walking != 0) {
+                stage.release(walking);
+            }
+            if (key != 0) {
+                stage.press(key);
+            }
+            walking = key;
+        }
+    };
+    for (int f = 0; f < 20000 && code == kActionNone; ++f) {
+        const auto& enemies = stage.scene->enemies;
+        const bool fighting = !enemies.empty();
+        if (fighting) {
+            const auto& target = *std::min_element(enemies.begin(), enemies.end(),
+                                                   [&](const auto& a, const auto& b) {
+                                                       return std::abs(a->x - p.x) <
+                                                              std::abs(b->x - p.x);
+                                                   });
+            const double tx = target->x + target->w / 2;
+            stage.aimAt(tx, target->y + target->h / 2);
+            stage.holdTrigger(true);
+            // Close in to within shooting range, then stand and fire.
+            walk(tx > p.x + 3.0 ? kRight : tx < p.x - 3.0 ? kLeft : 0);
+        } else {
+            stage.holdTrigger(false);
+            walk(kRight);
+        }
+        if (f % 70 == 0) {
+            stage.press(kJump);
+        } else if (f % 70 == 20) {
+            stage.release(kJump);
+        }
+        const std::size_t before = enemies.size();
+        code = stage.step();
+        kills += static_cast<int>(before > stage.scene->enemies.size());
+        if (!fighting && stage.scene->atExit()) {
+            stage.interact();
+        }
+    }
+    EXPECT_EQ(code, kActionLevelCompleted);
+    EXPECT_GE(kills, enemiesAtStart);
+    EXPECT_GT(p.score, 0);
+}
+
+}  // namespace
