@@ -106,7 +106,7 @@ void SettingsMenu::volumeChanged(bool music) {
     }
     Renderizable& bar = music ? musicBar : sfxBar;
     bar.setSrcRect(SDL_Rect{0, 0, volume * kBarPixelsPerPoint, kBarImageHeight});
-    bar.w = volume * kBarUnitsPerPoint;
+    bar.w = volume / kBarPointsPerUnit;
     bar.updateDstRect(scale_, camX_, camY_);
 }
 

@@ -11,11 +11,11 @@ class SettingsMenu : public Menu {
 public:
     static constexpr int kVolumeStep = 5;
     static constexpr int kMaxVolume = 100;
-    // The bar is a triangle image 2000 pixels wide at full volume: 20 pixels and 1/50 of a unit
-    // per volume point.
+    // The bar is a triangle image 2000 pixels wide at full volume: 20 pixels per volume point,
+    // and two world units long at full volume.
     static constexpr int kBarPixelsPerPoint = 20;
     static constexpr int kBarImageHeight = 1000;
-    static constexpr double kBarUnitsPerPoint = 1.0 / 50.0;
+    static constexpr double kBarPointsPerUnit = 50.0;
 
     SettingsMenu();
 

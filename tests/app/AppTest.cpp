@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "app/GameGlobals.hpp"
+#include "app/Menu.hpp"
 #include "app/Platform.hpp"
-#include "scene/Escena.hpp"
 #include "support/TempRunFolder.hpp"
 
 namespace {
@@ -62,8 +62,7 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
     EXPECT_EQ(w, 1280);
     EXPECT_EQ(h, 720);
     ASSERT_TRUE(app.game().current());
-    EXPECT_EQ(app.game().current()->type, kTitle);
-    EXPECT_EQ(app.game().current(), app.game().titleScreen());
+    EXPECT_EQ(app.game().currentType(), kTitle);
     // Key set 2: the arrow keys, right Shift to interact, P to pause.
     EXPECT_EQ(globals().activeKeys.upKey, SDLK_UP);
     EXPECT_EQ(globals().activeKeys.interactKey, SDLK_RSHIFT);
@@ -168,14 +167,14 @@ TEST_F(AppRun, ResizeKeepsAtLeastTheSmallestMenuAndRecordsTheSize) {
     EXPECT_DOUBLE_EQ(app.game().camY(), 0.0);
     // The title is centred: its left edge sits 8/3 units in from the window's (199.99… px,
     // truncated).
-    const SDL_Rect* title = app.game().titleScreen()->dstRect;
+    const SDL_Rect* title = app.game().titleScreen().dstRect;
     EXPECT_EQ(title->x, 199);
     EXPECT_EQ(title->w, 1200);
     EXPECT_EQ(title->h, 900);
 
     push(windowEvent(SDL_WINDOWEVENT_MINIMIZED));
     ASSERT_TRUE(app.frame());
-    EXPECT_TRUE(app.game().current()->pauseRequested);
+    EXPECT_EQ(app.game().currentType(), kTitle);  // a menu has nothing to pause
     app.shutDown();
     const auto saved = nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
     EXPECT_EQ(saved["width"], 1600);
