@@ -237,7 +237,8 @@ void Game::resize(int width, int height, SDL_Window* window) {
     }
     allMenus([&](Menu& m) { m.updateDstRect(scale_, menuOffsetX_, menuOffsetY_); });
     if (run) {
-        level_->updateDstRect(scale_, menuOffsetX_, levelCamY_);
+        // The level's band stays centred in the new window.
+        level_->updateDstRect(scale_, levelCamX_, levelCamY_);
     }
     windowWidth_ = width;
     windowHeight_ = height;

@@ -11,6 +11,8 @@
 #include "app/RankingTable.hpp"
 #include "app/SettingsMenu.hpp"
 #include "app/TextCache.hpp"
+#include "npc/Items.hpp"
+#include "npc/Objeto.hpp"
 #include "render/Audio.hpp"
 
 namespace {
@@ -215,6 +217,16 @@ TEST_F(MenuPlay, RebindingMakesTheCustomSetAndRestoreOrBackDecide) {
 TEST_F(MenuPlay, PauseKeyResumesOnReleaseAndClosesTheItemsPanel) {
     PauseMenu pause;
     pause.setLanguage(0);
+    // A bought item's icon is placed with the screen.
+    items::inventory().clear();
+    items::inventory().recordPurchase(0);
+    double cam = 0.0;
+    pause.update(kScale, cam, 0.0, 16.0, 6.0);
+    const auto& icon = items::inventory().entries().at(0).icon;
+    ASSERT_NE(icon->dstRect, nullptr);
+    EXPECT_EQ(icon->dstRect->w, static_cast<int>(icon->w * kScale));
+    items::inventory().clear();
+
     EXPECT_EQ(clickButton(pause, PauseMenu::kItemsId), kActionNone);
     EXPECT_TRUE(pause.itemsPanelOpen);
     EXPECT_EQ(click(pause, 6.0, 6.5, 6.0, 6.5), kActionNone);  // on Resume, but the panel covers it
