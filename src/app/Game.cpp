@@ -516,6 +516,7 @@ void Game::gameOver(SDL_Window* window) {
     platform().captureMouse(false);
     setResizable(window, true);
     level_.reset();
+    pausedScene_ = nullptr;
     if (!practiceScene_) {
         recordProgress();
         saveProgress();

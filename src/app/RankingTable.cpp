@@ -52,19 +52,17 @@ std::string clockText(std::uint64_t seconds) {
 }
 
 int alignmentSpaces(int score) {
-    if (score <= 0) {
-        return 0;
+    // Counted on the written number, so 0 and the negative scores of a hand-edited file line
+    // up too.
+    const std::string written = std::to_string(score);
+    const int width = static_cast<int>(written.size());
+    int powerOfTen = 1;
+    for (int d = 1; d < width; ++d) {
+        powerOfTen *= 10;
     }
-    int digits = 0;
-    int leading = 1;  // 10 to the power digits - 1
-    for (int s = score; s > 0; s /= 10) {
-        if (digits > 0) {
-            leading *= 10;
-        }
-        ++digits;
-    }
-    const bool powerOfTen = score == leading;
-    return std::max(6 - digits + (powerOfTen ? 1 : 0), 0);
+    // A round power of ten gets one space more, as the table has always shown it.
+    const int extra = score > 0 && score == powerOfTen ? 1 : 0;
+    return std::max(6 - width + extra, 0);
 }
 
 std::string rowText(int position, int score, std::uint64_t seconds) {

@@ -12,8 +12,8 @@ namespace ranking_table {
 
 // Play time as HH:MM:SS; 100 hours or more show as 99:59:59.
 std::string clockText(std::uint64_t seconds);
-// Spaces before a score so that scores line up: six minus its digits, one more for a power of
-// ten; none for a score of 0 or below.
+// Spaces before a score so that scores line up: six minus its written length, one more for a
+// power of ten.
 int alignmentSpaces(int score);
 std::string rowText(int position, int score, std::uint64_t seconds);
 // "Puntuaciones" in Spanish, "ScoreBoard" otherwise.

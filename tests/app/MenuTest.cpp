@@ -265,8 +265,8 @@ TEST(RankingTable, RowsAlignScoresAndCapTheClock) {
         int score;
         int spaces;
     };
-    for (const Case& c : {Case{12345, 1}, Case{10000, 2}, Case{7, 5}, Case{1, 6}, Case{0, 0},
-                          Case{-40, 0}, Case{99999, 1}}) {
+    for (const Case& c : {Case{12345, 1}, Case{10000, 2}, Case{7, 5}, Case{1, 6}, Case{0, 5},
+                          Case{-40, 3}, Case{99999, 1}}) {
         EXPECT_EQ(ranking_table::alignmentSpaces(c.score), c.spaces) << c.score;
     }
     EXPECT_EQ(ranking_table::clockText(3725), "01:02:05");
