@@ -201,6 +201,20 @@ TEST_F(GamePlay, RevivesFollowTheDifficulty) {
         click(game().gameOverScreen(), 26);
         ASSERT_EQ(screen(), kLevel) << revive;
     }
+    // The game-over screen can be resized; the revived scene is placed for the new size.
+    game().perform(kActionGameOver, app->window());
+    SDL_Event resize{};
+    resize.type = SDL_WINDOWEVENT;
+    resize.window.event = SDL_WINDOWEVENT_RESIZED;
+    resize.window.data1 = 800;
+    resize.window.data2 = 600;
+    game().handleEvent(resize, app->window());
+    globals().revivesLeft = 1;
+    click(game().gameOverScreen(), 26);
+    ASSERT_EQ(screen(), kLevel);
+    ASSERT_NE(game().level()->dstRect, nullptr);
+    EXPECT_EQ(game().level()->dstRect->w, 800);  // 16 shown units at 50 pixels each
+    EXPECT_EQ(game().level()->dstRect->x, 0);
     EXPECT_EQ(globals().revivesLeft, 0);
     game().perform(kActionGameOver, app->window());
     sounds.clear();
@@ -267,10 +281,18 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         game().perform(kActionLevelCompleted, app->window());  // through the first shop
     }
     EXPECT_EQ(game().checkpointIndex(), 4);
-    game().perform(kActionGameOver, app->window());
-    click(game().gameOverScreen(), 26);
-    ASSERT_EQ(screen(), kLevel);
-    EXPECT_EQ(game().levelIndex(), 4);
+    // Three bosses behind, Normal's enemies have grown from level 1 to 4.
+    globals().enemyLevel = 4;
+    const int maxHp = game().level()->prota->maxHp;
+    for (int death = 0; death < 2; ++death) {  // Normal's two revives
+        game().perform(kActionGameOver, app->window());
+        click(game().gameOverScreen(), 26);
+        ASSERT_EQ(screen(), kLevel);
+        EXPECT_EQ(game().levelIndex(), 4);
+        // Revives neither weaken the enemies nor pile up hearts.
+        EXPECT_EQ(globals().enemyLevel, 4);
+        EXPECT_EQ(game().level()->prota->maxHp, maxHp);
+    }
 }
 
 TEST_F(GamePlay, ThePlayClockCountsExactTimeAcrossPauses) {
@@ -305,9 +327,19 @@ TEST_F(GamePlay, LosingFocusPausesARunAndFullscreenIsRemembered) {
     click(game().difficultyScreen(), 22);
     ASSERT_EQ(screen(), kLevel);
     EXPECT_FALSE(resizable());
+    // Walking right when the window loses focus; the key comes up while the pause is shown.
+    SDL_Event walk{};
+    walk.type = SDL_KEYDOWN;
+    walk.key.keysym.sym = SDLK_d;
+    push(walk);
+    frames();
+    ASSERT_NE(game().level()->prota->keys, 0);
     windowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     frames();
     EXPECT_EQ(screen(), kPause);
+    walk.type = SDL_KEYUP;
+    push(walk);
+    frames();
     EXPECT_FALSE(clock.mouseCaptured);
     typeKey(SDLK_F11);
     EXPECT_TRUE(game().fullscreen());
@@ -321,6 +353,7 @@ TEST_F(GamePlay, LosingFocusPausesARunAndFullscreenIsRemembered) {
     EXPECT_EQ(h, 720);
     typeKey(SDLK_ESCAPE);  // the pause key resumes
     EXPECT_EQ(screen(), kLevel);
+    EXPECT_EQ(game().level()->prota->keys, 0);  // the hero does not walk on by himself
     EXPECT_TRUE(clock.mouseCaptured);
     typeKey(SDLK_F11);
     app->shutDown();
