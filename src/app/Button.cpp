@@ -125,7 +125,8 @@ bool Button::contains(double px, double py) const {
     return area.x <= px && px <= area.x + area.w && area.y <= py && py <= area.y + area.h;
 }
 
-std::string Button::spanishText() const {
+const std::string& Button::spanishText() const {
+    static const std::string kNone;
     auto it = texts.find(0);
-    return it == texts.end() ? std::string{} : it->second;
+    return it == texts.end() ? kNone : it->second;
 }

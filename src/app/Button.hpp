@@ -39,7 +39,7 @@ public:
     // Edges count as inside.
     bool contains(double px, double py) const;
     // The Spanish text, or empty.
-    std::string spanishText() const;
+    const std::string& spanishText() const;
 
     WorldRect area;
     int id = 0;      // what the button does; 0 is a label

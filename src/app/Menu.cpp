@@ -71,7 +71,7 @@ bool Menu::hidden(const Button& button) const {
     if (!fromPause) {
         return false;
     }
-    const std::string text = button.spanishText();
+    const std::string& text = button.spanishText();
     for (const char* language : {"Idioma", "Español", "Inglés", "Language", "Spanish", "English"}) {
         if (text == language) {
             return true;

@@ -16,6 +16,7 @@
 #include "app/SettingsMenu.hpp"
 #include "render/Audio.hpp"
 #include "scene/Escena.hpp"
+#include "scene/SceneData.hpp"
 #include "support/TempRunFolder.hpp"
 
 namespace {
@@ -390,6 +391,32 @@ TEST_F(GamePlay, SettingsReachTheGameAndTheLanguageSwitchesEveryMenu) {
     // The custom set read with another index is still the custom set.
     EXPECT_EQ(saved["SelectedKeySet"], 3);
     EXPECT_EQ(saved["CustomKeyConfig"]["configOption"], 3);
+}
+
+TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
+    const std::string rankingBefore = R"({"Score": [50], "Time": [9]})";
+    TempRunFolder::write("datus/config/ranking.json", rankingBefore);
+    const nlohmann::json scenes = readJson("datus/config/scenes.json");
+    App::Options options{.seed = 5, .difficulty = 1};
+    options.scene = scenes.at("shop_1").get<SceneData>();
+    app = std::make_unique<App>(options);
+    ASSERT_TRUE(app->startUp());
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_TRUE(game().practising());
+    EXPECT_EQ(globals().revivesLeft, 2);
+    // Dies, revives into the same scene, then completes it.
+    game().level()->prota->score = 900;
+    game().perform(kActionGameOver, app->window());
+    click(game().gameOverScreen(), 26);
+    ASSERT_EQ(screen(), kLevel);
+    game().perform(kActionLevelCompleted, app->window());
+    EXPECT_EQ(screen(), kTitle);
+    EXPECT_FALSE(game().practising());
+    EXPECT_FALSE(game().infiniteUnlocked());
+    app->shutDown();
+    const auto ranking = readJson("datus/config/ranking.json");
+    EXPECT_EQ(ranking["Score"], nlohmann::json({50}));
+    EXPECT_EQ(readJson("datus/config/config.json")["maxLevel"], 0);
 }
 
 }  // namespace
