@@ -1,20 +1,40 @@
 #include "npc/Inventory.hpp"
 
+#include "npc/Items.hpp"
 #include "npc/Objeto.hpp"
 
+namespace {
+// The icons stack down the left edge of the pause screen, one per kind, in the order bought.
+constexpr double kIconX = 0.1;
+constexpr double kFirstIconY = 3.45;
+constexpr double kIconSize = 1.41;
+}  // namespace
+
 namespace items {
+
 void Inventory::recordPurchase(int kind) {
-    if (kind < 0 || kind > 3) {
+    // Only the four lasting upgrades are kept: hearts are used up at once.
+    if (kind < Objeto::kDamage || kind > Objeto::kRange) {
         return;
     }
-    auto it = entries_.find(kind);
-    if (it != entries_.end()) {
-        it->second.count += 1;
+    auto found = entries_.find(kind);
+    if (found != entries_.end()) {
+        found->second.count += 1;
         return;
     }
-    const double n = static_cast<double>(entries_.size());
-    entries_[kind] = InventoryEntry{
-        std::make_shared<Objeto>(WorldRect{0.1, 3.45 + 1.41 * n, 1.41, 1.41}, 0, 0, kind), 1, ""};
+    const double slot = static_cast<double>(entries_.size());
+    InventoryEntry entry;
+    entry.icon = std::make_shared<Objeto>(
+        WorldRect{kIconX, kFirstIconY + kIconSize * slot, kIconSize, kIconSize}, 0.0, 0.0, kind);
+    entry.count = 1;
+    entry.name = name(kind);
+    entries_.emplace(kind, std::move(entry));
 }
-void Inventory::reapply(Prota&) const {}
+
+void Inventory::reapply(Prota& prota) const {
+    for (const auto& [kind, entry] : entries_) {
+        applyEffect(kind, prota);
+    }
+}
+
 }  // namespace items

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "npc/Inventory.hpp"
 #include "scene/WorldRect.hpp"
@@ -19,13 +20,18 @@ inline constexpr WorldRect kShopSlots[3] = {
 void loadItemAssets(SDL_Renderer* renderer);
 void freeItemAssets();
 
-int price(int kind);                     // 0 for kinds outside 0 to 5
-SDL_Texture* image(int kind);            // null outside 0 to 5
+int price(int kind);                            // 0 for kinds outside 0 to 5
+SDL_Texture* image(int kind);                   // null outside 0 to 5
 std::shared_ptr<Renderizable> label(int kind);  // null for kind 5 and outside 0 to 4
+// The shop's name of an item: Spanish only, single-byte Latin-1 text (ñ is 0xF1, ó 0xF3). Empty
+// for the heart container and for kinds outside 0 to 5.
+std::string name(int kind);
 // The item information picture by language (0 Spanish, 1 English).
 SDL_Texture* infoImage(int language);
 
-// Applies the item's effect to the player (hearts are the caller's to resize).
+// Applies the item's effect to the player (hearts are the caller's to resize): kinds 0 to 3 are
+// the lasting upgrades, 4 a heart container (one more heart, all filled), 5 a heart (one heart
+// back; 100 points when health is then full). Other kinds do nothing.
 void applyEffect(int kind, Prota& prota);
 
 Inventory& inventory();

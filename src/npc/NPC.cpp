@@ -1,62 +1,328 @@
 #include "npc/NPC.hpp"
 
-#include "app/GameGlobals.hpp"
+#include <SDL_render.h>
+#include <SDL_ttf.h>
 
-NPC::NPC(const WorldRect& rect, int k, int lines, int look)
-    : kind(k), variant(look), linesIndex(lines) {
+#include <algorithm>
+#include <array>
+
+#include "app/GameGlobals.hpp"
+#include "render/Fonts.hpp"
+#include "render/Paths.hpp"
+#include "render/TextureLoader.hpp"
+
+namespace {
+
+constexpr int kKinds = 7;
+constexpr int kSheetKinds = 2;  // only the shopkeeper and the bellboy stand in a scene
+
+// The "idle" animation of both sheets: two frames side by side.
+constexpr int kIdleFrames = 2;
+constexpr int kIdleFrameW = 384;
+constexpr int kIdleFrameH = 576;
+constexpr int kIdleTicksPerFrame = 50;
+// The bellboy's looks are columns of its sheet: the first, the second (variant 2) and the third
+// (variant 1 and anything unlisted).
+constexpr int kBellboyFirstLookX = 0;
+constexpr int kBellboySecondLookX = 768;
+constexpr int kBellboyThirdLookX = 1536;
+constexpr int kBellboySecondLookVariant = 2;
+
+// The portraits cover the whole 16 × 9 view.
+constexpr double kPortraitW = 16.0;
+constexpr double kPortraitH = 9.0;
+// Greed says its later conversations by its body at the far end of the arena: its box and
+// portrait are drawn this many box widths further right.
+constexpr int kGreedBoxShift = 3;
+
+constexpr SDL_Color kTextColour{255, 255, 255, 255};
+
+constexpr std::array<const char*, kSheetKinds> kSheetFiles = {paths::kPocketmanSheet,
+                                                              paths::kBellboySheet};
+constexpr std::array<const char*, kKinds> kPortraitFiles = {
+    paths::kBolsillosBody, paths::kBellboyBody, paths::kCodiciaBody, paths::kLujuriaBody,
+    paths::kValdroBody,    paths::kProtaBody,   paths::kTutorialBody};
+
+std::array<SDL_Texture*, kSheetKinds> gSheets{};
+std::array<SDL_Texture*, kKinds> gPortraitTextures{};
+std::array<std::shared_ptr<Renderizable>, kKinds> gPortraits{};
+SDL_Rect gTextBox{0, 0, 0, 0};
+
+bool validKind(int kind) {
+    return kind >= 0 && kind < kKinds;
+}
+
+int bellboyLookX(int variant) {
+    if (variant == 0) {
+        return kBellboyFirstLookX;
+    }
+    return variant == kBellboySecondLookVariant ? kBellboySecondLookX : kBellboyThirdLookX;
+}
+
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+int characterCount(const std::string& text) {
+    int n = 0;
+    for (char c : text) {
+        if (!isContinuationByte(c)) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+// The byte length of the first `characters` characters of text.
+std::size_t bytesOf(const std::string& text, int characters) {
+    std::size_t i = 0;
+    int seen = 0;
+    while (i < text.size()) {
+        if (!isContinuationByte(text[i])) {
+            if (seen == characters) {
+                break;
+            }
+            ++seen;
+        }
+        ++i;
+    }
+    return i;
+}
+
+void drawRow(SDL_Renderer* renderer, TTF_Font* font, const std::string& row, const SDL_Rect& dst) {
+    SDL_Surface* surface = TTF_RenderUTF8_Blended(font, row.c_str(), kTextColour);
+    if (surface == nullptr) {
+        return;
+    }
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
+    SDL_FreeSurface(surface);
+    if (texture != nullptr) {
+        SDL_RenderCopy(renderer, texture, nullptr, &dst);
+        SDL_DestroyTexture(texture);
+    }
+}
+
+}  // namespace
+
+NPC::NPC(const WorldRect& rect, int characterKind, int entry, int look)
+    : Animated(npcs::sheet(characterKind)), kind(characterKind), variant(look), linesIndex(entry) {
     x = rect.x;
     y = rect.y;
     w = rect.w;
     h = rect.h;
-    ensureDstRect();
-    conversations = dialogue::conversationsFor(globals().language, kind,
-                                               kind == kTutorial ? 0 : std::max(lines, 0));
+    if (kind == kBolsillos || kind == kBotones) {
+        const int sheetX = kind == kBotones ? bellboyLookX(variant) : 0;
+        addAnimation("idle", kIdleFrames, sheetX, 0, kIdleFrameW, kIdleFrameH, kIdleTicksPerFrame,
+                     true, false);
+        setAnimation("idle");
+    }
+    // The tutorial guide always says its one script, whatever the scene asks for.
+    const int readEntry = kind == kTutorial ? 0 : linesIndex;
+    conversations = dialogue::conversationsFor(globals().language, kind, readEntry);
 }
 
 void NPC::advance() {
     const int last = conversationCount() - 1;
-    if (!talking && conversationIndex < last) {
-        conversationIndex += 1;
-        lineIndex = 0;
-        talking = !conversations[conversationIndex].empty();
-        if (!talking) {
-            lineIndex = -1;
-        }
-    } else if (talking) {
-        lineIndex += 1;
-        if (lineIndex >= static_cast<int>(conversations[conversationIndex].size())) {
-            talking = false;
-            lineIndex = -1;
-        }
+    // The scene may have moved the indices itself (the tutorial script); keep them in the entry.
+    conversationIndex = std::clamp(conversationIndex, -1, last);
+    if (talking && conversationIndex < 0) {
+        talking = false;
     }
-    if (kind == kTutorial && !talking && conversationIndex == last) {
+    if (!talking) {
+        lineIndex = -1;
+        if (conversationIndex < last) {
+            ++conversationIndex;
+            talking = true;
+            lineIndex = 0;
+            if (conversations[static_cast<std::size_t>(conversationIndex)].empty()) {
+                endConversation();
+            }
+        } else if (kind == kTutorial) {
+            // The guide has said everything: the next press starts its script again.
+            conversationIndex = -1;
+        }
+        return;
+    }
+    lineIndex = std::max(lineIndex, -1) + 1;
+    const auto lines =
+        static_cast<int>(conversations[static_cast<std::size_t>(conversationIndex)].size());
+    if (lineIndex >= lines) {
+        endConversation();
+    }
+}
+
+void NPC::endConversation() {
+    talking = false;
+    lineIndex = -1;
+    if (kind == kTutorial && conversationIndex == conversationCount() - 1) {
         conversationIndex = -1;
     }
 }
 
-void NPC::reloadLines() {}
+void NPC::jumpTo(int conversation) {
+    conversationIndex = std::clamp(conversation, -1, conversationCount() - 1);
+    lineIndex = -1;
+    talking = false;
+}
 
-void NPC::drawDialogue(SDL_Renderer*) {}
+void NPC::reloadLines() {
+    if (kind != kBolsillos && kind != kBotones) {
+        return;
+    }
+    conversations = dialogue::conversationsFor(globals().language, kind, linesIndex);
+}
 
 bool NPC::finished() const {
     return !talking && conversationIndex >= conversationCount() - 1;
 }
 
 std::string NPC::currentLine() const {
-    if (!talking) {
+    if (!talking || conversationIndex < 0 || conversationIndex >= conversationCount()) {
         return {};
     }
-    return conversations[conversationIndex][lineIndex];
+    const Conversation& lines = conversations[static_cast<std::size_t>(conversationIndex)];
+    if (lineIndex < 0 || lineIndex >= static_cast<int>(lines.size())) {
+        return {};
+    }
+    return lines[static_cast<std::size_t>(lineIndex)];
+}
+
+void NPC::drawDialogue(SDL_Renderer* renderer) {
+    if (!talking || renderer == nullptr) {
+        return;
+    }
+    SDL_Rect box = npcs::textBoxRect();
+    const bool atGreedsBody = kind == kCodicia && conversationIndex > 0;
+    if (atGreedsBody) {
+        box.x += kGreedBoxShift * box.w;
+    }
+    const std::shared_ptr<Renderizable> picture = npcs::portrait(kind);
+    if (picture != nullptr && picture->dstRect != nullptr) {
+        // The portraits are shared: Greed's is moved for this drawing only.
+        const SDL_Rect placed = *picture->dstRect;
+        if (atGreedsBody) {
+            picture->dstRect->x = box.x;
+        }
+        picture->render(renderer);
+        *picture->dstRect = placed;
+    }
+
+    TTF_Font* font = fonts::dialogueFont();
+    if (font == nullptr) {
+        return;
+    }
+    const int fontHeight = TTF_FontHeight(font);
+    // Every character is drawn this many pixels wide; a tiny font leaves no room for text.
+    const int charWidth = fontHeight / 4;
+    if (charWidth < 1) {
+        return;
+    }
+    const int rowHeight = fontHeight / 2;
+    const int maxChars = box.w / charWidth - 4;
+    const std::vector<std::string> rows = npcs::wrapLine(currentLine(), maxChars);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const SDL_Rect dst{
+            box.x + 2 * charWidth, box.y + rowHeight + static_cast<int>(i) * rowHeight,
+            std::min(characterCount(rows[i]) * charWidth, box.w - 4 * charWidth), rowHeight};
+        drawRow(renderer, font, rows[i], dst);
+    }
 }
 
 namespace npcs {
-void loadNpcAssets(SDL_Renderer*) {}
-void freeNpcAssets() {}
-void updateDialogueRects(double, double, double) {}
+
+void loadNpcAssets(SDL_Renderer* renderer) {
+    // Loading twice must not leak the first set.
+    freeNpcAssets();
+    for (int i = 0; i < kSheetKinds; ++i) {
+        gSheets[i] = textures::load(renderer, kSheetFiles[i]);
+    }
+    for (int i = 0; i < kKinds; ++i) {
+        gPortraitTextures[i] = textures::load(renderer, kPortraitFiles[i]);
+        gPortraits[i] =
+            std::make_shared<Renderizable>(gPortraitTextures[i], 0.0, 0.0, kPortraitW, kPortraitH);
+        gPortraits[i]->ensureDstRect();
+    }
+}
+
+void freeNpcAssets() {
+    for (SDL_Texture*& t : gSheets) {
+        textures::destroy(t);
+    }
+    for (int i = 0; i < kKinds; ++i) {
+        textures::destroy(gPortraitTextures[i]);
+        gPortraits[i].reset();
+    }
+}
+
+SDL_Texture* sheet(int kind) {
+    return kind >= 0 && kind < kSheetKinds ? gSheets[kind] : nullptr;
+}
+
+std::shared_ptr<Renderizable> portrait(int kind) {
+    return validKind(kind) ? gPortraits[kind] : nullptr;
+}
+
+void updateDialogueRects(double scale, double camX, double camY) {
+    gTextBox = SDL_Rect{static_cast<int>((kTextBox.x - camX) * scale),
+                        static_cast<int>((kTextBox.y - camY) * scale),
+                        static_cast<int>(scale * kTextBox.w), static_cast<int>(scale * kTextBox.h)};
+    for (const auto& p : gPortraits) {
+        if (p != nullptr) {
+            p->updateDstRect(scale, camX, camY);
+        }
+    }
+}
+
 SDL_Rect textBoxRect() {
-    return {};
+    return gTextBox;
 }
-std::vector<std::string> wrapLine(const std::string& line, int) {
-    return {line};
+
+std::vector<std::string> wrapLine(const std::string& line, int maxChars) {
+    std::vector<std::string> rows;
+    if (maxChars < 1) {
+        return rows;
+    }
+    std::string row;
+    int rowChars = 0;
+    auto flush = [&] {
+        if (rowChars > 0) {
+            rows.push_back(row);
+        }
+        row.clear();
+        rowChars = 0;
+    };
+    std::size_t start = 0;
+    while (start < line.size()) {
+        std::size_t end = line.find(' ', start);
+        if (end == std::string::npos) {
+            end = line.size();
+        }
+        std::string word = line.substr(start, end - start);
+        start = end + 1;
+        int wordChars = characterCount(word);
+        if (wordChars == 0) {
+            continue;  // two spaces in a row
+        }
+        // A word wider than a row is cut into full rows of its own.
+        while (wordChars > maxChars) {
+            flush();
+            const std::size_t cut = bytesOf(word, maxChars);
+            rows.push_back(word.substr(0, cut));
+            word.erase(0, cut);
+            wordChars -= maxChars;
+        }
+        if (rowChars > 0 && rowChars + 1 + wordChars > maxChars) {
+            flush();
+        }
+        if (rowChars > 0) {
+            row += ' ';
+            ++rowChars;
+        }
+        row += word;
+        rowChars += wordChars;
+    }
+    flush();
+    return rows;
 }
+
 }  // namespace npcs

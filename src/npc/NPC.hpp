@@ -9,6 +9,7 @@
 #include "scene/WorldRect.hpp"
 
 struct SDL_Renderer;
+struct SDL_Texture;
 
 // A talking character. Each press of the interaction key shows its next line; while a line is
 // shown its portrait fills the screen and the line is word-wrapped into the text box.
@@ -29,15 +30,25 @@ public:
     NPC(const WorldRect& rect, int kind, int linesIndex, int variant);
 
     // Shows the next line: starts the next conversation when idle and one remains, otherwise
-    // moves on a line and ends the conversation after its last line.
+    // moves on a line and ends the conversation after its last line. An empty conversation ends
+    // at once. Indices the scene set out of range are brought back inside the entry first, so a
+    // press never reads past the end. The tutorial guide starts over once it has said its last
+    // conversation; everybody else then has nothing more to say.
     void advance();
+    // Sends the character to a conversation of its script (clamped to its last one) as if it had
+    // just said it: any line shown is closed and the next advance() starts the conversation
+    // after it. The tutorial uses
+    // this when the player comes back to the bellboy after the heart container (jump to 3: the
+    // farewell comes next) and at the exit (back to 2: the reminder is said again).
+    void jumpTo(int conversation);
     // Re-reads the lines in the current language (shopkeeper and bellboy only), keeping the
     // position in the conversation.
     void reloadLines();
     // Portrait and text box, only while talking.
     void drawDialogue(SDL_Renderer* renderer);
 
-    // Not talking and at its last conversation: it has nothing more to say.
+    // Not talking and at (or past) its last conversation: it has nothing more to say. A
+    // character without conversations is finished from the start.
     bool finished() const;
     int conversationCount() const { return static_cast<int>(conversations.size()); }
     // The line shown now; empty when not talking.
@@ -50,6 +61,10 @@ public:
     int conversationIndex = -1;
     int variant = 0;
     int linesIndex = 0;
+
+private:
+    // The line after the last was asked for: close the box (the guide rewinds after its last).
+    void endConversation();
 };
 
 // Shared pictures of the characters and the text box, loaded once at start-up.
@@ -60,6 +75,10 @@ inline constexpr WorldRect kTextBox{0.0, 4.1, 16.0, 5.0};
 
 void loadNpcAssets(SDL_Renderer* renderer);
 void freeNpcAssets();
+// The character sheets by kind (0 shopkeeper, 1 bellboy; null otherwise) and the full-screen
+// portraits by kind 0 to 6 (null outside).
+SDL_Texture* sheet(int kind);
+std::shared_ptr<Renderizable> portrait(int kind);
 // Converts the text box and the portraits to window pixels (called by the scene every frame and
 // when the window size changes).
 void updateDialogueRects(double scale, double camX, double camY);
@@ -67,7 +86,8 @@ void updateDialogueRects(double scale, double camX, double camY);
 SDL_Rect textBoxRect();
 
 // Splits a line into rows of at most maxChars characters, word by word; a word longer than a row
-// is broken (on a UTF-8 character boundary). Counts characters, not bytes.
+// is broken (on a UTF-8 character boundary). Counts characters, not bytes. Rows carry no
+// trailing space. Nothing fits in fewer than one character: no rows then.
 std::vector<std::string> wrapLine(const std::string& line, int maxChars);
 
 }  // namespace npcs

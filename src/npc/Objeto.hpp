@@ -5,7 +5,6 @@
 #include "render/Renderizable.hpp"
 #include "scene/WorldRect.hpp"
 
-
 // A pick-up lying in a scene: a shop upgrade, the tutorial's heart container or a heart dropped
 // by a defeated enemy.
 class Objeto : public Renderizable {

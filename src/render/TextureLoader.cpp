@@ -17,14 +17,18 @@ SDL_Renderer* renderer() {
 }
 
 SDL_Texture* load(const char* path) {
-    if (gRenderer == nullptr) {
+    return load(gRenderer, path);
+}
+
+SDL_Texture* load(SDL_Renderer* renderer, const char* path) {
+    if (renderer == nullptr) {
         return nullptr;
     }
     SDL_Surface* surface = IMG_Load(path);
     if (surface == nullptr) {
         return nullptr;
     }
-    SDL_Texture* texture = SDL_CreateTextureFromSurface(gRenderer, surface);
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
     SDL_FreeSurface(surface);
     return texture;
 }

@@ -12,6 +12,8 @@ void setRenderer(SDL_Renderer* renderer);
 SDL_Renderer* renderer();
 
 SDL_Texture* load(const char* path);
+// The same on a given renderer (start-up sets that take the renderer they draw on).
+SDL_Texture* load(SDL_Renderer* renderer, const char* path);
 void destroy(SDL_Texture*& texture);
 
 }  // namespace textures

@@ -953,7 +953,7 @@ void Escena::interact() {
     for (const auto& n : npcs) {
         if (overlapsPlayer(*n)) {
             if (isTutorial && n->conversationIndex > 0 && !n->finished()) {
-                jumpConversation(*n, kTutorialFarewellJump);
+                n->jumpTo(kTutorialFarewellJump);
             }
             n->advance();
             if (!n->finished()) {
@@ -962,7 +962,7 @@ void Escena::interact() {
         } else if (isTutorial && atExit() && n->kind == NPC::kBotones && !n->finished()) {
             // The bellboy repeats his reminder when the player tries to leave too early.
             if (n->conversationIndex > kTutorialReminderJump) {
-                jumpConversation(*n, kTutorialReminderJump);
+                n->jumpTo(kTutorialReminderJump);
             }
             if (n->conversationIndex > 0) {
                 n->advance();
@@ -972,13 +972,6 @@ void Escena::interact() {
             break;
         }
     }
-}
-
-void Escena::jumpConversation(NPC& n, int conversation) {
-    // Never past the character's last conversation, whatever its entry holds.
-    n.conversationIndex = std::min(conversation, n.conversationCount() - 1);
-    n.lineIndex = -1;
-    n.talking = false;
 }
 
 void Escena::interactWhileTalking() {

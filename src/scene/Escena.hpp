@@ -150,7 +150,6 @@ private:
 
     void interact();
     void interactWhileTalking();
-    void jumpConversation(NPC& n, int conversation);
     void handOver(NPC& n, bool& protaAdvanced);
     void tutorialHeart(NPC& bellboy);
     bool mayTake(const Objeto& item) const;

@@ -37,10 +37,24 @@ json validDocument() {
     return doc;
 }
 
+json conversations(std::size_t n) {
+    json entry = json::array();
+    for (std::size_t i = 0; i < n; ++i) {
+        entry.push_back(json::array({"Hello.", "Bye."}));
+    }
+    return entry;
+}
+
 json dialogue() {
-    const json entry = json::array({json::array({"Hello.", "Bye."})});
+    const json entry = conversations(1);
+    const json one = json::array({entry});
     return json{{"bolsillos", json::array({entry, entry})},
-                {"botones", json::array({entry, entry, entry})}};
+                {"botones", json::array({entry, entry, entry})},
+                {"codicia", one},
+                {"lujuria", one},
+                {"valdro", one},
+                {"prota", one},
+                {"tutorial", one}};
 }
 
 std::string joined(const std::vector<std::string>& errors) {
@@ -88,23 +102,45 @@ TEST(SceneFileCheck, EachFaultNamesFileSlotPositionAndKey) {
          [](json& s, json&, json&) { s["shop_2"]["butterLimits"] = json::array(); },
          f + "\"shop_2\": \"butterLimits\" has 0 entries, but \"butterPositions\" has 1"},
         {"dangling spanish only", [](json&, json& es, json&) { es["botones"].erase(2); },
-         f + "\"botones_4\": \"linesBotones\" is 2, but \"botones\" in "
-             "datus/dialog/conversaciones_es.json has only 2 entries"},
+         f + "\"botones_4\": \"linesBotones\" is 2, but in "
+             "datus/dialog/conversaciones_es.json \"botones\" has only 2 entries"},
         {"character missing from a dialogue", [](json&, json&, json& en) { en.erase("bolsillos"); },
-         f + "\"shop_1\": \"linesBolsillos\" is 0, but datus/dialog/conversaciones_en.json has "
-             "no \"bolsillos\" array"},
+         f + "\"shop_1\": \"linesBolsillos\" is 0, but in datus/dialog/conversaciones_en.json "
+             "there is no \"bolsillos\" array"},
         {"entry not conversations",
          [](json&, json&, json& en) { en["bolsillos"][0] = json::array({"not a conversation"}); },
-         f + "\"shop_1\": \"linesBolsillos\" is 0, but entry 0 of \"bolsillos\" in "
-             "datus/dialog/conversaciones_en.json is not a list of conversations made of text "
-             "lines"},
+         f + "\"shop_1\": \"linesBolsillos\" is 0, but in datus/dialog/conversaciones_en.json "
+             "entry 0 of \"bolsillos\" is not a list of conversations made of text lines"},
         {"negative line other than -1",
          [](json& s, json&, json&) { s["botones_2"]["linesBolsillos"] = -3; },
          f + "\"botones_2\": \"linesBolsillos\" is -3, but it must be -1 (no character) or an "
              "entry of \"bolsillos\""},
-        {"unreadable scene", [](json& s, json&, json&) { s["scenes_2"][1]["shop"] = 0; },
-         f + "\"scenes_2\"[1]: cannot be read: [json.exception.type_error.302] type must be "
-             "boolean, but is number"},
+        {"wrong type names the key", [](json& s, json&, json&) { s["tutorial"]["shop"] = 0; },
+         f + "\"tutorial\": \"shop\" cannot be read: [json.exception.type_error.302] type must "
+             "be boolean, but is number"},
+        {"bad list element names the key and element",
+         [](json& s, json&, json&) { s["scenes_2"][1]["platformPositions"][1].erase("y"); },
+         f + "\"scenes_2\"[1]: \"platformPositions\"[1] cannot be read: "
+             "[json.exception.out_of_range.403] key 'y' not found"},
+        {"list that is not a list",
+         [](json& s, json&, json&) { s["greed"]["handyLimits"] = json::object(); },
+         f + "\"greed\": \"handyLimits\" must be an array, but is object"},
+        {"hero's thoughts without lines",
+         [](json& s, json& es, json& en) {
+             s["botones_3"]["linesBotones"] = 3;
+             es["botones"].push_back(conversations(1));
+             en["botones"].push_back(conversations(1));
+             en.erase("prota");
+         },
+         f + "\"botones_3\": \"linesBotones\" is 3, which brings in the hero's thoughts, but in "
+             "datus/dialog/conversaciones_en.json there is no \"prota\" array"},
+        {"boss without lines", [](json&, json& es, json&) { es["lujuria"] = json::array(); },
+         "datus/dialog/conversaciones_es.json: \"lujuria\" has only 0 entries; Lust's arena "
+         "says entry 0 of \"lujuria\""},
+        {"guide's lines of the wrong type",
+         [](json&, json&, json& en) { en["tutorial"][0][0][1] = 7; },
+         "datus/dialog/conversaciones_en.json: entry 0 of \"tutorial\" is not a list of "
+         "conversations made of text lines; the tutorial guide says entry 0 of \"tutorial\""},
     };
     for (const Fault& fault : faults) {
         json scenes = validDocument();
@@ -123,10 +159,10 @@ TEST(SceneFileCheck, DanglingLineIndexIsReportedForEachLanguage) {
     const auto errors = checkSceneFile(scenes, dialogue(), dialogue());
     const std::string head =
         "datus/config/scenes.json: \"botones_3\": \"linesBotones\" is 3, "
-        "but \"botones\" in datus/dialog/";
+        "but in datus/dialog/";
     ASSERT_EQ(errors.size(), 2u) << joined(errors);
-    EXPECT_EQ(errors[0], head + "conversaciones_es.json has only 3 entries");
-    EXPECT_EQ(errors[1], head + "conversaciones_en.json has only 3 entries");
+    EXPECT_EQ(errors[0], head + "conversaciones_es.json \"botones\" has only 3 entries");
+    EXPECT_EQ(errors[1], head + "conversaciones_en.json \"botones\" has only 3 entries");
 }
 
 TEST(SceneFileCheck, ReportsEveryProblemNotJustTheFirst) {
@@ -134,10 +170,54 @@ TEST(SceneFileCheck, ReportsEveryProblemNotJustTheFirst) {
     scenes.erase("tutorial");
     scenes["scenes_1"] = pool(2);
     scenes["scenes_1"][1].erase("bg");
+    scenes["scenes_1"][1]["boss"] = "none";
     const auto errors = checkSceneFile(scenes, dialogue(), dialogue());
-    ASSERT_EQ(errors.size(), 3u) << joined(errors);
-    EXPECT_NE(errors[2].find("\"scenes_1\"[1]: cannot be read"), std::string::npos) << errors[2];
-    EXPECT_NE(errors[2].find("key 'bg' not found"), std::string::npos) << errors[2];
+    ASSERT_EQ(errors.size(), 4u) << joined(errors);
+    EXPECT_EQ(errors[2], "datus/config/scenes.json: \"scenes_1\"[1]: \"bg\" is missing");
+    EXPECT_EQ(errors[3],
+              "datus/config/scenes.json: \"scenes_1\"[1]: \"boss\" cannot be read: "
+              "[json.exception.type_error.302] type must be number, but is string");
+}
+
+// The tutorial gives the heart container after the bellboy's conversation 1 and sends a character
+// that has said conversation 1 (and has more to say) on to conversation 3.
+TEST(SceneFileCheck, TutorialScriptFindsTheConversationsItJumpsTo) {
+    const std::string scene =
+        "datus/config/scenes.json: \"tutorial\": \"linesBotones\" is 1, "
+        "but in datus/dialog/conversaciones_es.json entry 1 of \"botones\" has ";
+    const std::string jump =
+        "; the tutorial sends a character that has said its conversation 1 on "
+        "to conversation 3, so it needs a fourth (or no third)";
+    struct Case {
+        std::size_t bellboy;
+        std::size_t guide;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {4, 1, {}},
+        {2, 1, {}},  // heart, then done: the jump never comes
+        {5, 4, {}},
+        {3, 1, {scene + "3 conversations" + jump}},
+        {1,
+         1,
+         {scene + "1 conversation; the tutorial gives the heart container after its "
+                  "conversation 1, so it needs at least 2"}},
+        {4,
+         3,
+         {"datus/dialog/conversaciones_es.json: entry 0 of \"tutorial\" has 3 conversations" +
+          jump}},
+    };
+    for (const Case& c : cases) {
+        json scenes = validDocument();
+        scenes["tutorial"]["linesBotones"] = 1;
+        json es = dialogue();
+        es["botones"][1] = conversations(c.bellboy);
+        es["tutorial"][0] = conversations(c.guide);
+        json en = dialogue();
+        en["botones"][1] = conversations(2);
+        EXPECT_EQ(checkSceneFile(scenes, es, en), c.expected)
+            << "bellboy " << c.bellboy << ", guide " << c.guide;
+    }
 }
 
 TEST(SceneFileCheck, TopLevelMustBeAnObject) {
