@@ -95,7 +95,9 @@ TEST(StoryFiles, EveryLineFitsTheTextBoxOfTheSmallestWindow) {
     ASSERT_GE(maxRows, 3);
 
     for (const char* language : {"es", "en"}) {
-        for (const auto& [character, entries] : readDialogue(language).items()) {
+        // The document must outlive the loop: items() only views it.
+        const json dialogue = readDialogue(language);
+        for (const auto& [character, entries] : dialogue.items()) {
             for (const json& entry : entries) {
                 for (const json& conversation : entry) {
                     for (const json& line : conversation) {
