@@ -1064,6 +1064,27 @@ void Escena::takeItem(std::size_t index) {
 
 // ---- Drawing ----------------------------------------------------------------------------
 
+namespace {
+// Cuts one axis of a picture to [clipPos, clipPos + clipLen], its source in proportion.
+void cutSpan(int& pos, int& len, int& srcPos, int& srcLen, int clipPos, int clipLen) {
+    const int fullLen = len;
+    const int fullSrc = srcLen;
+    if (pos < clipPos) {
+        const int cut = clipPos - pos;
+        const int srcCut = cut * fullSrc / fullLen;
+        srcPos += srcCut;
+        srcLen -= srcCut;
+        pos = clipPos;
+        len -= cut;
+    }
+    if (pos + len > clipPos + clipLen) {
+        const int cut = pos + len - (clipPos + clipLen);
+        srcLen -= cut * fullSrc / fullLen;
+        len -= cut;
+    }
+}
+}  // namespace
+
 ClipBackup clipToRect(Renderizable& r, const SDL_Rect& clip) {
     ClipBackup backup;
     if (r.dstRect == nullptr) {
@@ -1086,36 +1107,8 @@ ClipBackup clipToRect(Renderizable& r, const SDL_Rect& clip) {
         return backup;
     }
     SDL_Rect& s = *r.srcRect;
-    const int fullW = d.w;
-    const int fullH = d.h;
-    const int srcW = s.w;
-    const int srcH = s.h;
-    if (d.x < clip.x) {
-        const int cut = clip.x - d.x;
-        const int srcCut = cut * srcW / fullW;
-        s.x += srcCut;
-        s.w -= srcCut;
-        d.x = clip.x;
-        d.w -= cut;
-    }
-    if (d.x + d.w > clip.x + clip.w) {
-        const int cut = d.x + d.w - (clip.x + clip.w);
-        s.w -= cut * srcW / fullW;
-        d.w -= cut;
-    }
-    if (d.y < clip.y) {
-        const int cut = clip.y - d.y;
-        const int srcCut = cut * srcH / fullH;
-        s.y += srcCut;
-        s.h -= srcCut;
-        d.y = clip.y;
-        d.h -= cut;
-    }
-    if (d.y + d.h > clip.y + clip.h) {
-        const int cut = d.y + d.h - (clip.y + clip.h);
-        s.h -= cut * srcH / fullH;
-        d.h -= cut;
-    }
+    cutSpan(d.x, d.w, s.x, s.w, clip.x, clip.w);
+    cutSpan(d.y, d.h, s.y, s.h, clip.y, clip.h);
     return backup;
 }
 
