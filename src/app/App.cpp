@@ -10,9 +10,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <exception>
+#include <filesystem>
 
 #include "app/CommandLine.hpp"
 #include "app/ConfigFile.hpp"
+#include "app/DataFolders.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/JsonFile.hpp"
 #include "app/Platform.hpp"
@@ -37,15 +39,29 @@ void say(const std::string& line) {
     std::fprintf(stderr, "valdro: %s\n", line.c_str());
 }
 
-// The run folder is the game's working directory: the data lies beside the binary.
-void enterRunFolder() {
-    char* base = SDL_GetBasePath();
-    if (base != nullptr) {
-        if (chdir(base) != 0) {
-            say(std::string("cannot enter the game folder ") + base);
-        }
+// The game runs in its data folder: beside the binary in the build's run folder, in
+// <prefix>/share/valdro once installed. The player's files may live elsewhere (DataFolders).
+std::optional<DataFolders> enterDataFolder() {
+    std::filesystem::path binaryDir = std::filesystem::current_path();
+    if (char* base = SDL_GetBasePath(); base != nullptr) {
+        binaryDir = base;
         SDL_free(base);
     }
+    std::string why;
+    std::optional<DataFolders> folders =
+        DataFolders::locate(binaryDir, DataFolders::Environment::ofProcess(), why);
+    if (!folders) {
+        say(why);
+        return std::nullopt;
+    }
+    if (chdir(folders->gameData().c_str()) != 0) {
+        say("cannot enter the game folder " + folders->gameData().string());
+        return std::nullopt;
+    }
+    if (!folders->seedPlayerFiles(why)) {
+        say(why);
+    }
+    return folders;
 }
 
 // A JSON document the game cannot start without; false with a reason when unreadable.
@@ -82,7 +98,7 @@ bool App::fail(const std::string& why) {
 }
 
 bool App::startUp() {
-    config_file::Loaded config = config_file::load(paths::kConfigFile);
+    config_file::Loaded config = config_file::load(options_.configFile);
     for (const std::string& line : config.problems) {
         say(line);
     }
@@ -156,6 +172,14 @@ bool App::startUp() {
     SDL_GetWindowSize(window_, &width, &height);
     game_ = Game(width, height, renderer_, std::move(config.document), options_.seed);
     game_.scenes() = std::move(scenes);
+    if (options_.rankingFile != paths::kRankingFile) {
+        // The Game reads the run folder's ranking; an installed game keeps the player's own.
+        std::vector<std::string> problems;
+        game_.ranking() = Ranking::load(options_.rankingFile, problems);
+        for (const std::string& line : problems) {
+            say(line);
+        }
+    }
 
     // Mouse motion is read as state when needed, never as events.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
@@ -227,14 +251,12 @@ void App::shutDown() {
     }
     started_ = false;
     const GameGlobals& g = globals();
-    if (!config_file::save(paths::kConfigFile, game_.config(), g.keySets[kCustomKeySet],
+    if (!config_file::save(options_.configFile, game_.config(), g.keySets[kCustomKeySet],
                            g.activeKeys.configOption)) {
-        say(std::string(paths::kConfigFile) +
-            ": could not be written; the settings of this "
-            "session are lost");
+        say(options_.configFile + ": could not be written; the settings of this session are lost");
     }
-    if (!game_.ranking().save(paths::kRankingFile)) {
-        say(std::string(paths::kRankingFile) + ": could not be written");
+    if (!game_.ranking().save(options_.rankingFile)) {
+        say(options_.rankingFile + ": could not be written");
     }
     releaseLibraries();
 }
@@ -287,8 +309,15 @@ int App::run(const std::vector<std::string>& args) {
             std::free(cwd);
         }
     }
-    enterRunFolder();
+    const std::optional<DataFolders> folders = enterDataFolder();
+    if (!folders) {
+        return 1;
+    }
     Options options;
+    if (!folders->playerFilesBesideData()) {
+        options.configFile = folders->configFile();
+        options.rankingFile = folders->rankingFile();
+    }
     options.seed = cl->seed;
     options.difficulty = cl->difficulty;
     options.frames = cl->frames;

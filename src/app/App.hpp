@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Game.hpp"
+#include "render/Paths.hpp"
 #include "scene/SceneData.hpp"
 
 struct SDL_Renderer;
@@ -25,6 +26,9 @@ public:
         // Close normally after this many frames; with screenshot, save the last one first.
         std::optional<long long> frames{};
         std::optional<std::string> screenshot{};
+        // The player's settings and ranking (by default in the run folder).
+        std::string configFile = paths::kConfigFile;
+        std::string rankingFile = paths::kRankingFile;
     };
 
     static constexpr int kFrameMs = 10;  // at most 100 frames per second
