@@ -15,10 +15,13 @@ set_property(SOURCE "${CMAKE_SOURCE_DIR}/src/app/DataFolders.cpp" APPEND PROPERT
 install(TARGETS valdro RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # The shipped defaults, never the run folder's own settings and ranking.
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/data/datus" DESTINATION "${VALDRO_INSTALL_DATA_DIR}")
-# Generated art, sound, music and font (the trailing slash also follows a linked folder).
+# Generated art, sound, music and font. A run folder may link these folders from another
+# build; the installed game gets the files themselves, so the link is followed at install time.
 foreach(folder img music fonts)
-  install(DIRECTORY "${VALDRO_RUN_DIR}/${folder}/"
-          DESTINATION "${VALDRO_INSTALL_DATA_DIR}/${folder}")
+  install(CODE "
+    file(REAL_PATH \"${VALDRO_RUN_DIR}/${folder}\" valdro_source)
+    file(INSTALL \"\${valdro_source}/\"
+         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${VALDRO_INSTALL_DATA_DIR}/${folder}\")")
 endforeach()
 
 install(FILES "${CMAKE_SOURCE_DIR}/dist/${VALDRO_APP_ID}.desktop"

@@ -91,6 +91,10 @@ TEST_F(InstalledGame, LaysOutTheBinaryDataDesktopEntryIconAndMetainfo) {
                              "img/prota_sheet.png", "music/main.mp3", "fonts/cavolini_b.ttf"}) {
         EXPECT_TRUE(fs::is_regular_file(data() / file)) << file;
     }
+    // The files themselves, never links back into the build.
+    for (const char* folder : {"datus", "img", "music", "fonts"}) {
+        EXPECT_FALSE(fs::is_symlink(data() / folder)) << folder;
+    }
     // The installed settings are the shipped defaults, never the run folder's own.
     const fs::path source = fs::path(VALDRO_SOURCE_DIR) / "data/datus/config";
     EXPECT_EQ(TempRunFolder::read(data() / "datus/config/config.json"),
@@ -181,6 +185,48 @@ TEST_F(InstalledGame, DesktopEntryAndMetainfoPassTheirValidators) {
                     quoted(log) + " 2>&1"),
               0)
         << TempRunFolder::read(log);
+}
+
+TEST(DebianPackage, HoldsTheGameAndDeclaresTheLibrariesItNeeds) {
+    if (!haveTool("cpack") || !haveTool("dpkg-deb") || !haveTool("dpkg-shlibdeps")) {
+        GTEST_SKIP() << "cpack, dpkg-deb or dpkg-shlibdeps is not installed";
+    }
+    char name[] = "/tmp/valdro-deb-XXXXXX";
+    const fs::path out = mkdtemp(name);
+    ASSERT_EQ(shell("cd \"" VALDRO_BINARY_DIR "\" && cpack -G DEB -B " + quoted(out) + " > " +
+                    quoted(out / "cpack.log") + " 2>&1"),
+              0)
+        << TempRunFolder::read(out / "cpack.log");
+    fs::path deb;
+    for (const auto& entry : fs::directory_iterator(out)) {
+        if (entry.path().extension() == ".deb") {
+            deb = entry.path();
+        }
+    }
+    ASSERT_FALSE(deb.empty()) << TempRunFolder::read(out / "cpack.log");
+    ASSERT_EQ(shell("dpkg-deb -f " + quoted(deb) + " Depends > " + quoted(out / "depends") +
+                    " && dpkg-deb -c " + quoted(deb) + " > " + quoted(out / "contents")),
+              0);
+    const std::string depends = TempRunFolder::read(out / "depends");
+    for (const char* library : {"libsdl2-2.0-0", "libsdl2-image-2.0-0", "libsdl2-mixer-2.0-0",
+                                "libsdl2-ttf-2.0-0", "libstdc++6"}) {
+        EXPECT_NE(depends.find(library), std::string::npos) << library << " in " << depends;
+    }
+    const std::string contents = TempRunFolder::read(out / "contents");
+    for (const std::string file :
+         {"./usr/bin/valdro", "./usr/share/valdro/datus/config/scenes.json",
+          "./usr/share/valdro/img/prota_sheet.png", "./usr/share/valdro/music/main.mp3",
+          "./usr/share/valdro/fonts/cavolini_b.ttf",
+          "./usr/share/applications/" VALDRO_APP_ID ".desktop",
+          "./usr/share/metainfo/" VALDRO_APP_ID ".metainfo.xml"}) {
+        EXPECT_NE(contents.find(file + "\n"), std::string::npos) << file;
+    }
+    if (VALDRO_ICONS_DRAWN || fs::exists(VALDRO_BINARY_DIR "/run/icons")) {
+        EXPECT_NE(contents.find("./usr/share/icons/hicolor/256x256/apps/" VALDRO_APP_ID ".png"),
+                  std::string::npos);
+    }
+    std::error_code ec;
+    fs::remove_all(out, ec);
 }
 
 }  // namespace
