@@ -15,9 +15,11 @@
 #include "app/CommandLine.hpp"
 #include "app/ConfigFile.hpp"
 #include "app/DataFolders.hpp"
+#include "app/EventFeed.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/JsonFile.hpp"
 #include "app/Platform.hpp"
+#include "app/RecordedRun.hpp"
 #include "render/Audio.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/EnemyTextures.hpp"
@@ -62,6 +64,19 @@ std::optional<DataFolders> enterDataFolder() {
         say(why);
     }
     return folders;
+}
+
+std::optional<std::string> fromStartFolder(const std::optional<std::string>& path) {
+    if (!path || path->empty() || (*path)[0] == '/') {
+        return path;
+    }
+    std::optional<std::string> whole = path;
+    char* cwd = getcwd(nullptr, 0);
+    if (cwd != nullptr) {
+        whole = std::string(cwd) + "/" + *path;
+        std::free(cwd);
+    }
+    return whole;
 }
 
 // A JSON document the game cannot start without; false with a reason when unreadable.
@@ -116,9 +131,11 @@ bool App::startUp() {
     SDL_Init(SDL_INIT_AUDIO);
     audio::openDevice();
 
+    const auto [windowWidth, windowHeight] =
+        options_.windowSize.value_or(std::pair{settings.width, settings.height});
     window_ =
         SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                         settings.width, settings.height, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+                         windowWidth, windowHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) {
         return fail(std::string("cannot open the game window: ") + SDL_GetError());
     }
@@ -193,7 +210,8 @@ bool App::startUp() {
 
 bool App::frame() {
     SDL_RenderPresent(renderer_);
-    if (game_.handleEvents(window_)) {
+    if (options_.feed != nullptr ? options_.feed->feed(game_, window_)
+                                 : game_.handleEvents(window_)) {
         return false;
     }
     if (game_.update(window_)) {
@@ -251,6 +269,10 @@ void App::shutDown() {
     }
     started_ = false;
     const GameGlobals& g = globals();
+    if (!options_.savePlayerFiles) {
+        releaseLibraries();
+        return;
+    }
     if (!config_file::save(options_.configFile, game_.config(), g.keySets[kCustomKeySet],
                            g.activeKeys.configOption)) {
         say(options_.configFile + ": could not be written; the settings of this session are lost");
@@ -300,15 +322,10 @@ int App::run(const std::vector<std::string>& args) {
         std::fputs(command_line::usage().c_str(), stdout);
         return 0;
     }
-    // A screenshot path is taken as given from where the game was started.
-    std::optional<std::string> screenshot = cl->screenshot;
-    if (screenshot && !screenshot->empty() && (*screenshot)[0] != '/') {
-        char* cwd = getcwd(nullptr, 0);
-        if (cwd != nullptr) {
-            screenshot = std::string(cwd) + "/" + *screenshot;
-            std::free(cwd);
-        }
-    }
+    // Paths are taken as given from where the game was started.
+    const std::optional<std::string> screenshot = fromStartFolder(cl->screenshot);
+    const std::optional<std::string> record = fromStartFolder(cl->record);
+    const std::optional<std::string> replay = fromStartFolder(cl->replay);
     const std::optional<DataFolders> folders = enterDataFolder();
     if (!folders) {
         return 1;
@@ -332,6 +349,17 @@ int App::run(const std::vector<std::string>& args) {
         }
         options.scene = scene;
         options.sceneIsTutorial = *cl->sceneSlot == "tutorial";
+    }
+    if (replay) {
+        return RecordedRun::replayGame(options, *replay);
+    }
+    if (record) {
+        const std::string sceneSpec =
+            cl->sceneSlot ? *cl->sceneSlot + (cl->scenePosition
+                                                  ? ":" + std::to_string(*cl->scenePosition)
+                                                  : std::string{})
+                          : std::string{};
+        return RecordedRun::recordGame(options, sceneSpec, *record);
     }
     App app(options);
     try {

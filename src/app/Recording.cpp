@@ -178,7 +178,8 @@ std::string Recording::serialise() const {
         << "window " << windowWidth << ' ' << windowHeight << '\n'
         << "keys " << keys.configOption << ' ' << keys.upKey << ' ' << keys.downKey << ' '
         << keys.rightKey << ' ' << keys.leftKey << ' ' << keys.interactKey << ' ' << keys.pauseKey
-        << '\n';
+        << '\n'
+        << "language " << language << '\n';
     // Frame lines and events interleaved by frame, a frame's input before its events.
     auto change = changes_.begin();
     auto event = events_.begin();
@@ -302,6 +303,11 @@ std::optional<Recording> Recording::parse(const std::string& text,
              .finished() ||
         k.configOption < 0 || k.configOption > kCustomKeySet) {
         return fail("expected \"keys SET UP DOWN RIGHT LEFT INTERACT PAUSE\"");
+    }
+    value = header("language");
+    if (!value || !LineReader(*value).field(r.language).finished() || r.language < 0 ||
+        r.language > 1) {
+        return fail("expected \"language 0\" (Spanish) or \"language 1\" (English)");
     }
 
     long long lastFrame = 0;

@@ -10,8 +10,8 @@
 union SDL_Event;
 
 // A played game as a file that plays it again: what decided the game (the seed, the difficulty,
-// the active keys, the window size, the scene practised) and every input frame by frame, the
-// clock and the mouse as the platform gave them and each event the game reacts to.
+// the active keys, the language, the window size, the scene practised) and every input frame by
+// frame, the clock and the mouse as the platform gave them and each event the game reacts to.
 //
 // The file is text, one record a line, closed by a checksum of everything before it. A
 // recording from another version of the game, a damaged or cut-short file, or a line the game
@@ -56,6 +56,7 @@ public:
     int windowWidth = 1280;
     int windowHeight = 720;
     KeySet keys;                          // the active bindings; configOption names their set
+    int language = 0;                     // 0 Spanish, 1 English: the characters' lines differ
     long long frames = 0;                 // frames played
     std::optional<std::string> endState;  // the state hash when the recording closed
 

@@ -16,6 +16,7 @@ public:
     ReplayPlatform(const Recording& tape, Platform* pace) : tape_(tape), pace_(pace) {}
 
     void beginFrame(long long frame);
+    void setPace(Platform* pace) { pace_ = pace; }
 
     std::uint32_t mouseButtons() override { return input_.mouseButtons; }
     std::int64_t steadyNowNs() override { return nowMs_ * 1'000'000; }

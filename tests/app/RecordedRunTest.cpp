@@ -16,20 +16,9 @@ namespace {
 
 constexpr int kFrames = 300;
 
-// One frame as the game plays it, with its events from the run's feed.
-bool step(App& app, RecordedRun& run, long long frame) {
-    run.beginFrame(frame);
-    if (run.feed(app.game(), app.window())) {
-        return false;
-    }
-    const bool quit = app.game().update(app.window());
-    SDL_RenderClear(app.renderer());
-    app.game().render(app.renderer());
-    return !quit;
-}
-
-App::Options levelOptions() {
+App::Options levelOptions(RecordedRun& run) {
     App::Options options;
+    options.feed = &run;
     options.seed = 23;
     options.scene = harness::shippedScene("scenes_1", 0);
     return options;
@@ -73,11 +62,11 @@ TEST(RecordedRun, AReplayEndsWhereThePlayedGameEndedEveryTime) {
         ScopedPlatform useMachine{machine};
         RecordedRun run(tape, machine);
         ScopedPlatform useRecorder{run.platform()};
-        App app(levelOptions());
+        App app(levelOptions(run));
         ASSERT_TRUE(app.startUp());
         for (long long frame = 0; frame < kFrames; ++frame) {
             playSomething(machine, frame);
-            ASSERT_TRUE(step(app, run, frame)) << frame;
+            ASSERT_TRUE(app.frame()) << frame;
         }
         tape.frames = kFrames;
         played = StateHash::of(app.game());
@@ -91,13 +80,13 @@ TEST(RecordedRun, AReplayEndsWhereThePlayedGameEndedEveryTime) {
     for (int replay = 0; replay < 2; ++replay) {
         RecordedRun run(*loaded, nullptr);
         ScopedPlatform useReplay{run.platform()};
-        App app(levelOptions());
+        App app(levelOptions(run));
         ASSERT_TRUE(app.startUp());
         // Stray events of this machine never reach a replay.
         SDL_Event stray = harness::keyEvent(SDL_KEYDOWN, SDLK_a);
         SDL_PushEvent(&stray);
         for (long long frame = 0; frame < loaded->frames; ++frame) {
-            ASSERT_TRUE(step(app, run, frame)) << frame;
+            ASSERT_TRUE(app.frame()) << frame;
         }
         EXPECT_EQ(StateHash::of(app.game()), played) << "replay " << replay;
         EXPECT_FALSE(run.interrupted());
@@ -111,13 +100,13 @@ TEST(RecordedRun, ClosingTheWindowStopsAReplay) {
     tape.frames = 50;
     RecordedRun run(tape, nullptr);
     ScopedPlatform useReplay{run.platform()};
-    App app(levelOptions());
+    App app(levelOptions(run));
     ASSERT_TRUE(app.startUp());
-    ASSERT_TRUE(step(app, run, 0));
+    ASSERT_TRUE(app.frame());
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
-    EXPECT_FALSE(step(app, run, 1));
+    EXPECT_FALSE(app.frame());
     EXPECT_TRUE(run.interrupted());
     app.shutDown();
 }

@@ -23,6 +23,7 @@ Recording sample() {
     r.windowWidth = 1600;
     r.windowHeight = 900;
     r.keys = kFixedKeySets[2];
+    r.language = 1;
     r.addFrame(0, {10, 640, 360, 0});
     r.addFrame(1, {10, 640, 360, 0});  // unchanged: no line of its own
     r.addFrame(2, {12, 700, 300, SDL_BUTTON(SDL_BUTTON_LEFT)});
@@ -49,6 +50,7 @@ TEST(Recording, ReadsBackEverythingItWrote) {
     EXPECT_EQ(read->windowWidth, 1600);
     EXPECT_EQ(read->windowHeight, 900);
     EXPECT_EQ(read->keys, kFixedKeySets[2]);
+    EXPECT_EQ(read->language, 1);
     EXPECT_EQ(read->frames, 10);
     EXPECT_EQ(read->endState, "00ff00ff00ff00ff");
     EXPECT_EQ(read->events(), written.events());
@@ -113,9 +115,9 @@ TEST(Recording, AnotherVersionOrADamagedFileIsRefusedSayingWhy) {
         {"the checksum line cut", good.substr(0, good.size() - 5), "cut short"},
         {"a line added after the checksum", good + "f 3 10 0 0 0\n", "cut short"},
         {"an unknown event", resealed(good, "e 6 mouseup", "e 6 mousewheel 1 2 3 4"),
-         "line 14: unknown event \"mousewheel\""},
+         "line 15: unknown event \"mousewheel\""},
         {"frames out of order", resealed(good, "e 7 window", "e 1 window 5 800 600 0"),
-         "line 15: frame 1 is out of order"},
+         "line 16: frame 1 is out of order"},
         {"a missing field", resealed(good, "f 2 12", "f 2 12 700 300"),
          "expected \"f FRAME STEP_MS X Y BUTTONS\""},
         {"input after the end", resealed(good, "frames 10", "frames 8"),
