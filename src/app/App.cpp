@@ -10,13 +10,17 @@
 #include <cstdlib>
 #include <ctime>
 #include <exception>
+#include <filesystem>
 
 #include "app/CommandLine.hpp"
 #include "app/ConfigFile.hpp"
+#include "app/DataFolders.hpp"
+#include "app/EventFeed.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/JsonFile.hpp"
 #include "app/MenuTextures.hpp"
 #include "app/Platform.hpp"
+#include "app/RecordedRun.hpp"
 #include "app/TextCache.hpp"
 #include "npc/Dialogue.hpp"
 #include "npc/Items.hpp"
@@ -40,15 +44,42 @@ void say(const std::string& line) {
     std::fprintf(stderr, "valdro: %s\n", line.c_str());
 }
 
-// The run folder is the game's working directory: the data lies beside the binary.
-void enterRunFolder() {
-    char* base = SDL_GetBasePath();
-    if (base != nullptr) {
-        if (chdir(base) != 0) {
-            say(std::string("cannot enter the game folder ") + base);
-        }
+// The game runs in its data folder: beside the binary in the build's run folder, in
+// <prefix>/share/valdro once installed. The player's files may live elsewhere (DataFolders).
+std::optional<DataFolders> enterDataFolder() {
+    std::filesystem::path binaryDir = std::filesystem::current_path();
+    if (char* base = SDL_GetBasePath(); base != nullptr) {
+        binaryDir = base;
         SDL_free(base);
     }
+    std::string why;
+    std::optional<DataFolders> folders =
+        DataFolders::locate(binaryDir, DataFolders::Environment::ofProcess(), why);
+    if (!folders) {
+        say(why);
+        return std::nullopt;
+    }
+    if (chdir(folders->gameData().c_str()) != 0) {
+        say("cannot enter the game folder " + folders->gameData().string());
+        return std::nullopt;
+    }
+    if (!folders->seedPlayerFiles(why)) {
+        say(why);
+    }
+    return folders;
+}
+
+std::optional<std::string> fromStartFolder(const std::optional<std::string>& path) {
+    if (!path || path->empty() || (*path)[0] == '/') {
+        return path;
+    }
+    std::optional<std::string> whole = path;
+    char* cwd = getcwd(nullptr, 0);
+    if (cwd != nullptr) {
+        whole = std::string(cwd) + "/" + *path;
+        std::free(cwd);
+    }
+    return whole;
 }
 
 // A JSON document the game cannot start without; false with a reason when unreadable.
@@ -87,7 +118,7 @@ bool App::fail(const std::string& why, const std::string& details) {
 }
 
 bool App::startUp() {
-    config_file::Loaded config = config_file::load(paths::kConfigFile);
+    config_file::Loaded config = config_file::load(options_.configFile);
     for (const std::string& line : config.problems) {
         say(line);
     }
@@ -131,9 +162,11 @@ bool App::startUp() {
     SDL_Init(SDL_INIT_AUDIO);
     audio::openDevice();
 
+    const auto [windowWidth, windowHeight] =
+        options_.windowSize.value_or(std::pair{settings.width, settings.height});
     window_ =
         SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                         settings.width, settings.height, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+                         windowWidth, windowHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) {
         return fail(std::string("cannot open the game window: ") + SDL_GetError());
     }
@@ -168,6 +201,15 @@ bool App::startUp() {
     SDL_GetWindowSize(window_, &width, &height);
     game_ = Game(width, height, renderer_, std::move(config.document), options_.seed);
     game_.scenes() = std::move(scenes);
+    game_.setPlayerFiles(options_.configFile, options_.rankingFile);
+    if (options_.rankingFile != paths::kRankingFile) {
+        // The Game reads the run folder's ranking; an installed game keeps the player's own.
+        std::vector<std::string> problems;
+        game_.ranking() = Ranking::load(options_.rankingFile, problems);
+        for (const std::string& line : problems) {
+            say(line);
+        }
+    }
     text_cache::build();
     game_.applyLanguage(g.language);
     // Older files have no fullscreen key; anything but true means a window.
@@ -188,7 +230,8 @@ bool App::startUp() {
 
 bool App::frame() {
     SDL_RenderPresent(renderer_);
-    if (game_.handleEvents(window_)) {
+    if (options_.feed != nullptr ? options_.feed->feed(game_, window_)
+                                 : game_.handleEvents(window_)) {
         return false;
     }
     if (game_.update(window_)) {
@@ -245,14 +288,16 @@ void App::shutDown() {
     }
     started_ = false;
     const GameGlobals& g = globals();
-    if (!config_file::save(paths::kConfigFile, game_.config(), g.keySets[kCustomKeySet],
-                           g.activeKeys.configOption)) {
-        say(std::string(paths::kConfigFile) +
-            ": could not be written; the settings of this "
-            "session are lost");
+    if (!options_.savePlayerFiles) {
+        releaseLibraries();
+        return;
     }
-    if (!game_.ranking().save(paths::kRankingFile)) {
-        say(std::string(paths::kRankingFile) + ": could not be written");
+    if (!config_file::save(options_.configFile, game_.config(), g.keySets[kCustomKeySet],
+                           g.activeKeys.configOption)) {
+        say(options_.configFile + ": could not be written; the settings of this session are lost");
+    }
+    if (!game_.ranking().save(options_.rankingFile)) {
+        say(options_.rankingFile + ": could not be written");
     }
     releaseLibraries();
 }
@@ -298,17 +343,19 @@ int App::run(const std::vector<std::string>& args) {
         std::fputs(command_line::usage().c_str(), stdout);
         return 0;
     }
-    // A screenshot path is taken as given from where the game was started.
-    std::optional<std::string> screenshot = cl->screenshot;
-    if (screenshot && !screenshot->empty() && (*screenshot)[0] != '/') {
-        char* cwd = getcwd(nullptr, 0);
-        if (cwd != nullptr) {
-            screenshot = std::string(cwd) + "/" + *screenshot;
-            std::free(cwd);
-        }
+    // Paths are taken as given from where the game was started.
+    const std::optional<std::string> screenshot = fromStartFolder(cl->screenshot);
+    const std::optional<std::string> record = fromStartFolder(cl->record);
+    const std::optional<std::string> replay = fromStartFolder(cl->replay);
+    const std::optional<DataFolders> folders = enterDataFolder();
+    if (!folders) {
+        return 1;
     }
-    enterRunFolder();
     Options options;
+    if (!folders->playerFilesBesideData()) {
+        options.configFile = folders->configFile();
+        options.rankingFile = folders->rankingFile();
+    }
     options.seed = cl->seed;
     options.difficulty = cl->difficulty;
     options.frames = cl->frames;
@@ -323,6 +370,17 @@ int App::run(const std::vector<std::string>& args) {
         }
         options.scene = scene;
         options.sceneIsTutorial = *cl->sceneSlot == "tutorial";
+    }
+    if (replay) {
+        return RecordedRun::replayGame(options, *replay);
+    }
+    if (record) {
+        const std::string sceneSpec =
+            cl->sceneSlot ? *cl->sceneSlot + (cl->scenePosition
+                                                  ? ":" + std::to_string(*cl->scenePosition)
+                                                  : std::string{})
+                          : std::string{};
+        return RecordedRun::recordGame(options, sceneSpec, *record);
     }
     App app(options);
     try {

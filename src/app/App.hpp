@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Game.hpp"
+#include "render/Paths.hpp"
 #include "scene/SceneData.hpp"
 
+class EventFeed;
 struct SDL_Renderer;
 struct SDL_Window;
 
@@ -25,6 +28,15 @@ public:
         // Close normally after this many frames; with screenshot, save the last one first.
         std::optional<long long> frames{};
         std::optional<std::string> screenshot{};
+        // The player's settings and ranking (by default in the run folder).
+        std::string configFile = paths::kConfigFile;
+        std::string rankingFile = paths::kRankingFile;
+        // Where each frame's events come from (not owned); without, SDL's queue.
+        EventFeed* feed = nullptr;
+        // The window's size instead of the one in the settings.
+        std::optional<std::pair<int, int>> windowSize{};
+        // A replay leaves the player's settings and ranking as they were.
+        bool savePlayerFiles = true;
     };
 
     static constexpr int kFrameMs = 10;  // at most 100 frames per second

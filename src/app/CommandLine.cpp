@@ -38,11 +38,16 @@ std::string usage() {
            "  --seed N                seed every random source, so play repeats exactly\n"
            "  --frames N              run N frames, then close normally\n"
            "  --screenshot FILE.png   with --frames: save the last frame as a PNG\n"
+           "  --record FILE           write the game as it is played (seed, settings, every\n"
+           "                          input) to FILE; prints the end state's hash\n"
+           "  --replay FILE           play a recording back and print \"state hash: HEX\"\n"
+           "                          (headless with SDL_VIDEODRIVER=dummy)\n"
            "  --help                  print this and exit\n";
 }
 
 std::optional<CommandLine> parse(const std::vector<std::string>& args, std::string& why) {
     CommandLine cl;
+    bool hasDifficulty = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option == "--help" || option == "-h") {
@@ -51,7 +56,8 @@ std::optional<CommandLine> parse(const std::vector<std::string>& args, std::stri
         }
         const bool takesValue = option == "--scene" || option == "--difficulty" ||
                                 option == "--seed" || option == "--frames" ||
-                                option == "--screenshot";
+                                option == "--screenshot" || option == "--record" ||
+                                option == "--replay";
         if (!takesValue) {
             why = "unknown option '" + option + "' (see --help)";
             return std::nullopt;
@@ -77,6 +83,7 @@ std::optional<CommandLine> parse(const std::vector<std::string>& args, std::stri
                 return std::nullopt;
             }
         } else if (option == "--difficulty") {
+            hasDifficulty = true;
             if (!readDifficulty(value, cl.difficulty)) {
                 why = "--difficulty " + value + ": use easy, normal, hard or impossible";
                 return std::nullopt;
@@ -95,12 +102,23 @@ std::optional<CommandLine> parse(const std::vector<std::string>& args, std::stri
                 return std::nullopt;
             }
             cl.frames = frames;
+        } else if (option == "--record") {
+            cl.record = value;
+        } else if (option == "--replay") {
+            cl.replay = value;
         } else {
             cl.screenshot = value;
         }
     }
     if (cl.screenshot && !cl.frames) {
         why = "--screenshot goes with --frames N";
+        return std::nullopt;
+    }
+    // A recording fixes the scene, the difficulty and the seed itself.
+    if (cl.replay && (cl.record || cl.sceneSlot || cl.seed || hasDifficulty)) {
+        why =
+            "--replay takes the scene, difficulty and seed from the recording; it goes alone "
+            "or with --frames and --screenshot";
         return std::nullopt;
     }
     return cl;

@@ -16,8 +16,10 @@ struct CommandLine {
     std::optional<int> scenePosition;
     int difficulty = 1;  // 0 easy, 1 normal, 2 hard, 3 impossible
     std::optional<std::uint32_t> seed;
-    std::optional<long long> frames;  // run this many frames, then close normally
+    std::optional<long long> frames;        // run this many frames, then close normally
     std::optional<std::string> screenshot;  // with frames: the last frame, as a PNG
+    std::optional<std::string> record;      // write the game played to this file
+    std::optional<std::string> replay;      // play this recording back
     bool help = false;
 };
 

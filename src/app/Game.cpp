@@ -647,13 +647,13 @@ void Game::saveProgress() const {
 bool Game::saveAll() const {
     const GameGlobals& g = globals();
     bool ok = true;
-    if (!config_file::save(paths::kConfigFile, config_, g.keySets[kCustomKeySet],
+    if (!config_file::save(configPath_, config_, g.keySets[kCustomKeySet],
                            g.activeKeys.configOption)) {
-        say(std::string(paths::kConfigFile) + ": could not be written");
+        say(configPath_ + ": could not be written");
         ok = false;
     }
-    if (!ranking_.save(paths::kRankingFile)) {
-        say(std::string(paths::kRankingFile) + ": could not be written");
+    if (!ranking_.save(rankingPath_)) {
+        say(rankingPath_ + ": could not be written");
         ok = false;
     }
     return ok;

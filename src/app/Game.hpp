@@ -5,12 +5,14 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "app/PlayClock.hpp"
 #include "app/Ranking.hpp"
+#include "render/Paths.hpp"
 #include "scene/SceneData.hpp"
 
 class ControlsMenu;
@@ -77,6 +79,11 @@ public:
     // Writes the configuration and the ranking (atomically); false when either failed.
     bool saveAll() const;
 
+    // Where progress is saved as it is made: the player's settings and ranking files.
+    void setPlayerFiles(std::string configFile, std::string rankingFile) {
+        configPath_ = std::move(configFile);
+        rankingPath_ = std::move(rankingFile);
+    }
     const nlohmann::json& config() const { return config_; }
     nlohmann::json& config() { return config_; }
     Ranking& ranking() { return ranking_; }
@@ -170,4 +177,6 @@ private:
     Ranking ranking_;
     PlayClock clock_;
     nlohmann::json scenes_;
+    std::string configPath_ = paths::kConfigFile;
+    std::string rankingPath_ = paths::kRankingFile;
 };

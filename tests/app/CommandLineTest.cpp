@@ -61,3 +61,29 @@ TEST(CommandLine, FindsSlotsAndPoolPositionsOfTheSceneFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CommandLine, RecordAndReplayTakeAFileAndAReplayTakesNothingItFixesItself) {
+    std::string why;
+    const auto recording =
+        command_line::parse({"--scene", "greed", "--seed", "3", "--record", "g.rec"}, why);
+    ASSERT_TRUE(recording) << why;
+    EXPECT_EQ(*recording->record, "g.rec");
+    const auto replaying = command_line::parse({"--replay", "g.rec", "--frames", "9"}, why);
+    ASSERT_TRUE(replaying) << why;
+    EXPECT_EQ(*replaying->replay, "g.rec");
+
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--replay", "g.rec", "--scene", "tutorial"},
+                                               {"--replay", "g.rec", "--seed", "1"},
+                                               {"--replay", "g.rec", "--difficulty", "easy"},
+                                               {"--replay", "g.rec", "--record", "h.rec"}}) {
+        EXPECT_FALSE(command_line::parse(args, why)) << args[2];
+        EXPECT_NE(why.find("--replay takes"), std::string::npos) << why;
+    }
+    EXPECT_FALSE(command_line::parse({"--record"}, why));
+    EXPECT_EQ(why, "--record needs a value (see --help)");
+}
+
+}  // namespace

@@ -12,6 +12,9 @@ void draw_npcs();
 void draw_items_hud();
 void draw_backgrounds();
 void draw_menus();
+// The desktop icon in every usual size, into icons/ beside img/.
+void draw_icons();
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 
 // Shared character painters used by sheets and portraits (world-unit coordinates).
 struct HeroPose {

@@ -1,6 +1,6 @@
 // Valdro art generator: draws every image of the game into <run folder>/img.
 // Usage: valdro_art_gen <run folder> [family ...]
-// With family names (player, enemies, bosses, npcs, items, backgrounds, menus) only
+// With family names (player, enemies, bosses, npcs, items, backgrounds, menus, icons) only
 // those are drawn; menus reuse the item icons, so draw items first.
 #include <cstdio>
 #include <cstring>
@@ -21,7 +21,7 @@ constexpr Family kFamilies[] = {
     {"player", valdro::art::draw_player},   {"enemies", valdro::art::draw_enemies},
     {"bosses", valdro::art::draw_bosses},   {"npcs", valdro::art::draw_npcs},
     {"items", valdro::art::draw_items_hud}, {"backgrounds", valdro::art::draw_backgrounds},
-    {"menus", valdro::art::draw_menus},
+    {"menus", valdro::art::draw_menus},     {"icons", valdro::art::draw_icons},
 };
 
 }  // namespace

@@ -1,0 +1,208 @@
+#include "app/Recording.hpp"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/RecorderPlatform.hpp"
+#include "app/ReplayPlatform.hpp"
+#include "support/TempRunFolder.hpp"
+
+namespace {
+
+using Kind = Recording::Event::Kind;
+
+Recording sample() {
+    Recording r;
+    r.gameVersion = "1.2.3";
+    r.seed = 4'000'000'000u;
+    r.difficulty = 2;
+    r.scene = "scenes_1:0";
+    r.windowWidth = 1600;
+    r.windowHeight = 900;
+    r.keys = kFixedKeySets[2];
+    r.language = 1;
+    r.addFrame(0, {10, 640, 360, 0});
+    r.addFrame(1, {10, 640, 360, 0});  // unchanged: no line of its own
+    r.addFrame(2, {12, 700, 300, SDL_BUTTON(SDL_BUTTON_LEFT)});
+    r.addFrame(3, {10, 700, 300, SDL_BUTTON(SDL_BUTTON_LEFT)});
+    r.addEvent({2, Kind::KeyDown, SDLK_UP, SDL_SCANCODE_UP, KMOD_LSHIFT, 0});
+    r.addEvent({2, Kind::MouseDown, SDL_BUTTON_LEFT, 700, 300, 1});
+    r.addEvent({5, Kind::KeyUp, SDLK_UP, SDL_SCANCODE_UP, 0, 0});
+    r.addEvent({6, Kind::MouseUp, SDL_BUTTON_RIGHT, -4, 20, 2});
+    r.addEvent({7, Kind::Window, SDL_WINDOWEVENT_RESIZED, 800, 600, 0});
+    r.addEvent({9, Kind::Quit, 0, 0, 0, 0});
+    r.frames = 10;
+    r.endState = "00ff00ff00ff00ff";
+    return r;
+}
+
+TEST(Recording, ReadsBackEverythingItWrote) {
+    const Recording written = sample();
+    std::string why;
+    const auto read = Recording::parse(written.serialise(), "1.2.3", why);
+    ASSERT_TRUE(read) << why;
+    EXPECT_EQ(read->seed, 4'000'000'000u);
+    EXPECT_EQ(read->difficulty, 2);
+    EXPECT_EQ(read->scene, "scenes_1:0");
+    EXPECT_EQ(read->windowWidth, 1600);
+    EXPECT_EQ(read->windowHeight, 900);
+    EXPECT_EQ(read->keys, kFixedKeySets[2]);
+    EXPECT_EQ(read->language, 1);
+    EXPECT_EQ(read->frames, 10);
+    EXPECT_EQ(read->endState, "00ff00ff00ff00ff");
+    EXPECT_EQ(read->events(), written.events());
+    for (long long frame = 0; frame < 12; ++frame) {
+        EXPECT_EQ(read->frameInput(frame), written.frameInput(frame)) << frame;
+    }
+    EXPECT_EQ(read->frameInput(1), (Recording::FrameInput{10, 640, 360, 0}));
+    EXPECT_EQ(read->frameInput(9).stepMs, 10);
+    EXPECT_EQ(read->frameInput(9).mouseButtons, SDL_BUTTON(SDL_BUTTON_LEFT));
+    // Written again, it is the same text.
+    EXPECT_EQ(read->serialise(), written.serialise());
+
+    // A game started on its title has no scene, and a recording may close without a state.
+    Recording title = sample();
+    title.scene.clear();
+    title.endState.reset();
+    const auto again = Recording::parse(title.serialise(), "1.2.3", why);
+    ASSERT_TRUE(again) << why;
+    EXPECT_TRUE(again->scene.empty());
+    EXPECT_FALSE(again->endState);
+}
+
+TEST(Recording, EventsTheGameReactsToSurviveTheRoundTripThroughSdl) {
+    const Recording recording = sample();
+    for (const Recording::Event& e : recording.events()) {
+        SDL_Event sdl;
+        e.toSdl(sdl);
+        const auto back = Recording::Event::of(sdl, e.frame);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(*back, e) << static_cast<int>(e.kind);
+    }
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    EXPECT_FALSE(Recording::Event::of(motion, 0));
+}
+
+// Replaces the body's line that starts with `from` and seals the text with a fresh checksum,
+// as a careless hand edit followed by a re-sealing tool would: the checks beyond integrity.
+std::string resealed(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    text.replace(at, text.find('\n', at) - at, to);
+    std::string body = text.substr(0, text.rfind("check "));
+    return body + "check " + Recording::checksum(body) + "\n";
+}
+
+TEST(Recording, AnotherVersionOrADamagedFileIsRefusedSayingWhy) {
+    const std::string good = sample().serialise();
+    std::string flipped = good;
+    flipped[flipped.find("e 5 keyup") + 2] = '4';
+    const struct {
+        const char* what;
+        std::string text;
+        const char* said;
+    } cases[] = {
+        {"empty", "", "not a Valdro recording"},
+        {"a picture", "\x89PNG\r\n", "not a Valdro recording"},
+        {"a later format", resealed(good, "valdro-recording 1", "valdro-recording 2"),
+         "format \"2\""},
+        {"one changed byte", flipped, "checksum does not match"},
+        {"cut short", good.substr(0, good.size() / 2), "cut short"},
+        {"the checksum line cut", good.substr(0, good.size() - 5), "cut short"},
+        {"a line added after the checksum", good + "f 3 10 0 0 0\n", "cut short"},
+        {"an unknown event", resealed(good, "e 6 mouseup", "e 6 mousewheel 1 2 3 4"),
+         "line 15: unknown event \"mousewheel\""},
+        {"frames out of order", resealed(good, "e 7 window", "e 1 window 5 800 600 0"),
+         "line 16: frame 1 is out of order"},
+        {"a missing field", resealed(good, "f 2 12", "f 2 12 700 300"),
+         "expected \"f FRAME STEP_MS X Y BUTTONS\""},
+        {"input after the end", resealed(good, "frames 10", "frames 8"),
+         "input on frame 9 of a game 8 frames long"},
+        {"a difficulty out of range", resealed(good, "difficulty 2", "difficulty 7"),
+         "line 4: expected \"difficulty N\""},
+        {"a negative seed", resealed(good, "seed 4000000000", "seed -3"), "line 3:"},
+        {"a stray line", resealed(good, "state 00ff", "bogus 1"), "unexpected \"bogus 1\""},
+    };
+    for (const auto& c : cases) {
+        std::string why;
+        EXPECT_FALSE(Recording::parse(c.text, "1.2.3", why)) << c.what;
+        EXPECT_NE(why.find(c.said), std::string::npos) << c.what << ": " << why;
+    }
+
+    std::string why;
+    EXPECT_FALSE(Recording::parse(good, "1.3.0", why));
+    EXPECT_NE(why.find("recorded with Valdro 1.2.3; this is Valdro 1.3.0"), std::string::npos)
+        << why;
+}
+
+TEST(Recording, FilesAreNamedInEveryComplaint) {
+    TempRunFolder run;
+    ASSERT_TRUE(sample().save("game.rec"));
+    std::string why;
+    ASSERT_TRUE(Recording::load("game.rec", "1.2.3", why)) << why;
+    EXPECT_FALSE(Recording::load("game.rec", "9.9.9", why));
+    EXPECT_EQ(why.rfind("game.rec: was recorded with Valdro 1.2.3", 0), 0u) << why;
+    EXPECT_FALSE(Recording::load("missing.rec", "1.2.3", why));
+    EXPECT_EQ(why, "missing.rec: cannot be read");
+}
+
+}  // namespace
+
+namespace {
+
+// What the game reads in one frame through the platform seam.
+struct Reading {
+    std::int64_t nowNs;
+    int x;
+    int y;
+    std::uint32_t buttons;
+    bool operator==(const Reading&) const = default;
+};
+
+Reading read(Platform& p) {
+    Reading r{p.steadyNowNs(), 0, 0, p.mouseButtons()};
+    p.mousePosition(r.x, r.y);
+    return r;
+}
+
+TEST(RecordedPlatform, AReplayReadsExactlyWhatTheRecordedGameRead) {
+    ScriptedPlatform real;
+    real.nowNs = 5'000'123'456;
+    Recording tape;
+    tape.gameVersion = "t";
+    RecorderPlatform recorder(real, tape);
+    std::vector<Reading> seen;
+    for (long long frame = 0; frame < 40; ++frame) {
+        // An uneven real clock, the mouse drifting, the left button held for a while.
+        real.advanceMs(frame % 7 == 0 ? 23 : 10);
+        real.nowNs += 317'000;
+        real.mouseX = 100 + static_cast<int>(frame / 3);
+        real.mouseY = 50;
+        real.buttons = frame >= 10 && frame < 25 ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
+        recorder.beginFrame(frame);
+        seen.push_back(read(recorder));
+        // The frame sees one reading, however long it takes.
+        real.advanceMs(4);
+        real.mouseX += 1000;
+        EXPECT_EQ(read(recorder), seen.back()) << frame;
+    }
+    tape.frames = 40;
+    EXPECT_EQ(seen.front().nowNs, 0);
+
+    std::string why;
+    const auto loaded = Recording::parse(tape.serialise(), "t", why);
+    ASSERT_TRUE(loaded) << why;
+    ReplayPlatform replay(*loaded, nullptr);
+    for (long long frame = 0; frame < 40; ++frame) {
+        replay.beginFrame(frame);
+        ASSERT_EQ(read(replay), seen[static_cast<std::size_t>(frame)]) << frame;
+        replay.sleepMs(10);  // headless: no time passes
+        EXPECT_EQ(read(replay), seen[static_cast<std::size_t>(frame)]) << frame;
+    }
+}
+
+}  // namespace

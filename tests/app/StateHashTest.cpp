@@ -1,0 +1,64 @@
+#include "app/StateHash.hpp"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/App.hpp"
+#include "app/Platform.hpp"
+#include "support/SceneHarness.hpp"
+#include "support/TempRunFolder.hpp"
+
+namespace {
+
+TEST(StateHash, NumbersCountBitForBitAndInOrder) {
+    EXPECT_EQ(StateHash().add(1.0).add(2).hex(), StateHash().add(1.0).add(2).hex());
+    EXPECT_NE(StateHash().add(1.0).add(2).hex(), StateHash().add(2).add(1.0).hex());
+    EXPECT_NE(StateHash().add(0.1 + 0.2).hex(), StateHash().add(0.3).hex());
+    EXPECT_NE(StateHash().add(0.0).hex(), StateHash().add(-0.0).hex());
+    EXPECT_EQ(StateHash().hex().size(), 16u);
+}
+
+// Plays the first level of the first pool headless for two seconds: walking right, shooting at
+// a fixed point, and on request one step left in the middle.
+std::string playLevel(bool stepAside) {
+    TempRunFolder run;
+    ScriptedPlatform machine;
+    ScopedPlatform use{machine};
+    App::Options options;
+    options.seed = 11;
+    options.scene = harness::shippedScene("scenes_1", 0);
+    App app(options);
+    EXPECT_TRUE(app.startUp());
+    machine.mouseX = 900;
+    machine.mouseY = 300;
+    for (int frame = 0; frame < 200; ++frame) {
+        if (frame == 5) {
+            SDL_Event e = harness::keyEvent(SDL_KEYDOWN, SDLK_d);
+            SDL_PushEvent(&e);
+            machine.buttons = SDL_BUTTON(SDL_BUTTON_LEFT);
+        }
+        if (stepAside && frame == 100) {
+            SDL_Event e = harness::keyEvent(SDL_KEYDOWN, SDLK_a);
+            SDL_PushEvent(&e);
+        }
+        if (stepAside && frame == 101) {
+            SDL_Event e = harness::keyEvent(SDL_KEYUP, SDLK_a);
+            SDL_PushEvent(&e);
+        }
+        machine.advanceMs(10);
+        EXPECT_TRUE(app.frame());
+    }
+    std::string hash = StateHash::of(app.game());
+    app.shutDown();
+    return hash;
+}
+
+TEST(StateHash, TheSamePlayGivesTheSameFingerprintAndOneStepAsideAnother) {
+    const std::string first = playLevel(false);
+    EXPECT_EQ(playLevel(false), first);
+    EXPECT_NE(playLevel(true), first);
+}
+
+}  // namespace
