@@ -3,6 +3,7 @@
 #   ./build.sh play       build and start the game
 #   ./build.sh test       build and run the whole test suite
 #   ./build.sh test-asan  the same suite built with AddressSanitizer and UBSan
+#   ./build.sh fuzz-deps  install clang and libFuzzer for scripts/fuzz.sh
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,6 +13,8 @@ PACKAGES=(
   nlohmann-json3-dev libgtest-dev libgmock-dev
   libcairo2-dev libmp3lame-dev fonts-comic-neue
 )
+# scripts/fuzz.sh builds the fuzz targets with clang's libFuzzer.
+FUZZ_PACKAGES=(clang libfuzzer-14-dev)
 
 install_missing() {
   local missing=()
@@ -58,8 +61,12 @@ case "${1:-play}" in
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --test-dir build-asan --output-on-failure -j"$jobs"
     ;;
+  fuzz-deps)
+    PACKAGES=("${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}")
+    install_missing
+    ;;
   *)
-    echo "usage: $0 [play|test|test-asan]" >&2
+    echo "usage: $0 [play|test|test-asan|fuzz-deps]" >&2
     exit 2
     ;;
 esac
