@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <tuple>
