@@ -1,5 +1,7 @@
 #include "bosses/Jefe.hpp"
 
+#include "scene/Escena.hpp"
+
 void Jefe::onDefeated(Escena&) {}
 
 void Jefe::renderOverlay(SDL_Renderer*, const SDL_Rect&) {}
@@ -12,4 +14,10 @@ bool Jefe::isDead() {
     }
     deathReported = true;
     return true;
+}
+
+void Jefe::startOnceTheTalkIsOver(const Escena& scene) {
+    if (phase == 0 && !scene.npcs.empty() && !scene.talking(false)) {
+        startFight();
+    }
 }

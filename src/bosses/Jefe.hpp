@@ -40,5 +40,10 @@ public:
     double aux = 0.0;
 
 protected:
+    // Phase 0 ends when the scene's characters have stopped talking. The scene starts the fight
+    // on the press that ends the conversation; a boss whose character has nothing to say (lines
+    // missing from the dialogue file) starts it itself, or the arena would never open.
+    void startOnceTheTalkIsOver(const Escena& scene);
+
     bool deathReported = false;
 };

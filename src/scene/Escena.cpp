@@ -1134,6 +1134,16 @@ void restoreClip(Renderizable& r, const ClipBackup& backup) {
 }
 
 namespace {
+// Draws an animated body cut to the band; its pixel rectangle is whole again afterwards, so a
+// frame drawn twice (a screenshot, a paused window) looks the same.
+void drawAnimatedInBand(SDL_Renderer* renderer, Animated& a, const SDL_Rect& band) {
+    const SDL_Rect whole = a.dstRect != nullptr ? *a.dstRect : SDL_Rect{0, 0, 0, 0};
+    a.drawClipped(renderer, band);
+    if (a.dstRect != nullptr) {
+        *a.dstRect = whole;
+    }
+}
+
 // Draws r cut to the band and puts its rectangles back afterwards.
 void drawInBand(SDL_Renderer* renderer, Renderizable& r, const SDL_Rect& band) {
     const ClipBackup backup = clipToRect(r, band);
@@ -1165,7 +1175,7 @@ void Escena::render(SDL_Renderer* renderer) {
     const bool talkingNow = talking();
     for (const auto& n : npcs) {
         if (n->kind == NPC::kBolsillos || n->kind == NPC::kBotones) {
-            n->drawClipped(renderer, band);
+            drawAnimatedInBand(renderer, *n, band);
             if (talkingNow) {
                 n->ticksLeft += 1;  // the shop stands still while someone talks
             }
@@ -1181,10 +1191,10 @@ void Escena::render(SDL_Renderer* renderer) {
         drawInBand(renderer, *s, band);
     }
     for (const auto& e : enemies) {
-        e->drawClipped(renderer, band);
+        drawAnimatedInBand(renderer, *e, band);
     }
     if (boss) {
-        boss->drawClipped(renderer, band);
+        drawAnimatedInBand(renderer, *boss, band);
         boss->renderOverlay(renderer, band);
     }
     for (const auto& item : items) {

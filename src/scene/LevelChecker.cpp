@@ -16,6 +16,8 @@
 #include "app/Platform.hpp"
 #include "render/Paths.hpp"
 #include "scene/Escena.hpp"
+#include "scene/Obstucalo.hpp"
+#include "scene/Plataforma.hpp"
 
 using nlohmann::json;
 
@@ -66,6 +68,9 @@ struct Ledge {
     std::string name;        // e.g. "platformPositions"[2] (table at x 4)
     bool obstacle = false;
     WorldRect hitbox;  // obstacles: the solid box
+    // The level's own pieces, so the player lands and bumps exactly as in a level.
+    std::shared_ptr<Plataforma> platform;
+    std::shared_ptr<Obstucalo> block;
 };
 
 const char* furnitureName(int index) {
@@ -87,12 +92,9 @@ const char* furnitureName(int index) {
     }
 }
 
-bool isFloorPlatform(const WorldRect& r) {
-    return r.x == 0.0 && r.y == kFloorY && (r.w == 16.0 || r.w == 32.0);
-}
-
-bool within(double v, double lo, double hi) {
-    return v >= lo && v <= hi;
+// The floor of a level: it holds the player anywhere once the feet reach it.
+bool isFloorPlatform(const WorldRect& r, double sceneWidth) {
+    return r.x == 0.0 && r.y == kFloorY && (r.w == 16.0 || r.w == 32.0 || r.w >= sceneWidth);
 }
 
 // Interior overlap of two rectangles by more than the tolerance on both axes.
@@ -102,8 +104,9 @@ bool overlapsInside(const WorldRect& a, const WorldRect& b) {
     return dx > kOverlapTolerance && dy > kOverlapTolerance;
 }
 
-// The room as the level resolves it: platforms (obstacles included, in the scene's order) that
-// the player lands on, and the obstacles' solid boxes.
+// The room as a level resolves it, with the level's own platforms and obstacles: platforms
+// (obstacles included, in the scene's order) that the player lands on, and the obstacles' solid
+// boxes.
 class Room {
 public:
     explicit Room(const SceneData& d) : width_(d.width), empty_(d.width, d.height) {
@@ -113,7 +116,7 @@ public:
             Ledge l;
             l.x = r.x;
             l.w = r.w;
-            l.floorRule = isFloorPlatform(r);
+            l.floorRule = isFloorPlatform(r, d.width);
             if (index == -1 || i >= d.platformSurfaces.size()) {
                 l.surface = r.y;
             } else {
@@ -121,6 +124,7 @@ public:
             }
             l.name = quoted("platformPositions") + "[" + std::to_string(i) + "] (" +
                      furnitureName(index) + " at x " + num(r.x) + ", top " + num(l.surface) + ")";
+            l.platform = std::make_shared<Plataforma>(nullptr, r.x, r.y, r.w, r.h, l.surface);
             ledges.push_back(l);
         }
         for (std::size_t i = 0; i < d.obstaclePositions.size() && i < d.obstacleHitboxes.size();
@@ -130,13 +134,15 @@ public:
             Ledge l;
             l.x = r.x;
             l.w = r.w;
-            l.floorRule = isFloorPlatform(r);
+            l.floorRule = isFloorPlatform(r, d.width);
             l.surface = d.obstacleHitboxes[i].y;
             l.obstacle = true;
             l.hitbox = d.obstacleHitboxes[i];
             l.name = quoted("obstacleHitboxes") + "[" + std::to_string(i) + "] (" +
                      furnitureName(index) + " at x " + num(l.hitbox.x) + ", top " + num(l.surface) +
                      ")";
+            l.block = std::make_shared<Obstucalo>(nullptr, r, l.hitbox);
+            l.platform = l.block;
             ledges.push_back(l);
         }
     }
@@ -169,13 +175,7 @@ private:
     }
 
     static bool lands(const Ledge& l, const Prota& p) {
-        const double feet = p.y + p.h;
-        if (l.floorRule) {
-            return l.surface <= feet;
-        }
-        const double centreX = p.x + p.w / 2.0;
-        return p.vy >= 0.0 && l.surface <= feet && l.x <= centreX && centreX <= l.x + l.w &&
-               feet - p.vy <= l.surface;
+        return l.platform->holds(p.y + p.h, p.x + p.w / 2.0, p.vy, l.floorRule);
     }
 
     int landOnLedges(Prota& p) {
@@ -195,32 +195,8 @@ private:
         return -1;
     }
 
-    // 0 no contact, 1 pushed out of the left face, 2 out of the right face, 3 head under the
-    // box, 4 landed on top.
     static int contact(const Ledge& l, const Prota& p) {
-        const WorldRect& b = l.hitbox;
-        const double vx = p.vx;
-        const double vy = p.vy;
-        const bool spanX = within(p.x, b.x, b.x + b.w) || within(p.x + p.w, b.x, b.x + b.w) ||
-                           (b.x >= p.x && b.x + b.w <= p.x + p.w);
-        const bool spanY = within(p.y, b.y, b.y + b.h) || within(p.y + p.h, b.y, b.y + b.h) ||
-                           (b.y >= p.y && b.y + b.h <= p.y + p.h);
-        if (b.y + b.h > p.y && p.y - vy >= b.y + b.h && spanX) {
-            return 3;
-        }
-        if (p.x + p.w > b.x && b.x >= p.x + p.w - vx && spanY) {
-            return 1;
-        }
-        if (b.x + b.w > p.x && p.x - vx >= b.x + b.w && spanY) {
-            return 2;
-        }
-        if (!(p.y + p.h > b.y && b.y >= p.y + p.h - vy && spanX)) {
-            return 0;
-        }
-        if (lands(l, p)) {
-            return 4;
-        }
-        return b.x > p.x - vx ? 1 : 2;
+        return l.block->collide(WorldRect{p.x, p.y, p.w, p.h}, p.vx, p.vy, l.floorRule);
     }
 
     int collideWithObstacles(Prota& p) {
@@ -231,16 +207,16 @@ private:
                 continue;
             }
             switch (contact(l, p)) {
-                case 1:
+                case Obstucalo::kLeftFace:
                     p.moveTo(l.hitbox.x - p.w, p.y);
                     break;
-                case 2:
+                case Obstucalo::kRightFace:
                     p.moveTo(l.hitbox.x + l.hitbox.w, p.y);
                     break;
-                case 3:
+                case Obstucalo::kUnderside:
                     p.hitCeiling(l.hitbox.y + l.hitbox.h);
                     break;
-                case 4:
+                case Obstucalo::kTop:
                     p.land(l.surface);
                     landedOn = static_cast<int>(i);
                     break;

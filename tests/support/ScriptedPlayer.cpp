@@ -35,6 +35,12 @@ constexpr double kJumpWindow = 0.35;
 constexpr double kDashLength = 4.5;
 // A press of jump is held this long: long enough to be seen, short enough not to bounce.
 constexpr int kJumpHoldFrames = 3;
+// Looking this far ahead for an enemy before stepping aside.
+constexpr double kWayAhead = 1.5;
+// No jumping over furniture with a moving shot closer than this.
+constexpr double kShotWatch = 12.0;
+// An enemy that cannot be hurt now counts as this much farther away.
+constexpr double kHiddenPenalty = 1000.0;
 // Where boxes of untouchable enemies are parked.
 constexpr double kParked = 900.0;
 
@@ -154,10 +160,15 @@ bool ScriptedPlayer::fight(Intent& in) {
     const Prota& p = *scene_.prota;
     const double px = centreX();
     const double py = p.y + p.h / 2.0;
+    // The nearest enemy that can be hurt now; one that has vanished (a dissolved Blanky) is
+    // only chased when there is nothing else, and then not across the furniture.
     const Mortal* target = nullptr;
     double best = 1e9;
+    bool anyLeft = false;
     auto consider = [&](const Mortal& m) {
-        const double d = std::hypot(m.x + m.w / 2.0 - px, m.y + m.h / 2.0 - py);
+        anyLeft = true;
+        const double d = std::hypot(m.x + m.w / 2.0 - px, m.y + m.h / 2.0 - py) +
+                         (touchable(m.hitbox) ? 0.0 : kHiddenPenalty);
         if (d < best) {
             best = d;
             target = &m;
@@ -171,8 +182,11 @@ bool ScriptedPlayer::fight(Intent& in) {
     if (scene_.boss && scene_.boss->hp > 0) {
         consider(*scene_.boss);
     }
-    if (target == nullptr) {
+    if (!anyLeft) {
         return false;
+    }
+    if (!touchable(target->hitbox)) {
+        return true;  // wait where we are for it to show again
     }
     const double tx = target->x + target->w / 2.0;
     const double dx = tx - px;
@@ -207,8 +221,45 @@ void ScriptedPlayer::steer(Intent& in, double targetX) {
     }
     in.move = targetX > cx ? 1 : -1;
     if (blockedAhead(in.move) || stillFrames_ > 3) {
-        in.jump = true;
+        // Over the furniture, but not while shots are flying close by: in the air there is no
+        // dashing out of their way.
+        if (shotsNearby()) {
+            in.move = 0;
+        } else {
+            in.jump = true;
+        }
     }
+}
+
+bool ScriptedPlayer::roomToDash(int dir) const {
+    const Prota& p = *scene_.prota;
+    const double landing = centreX() + dir * kDashLength;
+    if (landing < 1.0 || landing > scene_.data.width - 1.0) {
+        return false;
+    }
+    // A case in the way stops the dash short, right where the danger is.
+    const double from = std::min(p.x, p.x + dir * kDashLength);
+    const double to = std::max(p.x + p.w, p.x + p.w + dir * kDashLength);
+    const std::vector<WorldRect>& boxes = scene_.data.obstacleHitboxes;
+    return std::none_of(boxes.begin(), boxes.end(), [&](const WorldRect& b) {
+        return b.x < to && b.x + b.w > from && b.y < p.y + p.h - 0.1 && b.y + b.h > p.y;
+    });
+}
+
+bool ScriptedPlayer::enemyInWay(int dir) const {
+    const Prota& p = *scene_.prota;
+    const WorldRect ahead{dir > 0 ? p.x : p.x - kWayAhead, p.y, p.w + kWayAhead, p.h};
+    return std::any_of(scene_.enemies.begin(), scene_.enemies.end(), [&](const auto& e) {
+        return !e->dying && touchable(e->box2) && overlaps(e->box2, ahead);
+    });
+}
+
+bool ScriptedPlayer::shotsNearby() const {
+    const Prota& p = *scene_.prota;
+    return std::any_of(scene_.enemyShots.begin(), scene_.enemyShots.end(), [&](const auto& s) {
+        const bool moving = s->vx != 0.0 || s->vy != 0.0;
+        return moving && std::hypot(s->x - p.x, s->y - p.y) < kShotWatch;
+    });
 }
 
 bool ScriptedPlayer::blockedAhead(int dir) const {
@@ -231,7 +282,7 @@ void ScriptedPlayer::dodge(Intent& in) {
         in.jump = false;
         return;
     }
-    if (dodgeFrames_ > 0) {
+    if (dodgeFrames_ > 0 && !enemyInWay(dodgeMove_)) {
         // Keep walking out of the way until the shot has gone by: turning back at once would
         // walk straight into it.
         dodgeFrames_ -= 1;
@@ -282,7 +333,9 @@ void ScriptedPlayer::dodge(Intent& in) {
         const double dx = seen != lastSeen_.end() ? e->x - seen->second.x : 0.0;
         const double dy = seen != lastSeen_.end() ? e->y - seen->second.y : 0.0;
         for (int k = 0; k < kContactLookahead; ++k) {
-            const WorldRect box{e->box2.x + dx * k, e->box2.y + dy * k, e->box2.w, e->box2.h};
+            // Both move on: the enemy as it did, the player as it walks.
+            const WorldRect box{e->box2.x + dx * k - p.vx * k, e->box2.y + dy * k, e->box2.w,
+                                e->box2.h};
             if (overlaps(box, me)) {
                 consider(k, e->x + e->w / 2.0, std::hypot(dx, dy) > kFastEnemy, false);
                 break;
@@ -299,15 +352,15 @@ void ScriptedPlayer::dodge(Intent& in) {
         // moment: dash through what rushes in, so that it ends up behind the player; away from
         // what only creeps closer. Never into the scene's end.
         int toward = fast ? -away : away;
-        const double landing = centreX() + toward * kDashLength;
-        if (landing < 1.0 || landing > scene_.data.width - 1.0) {
+        if (!roomToDash(toward)) {
             toward = -toward;
         }
         in.move = toward;
         in.dash = true;
         in.jump = false;
-    } else if (!canDash && falling && threat <= kJumpWithin) {
-        // No dash left: walk out from under what comes down.
+    } else if (!canDash && (falling || !fast) && threat <= kJumpWithin && !enemyInWay(away)) {
+        // No dash left: walk out from under what comes down, or away from what creeps closer,
+        // unless that walks into another enemy.
         in.move = away;
         dodgeMove_ = away;
         dodgeFrames_ = kDodgeCommitFrames;

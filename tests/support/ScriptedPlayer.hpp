@@ -86,6 +86,9 @@ private:
     void mouseEvent(Uint32 type, Uint8 button);
     bool anyoneTalking() const;
     bool blockedAhead(int dir) const;
+    bool shotsNearby() const;
+    bool roomToDash(int dir) const;
+    bool enemyInWay(int dir) const;
     bool avoidDroppings(Intent& intent);
     static int framesToRise(double rise, const Prota& p);
     double centreX() const;

@@ -1,0 +1,30 @@
+#include "bosses/Onda.hpp"
+
+#include "bosses/BossTextures.hpp"
+#include "scene/Escena.hpp"
+
+Onda::Onda(int dir, bool rushing, int phase) : vx(dir * kSpeed), accelerating(rushing) {
+    const bool firstPhase = phase <= 1;
+    const double width = firstPhase ? 2.0 : 3.0;
+    const double startX = firstPhase ? (dir > 0 ? 4.0 : 10.0) : (dir > 0 ? 3.0 : 11.0);
+    placeSprite(startX, kTop, width, kHeight, bossTextures().valdro1Sheet, 2688,
+                firstPhase ? 1280 : 1920, firstPhase ? 256 : 384, 640);
+    box2.x = kParkedX;
+    flipped = dir > 0;
+    if (accelerating) {
+        vx = dir * kRushStartSpeed;
+        ax = dir * kRushAccel;
+    }
+}
+
+bool Onda::update(WorldRect, Escena& scene) {
+    x += vx;
+    updateHitboxes();
+    if (accelerating) {
+        vx += ax;
+    }
+    if (x + w < scene.x || x > scene.x + scene.w) {
+        vanish();
+    }
+    return flipped;
+}

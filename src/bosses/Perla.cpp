@@ -1,0 +1,16 @@
+#include "bosses/Perla.hpp"
+
+#include "bosses/BossTextures.hpp"
+
+Perla::Perla(double startX, int dir) : vx(dir * kSpeed) {
+    placeSprite(startX, kFloorY, kSize, kSize, bossTextures().greedSheet, 1088, 64, 192, 192);
+}
+
+bool Perla::update(WorldRect, Escena& scene) {
+    x += vx;
+    updateHitboxes();
+    if (partlyOutside(scene)) {
+        vanish();
+    }
+    return flipped;
+}
