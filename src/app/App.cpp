@@ -15,16 +15,18 @@
 #include "app/ConfigFile.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/JsonFile.hpp"
+#include "app/MenuTextures.hpp"
 #include "app/Platform.hpp"
+#include "app/TextCache.hpp"
+#include "npc/Dialogue.hpp"
+#include "npc/Items.hpp"
+#include "npc/NPC.hpp"
 #include "render/Audio.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
 #include "render/TextureLoader.hpp"
-#include "npc/Dialogue.hpp"
-#include "npc/Items.hpp"
-#include "npc/NPC.hpp"
 #include "scene/SceneFileCheck.hpp"
 #include "scene/SceneImages.hpp"
 
@@ -32,6 +34,7 @@ namespace {
 constexpr const char* kWindowTitle = "Valdro";
 constexpr int kMinWindowWidth = 320;
 constexpr int kMinWindowHeight = 240;
+constexpr std::size_t kProblemsShown = 5;
 
 void say(const std::string& line) {
     std::fprintf(stderr, "valdro: %s\n", line.c_str());
@@ -75,8 +78,10 @@ int App::frameDelayMs(std::int64_t elapsedNs) {
     return elapsed < kFrameMs ? kFrameMs - elapsed : 0;
 }
 
-bool App::fail(const std::string& why) {
+bool App::fail(const std::string& why, const std::string& details) {
     say(why);
+    // A player who started the game from the desktop never sees stderr.
+    platform().showMessage("Valdro", details.empty() ? why : details + "\n" + why, window_);
     releaseLibraries();
     return false;
 }
@@ -87,6 +92,32 @@ bool App::startUp() {
         say(line);
     }
     const config_file::Settings settings = config_file::settingsOf(config.document);
+
+    // The scenes and the dialogue are checked whole before the window opens, so a broken file
+    // is reported at once, naming the scene and the key, rather than in the middle of a run.
+    nlohmann::json scenes;
+    nlohmann::json dialogueEs;
+    nlohmann::json dialogueEn;
+    std::string why;
+    if (!readDocument(paths::kScenesFile, scenes, why) ||
+        !readDocument(paths::kDialogueEs, dialogueEs, why) ||
+        !readDocument(paths::kDialogueEn, dialogueEn, why)) {
+        return fail(why + "; the game cannot start without it");
+    }
+    const std::vector<std::string> sceneProblems = checkSceneFile(scenes, dialogueEs, dialogueEn);
+    if (!sceneProblems.empty()) {
+        std::string details;
+        for (std::size_t i = 0; i < sceneProblems.size(); ++i) {
+            say(sceneProblems[i]);
+            // The box shows the first few; the rest are on stderr.
+            if (i < kProblemsShown) {
+                details += sceneProblems[i] + "\n";
+            }
+        }
+        return fail("the scene file has " + std::to_string(sceneProblems.size()) +
+                        " problem(s); the game cannot start until they are mended",
+                    details);
+    }
 
     TTF_Init();
     // Joystick or haptic subsystems may be missing on a machine; video, timer and events may not.
@@ -117,26 +148,6 @@ bool App::startUp() {
 
     std::srand(options_.seed ? *options_.seed : static_cast<unsigned>(std::time(nullptr)));
 
-    // The scenes and the dialogue are checked whole before the first run, so a broken file is
-    // reported now, naming the scene and the key, rather than in the middle of a run.
-    nlohmann::json scenes;
-    nlohmann::json dialogueEs;
-    nlohmann::json dialogueEn;
-    std::string why;
-    if (!readDocument(paths::kScenesFile, scenes, why) ||
-        !readDocument(paths::kDialogueEs, dialogueEs, why) ||
-        !readDocument(paths::kDialogueEn, dialogueEn, why)) {
-        return fail(why + "; the game cannot start without it");
-    }
-    const std::vector<std::string> sceneProblems = checkSceneFile(scenes, dialogueEs, dialogueEn);
-    if (!sceneProblems.empty()) {
-        for (const std::string& line : sceneProblems) {
-            say(line);
-        }
-        return fail("the scene file has " + std::to_string(sceneProblems.size()) +
-                    " problem(s); the game cannot start until they are mended");
-    }
-
     audio::initAudio(settings.musicVolume, settings.sfxVolume);
 
     GameGlobals& g = globals();
@@ -145,6 +156,7 @@ bool App::startUp() {
     g.maxLevel = settings.maxLevel;
 
     loadCoreTextures();
+    loadMenuTextures();
     loadSceneImages();
     items::loadItemAssets(renderer_);
     npcs::loadNpcAssets(renderer_);
@@ -156,6 +168,13 @@ bool App::startUp() {
     SDL_GetWindowSize(window_, &width, &height);
     game_ = Game(width, height, renderer_, std::move(config.document), options_.seed);
     game_.scenes() = std::move(scenes);
+    text_cache::build();
+    game_.applyLanguage(g.language);
+    // Older files have no fullscreen key; anything but true means a window.
+    const auto fullscreen = game_.config().find(Game::kFullscreenKey);
+    if (fullscreen != game_.config().end() && *fullscreen == true) {
+        game_.setFullscreen(true, window_);
+    }
 
     // Mouse motion is read as state when needed, never as events.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
@@ -206,12 +225,11 @@ bool App::saveScreenshot(const std::string& path) {
         say(path + ": no picture to save");
         return false;
     }
-    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
-                                                       SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* shot =
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
     bool saved = false;
-    if (shot != nullptr &&
-        SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels,
-                             shot->pitch) == 0) {
+    if (shot != nullptr && SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888,
+                                                shot->pixels, shot->pitch) == 0) {
         saved = IMG_SavePNG(shot, path.c_str()) == 0;
     }
     if (!saved) {
@@ -241,6 +259,8 @@ void App::shutDown() {
 
 void App::releaseLibraries() {
     game_ = Game();
+    text_cache::clear();
+    freeMenuTextures();
     fonts::closeFonts();
     freeEnemyTextures();
     npcs::freeNpcAssets();

@@ -63,7 +63,7 @@ public:
     SDL_Renderer* renderer() const { return renderer_; }
 
 private:
-    bool fail(const std::string& why);
+    bool fail(const std::string& why, const std::string& details = {});
     void releaseLibraries();
 
     Options options_;

@@ -4,10 +4,22 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
+#include "actors/Prota.hpp"
+#include "app/ConfigFile.hpp"
+#include "app/ControlsMenu.hpp"
 #include "app/GameGlobals.hpp"
+#include "app/Menu.hpp"
+#include "app/MenuLayouts.hpp"
+#include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
+#include "app/RankingTable.hpp"
+#include "app/SettingsMenu.hpp"
+#include "app/StoryList.hpp"
 #include "npc/Items.hpp"
+#include "npc/NPC.hpp"
+#include "render/Audio.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
@@ -15,31 +27,62 @@
 #include "scene/Escena.hpp"
 
 namespace {
+
+// Background-table entries the settings screen borrows: plain from a paused run, with the
+// language panel from the title.
+constexpr std::size_t kSettingsFromPauseBackground = 4;
+constexpr std::size_t kSettingsFromTitleBackground = 5;
+
+// Revives a run starts with, by difficulty: unlimited on Easy, two on Normal, none above.
+constexpr int kRevivesByDifficulty[4] = {-1, 2, 0, 0};
+
 std::uint32_t randomSeed() {
     std::random_device device;
     return device();
 }
+
+void say(const std::string& line) {
+    std::fprintf(stderr, "valdro: %s\n", line.c_str());
+}
+
+std::int64_t now() {
+    return platform().steadyNowNs();
+}
+
 }  // namespace
 
 Game::Game(int windowWidth, int windowHeight, SDL_Renderer*, nlohmann::json config,
            std::optional<std::uint32_t> rngSeed)
-    : rng_(rngSeed ? *rngSeed : randomSeed()) {
+    : rng_(rngSeed ? *rngSeed : randomSeed()),
+      windowWidth_(windowWidth),
+      windowHeight_(windowHeight) {
     const double unit = std::min(windowWidth / kMenuWidth, windowHeight / kMenuHeight);
     scale_ = unit;
     viewWidth_ = windowWidth / unit;
     viewHeight_ = windowHeight / unit;
     camX_ = menuOffsetX_ = (kMenuWidth - viewWidth_) / 2.0;
     camY_ = menuOffsetY_ = (kMenuHeight - viewHeight_) / 2.0;
-    levelCamY_ = menuOffsetY_ - levelMargin_;
+    levelCamY_ = menuOffsetY_ - kLevelMargin;
 
-    titleScreen_ = makeMenuScreen(coreTextures().titleScreen, kTitle);
+    const CoreTextures& t = coreTextures();
+    titleScreen_ = std::make_shared<Menu>(kTitle, t.titleScreen, menu_layouts::titleButtons());
+    pauseScreen_ = std::make_shared<PauseMenu>();
+    settingsScreen_ = std::make_shared<SettingsMenu>();
+    controlsScreen_ = std::make_shared<ControlsMenu>();
+    gameOverScreen_ =
+        std::make_shared<Menu>(kGameOver, t.gameOverScreen, menu_layouts::gameOverButtons());
+    difficultyScreen_ =
+        std::make_shared<Menu>(kDifficulty, t.backgrounds[4], menu_layouts::difficultyButtons());
+    rankingScreen_ =
+        std::make_shared<Menu>(kRanking, t.rankingScreen, menu_layouts::rankingButtons());
+    allMenus([&](Menu& m) { m.updateDstRect(scale_, camX_, camY_); });
     current_ = titleScreen_;
 
     config_ = std::move(config);
     std::vector<std::string> problems;
     ranking_ = Ranking::load(paths::kRankingFile, problems);
     for (const std::string& line : problems) {
-        std::fprintf(stderr, "valdro: %s\n", line.c_str());
+        say(line);
     }
     fonts::openFonts(static_cast<int>(unit));
     const auto unlock = config_.find("infiniteUnlock");
@@ -50,12 +93,39 @@ Game::~Game() = default;
 Game::Game(Game&&) noexcept = default;
 Game& Game::operator=(Game&&) noexcept = default;
 
-std::shared_ptr<Escena> Game::makeMenuScreen(SDL_Texture* background, int type) const {
-    const SDL_Rect dst{static_cast<int>(-camX_ * scale_), static_cast<int>(-camY_ * scale_),
-                       static_cast<int>(scale_ * kMenuWidth),
-                       static_cast<int>(scale_ * kMenuHeight)};
-    return std::make_shared<Escena>(kMenuWidth, kMenuHeight, background, dst, type,
-                                    std::vector<std::shared_ptr<Button>>{});
+void Game::setResizable(SDL_Window* window, bool resizable) {
+    windowFixed_ = !resizable;
+    if (window != nullptr) {
+        SDL_SetWindowResizable(window, resizable ? SDL_TRUE : SDL_FALSE);
+    }
+}
+
+void Game::allMenus(const std::function<void(Menu&)>& f) const {
+    for (Menu* m :
+         {static_cast<Menu*>(titleScreen_.get()), static_cast<Menu*>(pauseScreen_.get()),
+          static_cast<Menu*>(settingsScreen_.get()), rankingScreen_.get(), difficultyScreen_.get(),
+          gameOverScreen_.get(), static_cast<Menu*>(controlsScreen_.get())}) {
+        if (m != nullptr) {
+            f(*m);
+        }
+    }
+}
+
+int Game::currentType() const {
+    return current_ ? current_->screenType() : 0;
+}
+
+std::uint64_t Game::playSeconds() const {
+    return clock_.seconds(now());
+}
+
+void Game::enter(const std::shared_ptr<Menu>& menu) {
+    // A screen is always entered with no pick pending.
+    menu->clearClick();
+    menu->updateDstRect(scale_, menuOffsetX_, menuOffsetY_);
+    camX_ = menuOffsetX_;
+    camY_ = menuOffsetY_;
+    current_ = menu;
 }
 
 bool Game::handleEvents(SDL_Window* window) {
@@ -71,6 +141,15 @@ bool Game::handleEvent(const SDL_Event& event, SDL_Window* window) {
     if (event.type == SDL_QUIT) {
         return true;
     }
+    if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
+        const SDL_Keycode sym = event.key.keysym.sym;
+        const bool altEnter =
+            (sym == SDLK_RETURN || sym == SDLK_KP_ENTER) && (event.key.keysym.mod & KMOD_ALT) != 0;
+        if (sym == SDLK_F11 || altEnter) {
+            setFullscreen(!fullscreen_, window);
+            return false;
+        }
+    }
     if (event.type != SDL_WINDOWEVENT) {
         if (current_) {
             current_->handleEvent(event, scale_, camX_, camY_);
@@ -82,8 +161,11 @@ bool Game::handleEvent(const SDL_Event& event, SDL_Window* window) {
             resize(event.window.data1, event.window.data2, window);
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
+        case SDL_WINDOWEVENT_FOCUS_LOST:
             // A running level pauses itself on its next update.
-            current_->requestPause();
+            if (current_) {
+                current_->requestPause();
+            }
             break;
         case SDL_WINDOWEVENT_RESTORED:
             if (window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) != 0) {
@@ -99,8 +181,25 @@ bool Game::handleEvent(const SDL_Event& event, SDL_Window* window) {
     return false;
 }
 
+void Game::setFullscreen(bool on, SDL_Window* window) {
+    fullscreen_ = on;
+    config_[kFullscreenKey] = on;
+    if (window != nullptr) {
+        SDL_SetWindowFullscreen(window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        if (!on) {
+            // Back in a window: the size the player had before.
+            const int width = config_.value("width", windowWidth_);
+            const int height = config_.value("height", windowHeight_);
+            SDL_SetWindowSize(window, width, height);
+            resize(width, height, window);
+            // Only a window can change its resizability: a run's window stays fixed.
+            setResizable(window, !runShown());
+        }
+    }
+}
+
 bool Game::runShown() const {
-    return (current_ && current_->screenType() == kLevel) || pausedScene_ != nullptr;
+    return currentType() == kLevel || pausedScene_ != nullptr;
 }
 
 void Game::resize(int width, int height, SDL_Window* window) {
@@ -113,14 +212,13 @@ void Game::resize(int width, int height, SDL_Window* window) {
     if (height < s * kMenuHeight) {
         height = static_cast<int>(s * kMenuHeight);
     }
-    const std::shared_ptr<Escena>& shown = pausedScene_ ? pausedScene_ : current_;
-    const bool run = runShown();
+    const bool run = runShown() && level_ != nullptr;
     double keep = 0.0;
     if (run) {
         if (pausedScene_) {
             camX_ = levelCamX_;
         }
-        keep = (viewWidth_ - shown->wShown) / 2.0 + camX_;
+        keep = (viewWidth_ - level_->wShown) / 2.0 + camX_;
     }
     viewWidth_ = width / s;
     viewHeight_ = height / s;
@@ -128,102 +226,437 @@ void Game::resize(int width, int height, SDL_Window* window) {
     menuOffsetY_ = (kMenuHeight - viewHeight_) / 2.0;
     if (run) {
         // The horizontal centre of the level stays where it was.
-        levelCamX_ = keep - (viewWidth_ - shown->wShown) / 2.0;
+        levelCamX_ = keep - (viewWidth_ - level_->wShown) / 2.0;
     }
-    levelCamY_ = menuOffsetY_ - levelMargin_;
+    levelCamY_ = menuOffsetY_ - kLevelMargin;
     camX_ = menuOffsetX_;
     camY_ = menuOffsetY_;
-    if (current_ && current_->screenType() == kLevel) {
+    if (currentType() == kLevel) {
         camX_ = levelCamX_;
         camY_ = levelCamY_;
     }
-    titleScreen_->updateDstRect(scale_, menuOffsetX_, menuOffsetY_);
+    allMenus([&](Menu& m) { m.updateDstRect(scale_, menuOffsetX_, menuOffsetY_); });
     if (run) {
-        shown->updateDstRect(scale_, menuOffsetX_, levelCamY_);
+        // The level's band stays centred in the new window.
+        level_->updateDstRect(scale_, levelCamX_, levelCamY_);
     }
-    if (window != nullptr) {
-        SDL_SetWindowSize(window, width, height);
+    windowWidth_ = width;
+    windowHeight_ = height;
+    // A fullscreen window keeps the windowed size for when the player leaves fullscreen.
+    if (!fullscreen_) {
+        if (window != nullptr) {
+            SDL_SetWindowSize(window, width, height);
+        }
+        config_["width"] = width;
+        config_["height"] = height;
     }
-    config_["width"] = width;
-    config_["height"] = height;
     fonts::openFonts(static_cast<int>(scale_));
-}
-
-void Game::fitScaleTo(const SceneData& first, int windowWidth, int windowHeight) {
-    scale_ = std::min(windowHeight / (first.height + 2.0 * levelMargin_),
-                      windowWidth / first.wShown);
-    viewWidth_ = windowWidth / scale_;
-    viewHeight_ = windowHeight / scale_;
-    menuOffsetX_ = (kMenuWidth - viewWidth_) / 2.0;
-    menuOffsetY_ = (kMenuHeight - viewHeight_) / 2.0;
-}
-
-void Game::enterLevel(SceneData& scene) {
-    // The band shows wShown units from the scene's left end; the camera starts there.
-    camX_ = levelCamX_ = (scene.wShown - viewWidth_) / 2.0;
-    camY_ = levelCamY_ = (scene.height - viewHeight_) / 2.0;
-    scene.bgDstRect = SDL_Rect{static_cast<int>(-camX_ * scale_), static_cast<int>(-camY_ * scale_),
-                               static_cast<int>(scale_ * scene.wShown),
-                               static_cast<int>(scale_ * scene.height)};
-}
-
-void Game::startSceneRun(const SceneData& scene, int difficulty, bool isTutorial,
-                         SDL_Window* window) {
-    GameGlobals& g = globals();
-    g.difficulty = difficulty;
-    g.revivesLeft = 0;
-    g.checkpointLevel = 0;
-    loadEnemyTextures();
-    items::inventory().clear();
-    int width = 0;
-    int height = 0;
-    if (window != nullptr) {
-        SDL_GetWindowSize(window, &width, &height);
-        SDL_ShowCursor(SDL_DISABLE);
-        SDL_SetRelativeMouseMode(SDL_TRUE);
-    }
-    if (width <= 0 || height <= 0) {
-        width = static_cast<int>(viewWidth_ * scale_);
-        height = static_cast<int>(viewHeight_ * scale_);
-    }
-    SceneData entered = scene;
-    fitScaleTo(entered, width, height);
-    enterLevel(entered);
-    // Any other scene starts the player as a revive would: with the tutorial's heart and full
-    // health.
-    level_ = std::make_shared<Escena>(entered, false, difficulty, isTutorial);
-    level_->updateDstRect(scale_, camX_, camY_);
-    current_ = level_;
-    singleScene_ = true;
-    highScore_ = ranking_.entries().empty() ? 0 : ranking_.entries().front().score;
-    segmentStartNs_ = platform().steadyNowNs();
-    playNsBefore_ = 0;
-    fonts::openFonts(static_cast<int>(scale_));
-}
-
-std::int64_t Game::playSeconds() const {
-    const std::int64_t running = level_ ? platform().steadyNowNs() - segmentStartNs_ : 0;
-    return (playNsBefore_ + running) / 1'000'000'000;
 }
 
 bool Game::update(SDL_Window* window) {
     if (!current_) {
         return false;
     }
-    const int code = current_->update(scale_, camX_, camY_, viewWidth_, cameraFollowConstant_);
-    if (singleScene_ && (code == kActionGameOver || code == kActionLevelCompleted)) {
-        level_->releaseRunTextures();
-        if (window != nullptr) {
-            SDL_SetRelativeMouseMode(SDL_FALSE);
-            SDL_ShowCursor(SDL_ENABLE);
+    const int action = current_->update(scale_, camX_, camY_, viewWidth_, kCameraFollow);
+    return perform(action, window);
+}
+
+bool Game::perform(int action, SDL_Window* window) {
+    switch (action) {
+        case kActionGameOver:
+            gameOver(window);
+            break;
+        case kActionLevelCompleted:
+            levelCompleted(window);
+            break;
+        case kActionToTitle:
+            toTitle(window, false);
+            break;
+        case kActionChooseStory:
+            globals().checkpointLevel = 0;
+            infiniteSelected_ = false;
+            difficultyScreen_->fromPause = false;
+            enter(difficultyScreen_);
+            break;
+        case kActionPause:
+            pause();
+            break;
+        case kActionResume:
+            resume();
+            break;
+        case kActionSettingsFromPause:
+        case kActionSettingsFromTitle: {
+            const bool fromPause = action == kActionSettingsFromPause;
+            settingsScreen_->fromPause = fromPause;
+            settingsScreen_->texture =
+                coreTextures().backgrounds[fromPause ? kSettingsFromPauseBackground
+                                                     : kSettingsFromTitleBackground];
+            enter(settingsScreen_);
+            break;
         }
-        return true;
-    }
-    if (code == kActionPause && level_) {
-        // Practice has no pause menu: the pause key is taken and play goes on.
-        level_->pauseRequested = false;
+        case kActionExit:
+            return true;
+        case kActionShowRanking:
+            if (infiniteUnlocked_) {
+                enter(rankingScreen_);
+            } else {
+                lockedMessage("Pantalla no disponible",
+                              "Completa el modo historia para desbloquearla.", window);
+            }
+            break;
+        case kActionChooseInfinite:
+            if (infiniteUnlocked_) {
+                difficultyScreen_->fromPause = false;
+                enter(difficultyScreen_);
+                infiniteSelected_ = true;
+            } else {
+                lockedMessage("Modo no disponible",
+                              "Completa el modo historia para desbloquear este modo.", window);
+            }
+            break;
+        case kActionSetEnglish:
+            applyLanguage(1);
+            config_["language"] = "en";
+            break;
+        case kActionSetSpanish:
+            applyLanguage(0);
+            config_["language"] = "es";
+            break;
+        case kActionClearRanking:
+            ranking_.clear();
+            saveProgress();
+            break;
+        case kActionMusicVolumeChanged:
+            config_["volumeGeneral"] = audio::state().musicVolume;
+            break;
+        case kActionSfxVolumeChanged:
+            config_["volumeSFX"] = audio::state().sfxVolume;
+            break;
+        case kActionShowControls:
+            settingsScreen_->clearClick();
+            controlsScreen_->fromPause = settingsScreen_->fromPause;
+            controlsScreen_->updateDstRect(scale_, menuOffsetX_, menuOffsetY_);
+            current_ = controlsScreen_;
+            break;
+        case kActionStartEasy:
+        case kActionStartNormal:
+        case kActionStartHard:
+        case kActionStartImpossible: {
+            const int difficulty = action - kActionStartEasy;
+            startRun(difficulty, kRevivesByDifficulty[difficulty], window);
+            break;
+        }
+        case kActionRevive:
+            revive(window);
+            break;
+        default:
+            break;
     }
     return false;
+}
+
+void Game::lockedMessage(const char* title, const char* text, SDL_Window* window) {
+    // Always in Spanish, as the locked screens have always said it.
+    platform().showMessage(title, text, window);
+    titleScreen_->clearClick();
+}
+
+void Game::applyLanguage(int language) {
+    globals().language = language;
+    allMenus([&](Menu& m) { m.setLanguage(language); });
+    controlsScreen_->refreshKeyLabels();
+    if (pausedScene_) {
+        // The open conversations of the paused level go on in the new language.
+        for (const auto& npc : pausedScene_->npcs) {
+            npc->reloadLines();
+        }
+    }
+}
+
+void Game::windowSize(SDL_Window* window, int& width, int& height) const {
+    width = windowWidth_;
+    height = windowHeight_;
+    if (window != nullptr) {
+        SDL_GetWindowSize(window, &width, &height);
+    }
+    if (width <= 0 || height <= 0) {
+        width = static_cast<int>(viewWidth_ * scale_);
+        height = static_cast<int>(viewHeight_ * scale_);
+    }
+}
+
+void Game::fitRun(SDL_Window* window) {
+    int width = 0;
+    int height = 0;
+    windowSize(window, width, height);
+    const SceneData& first = levels_.front();
+    scale_ = std::min(height / (first.height + 2.0 * kLevelMargin), width / first.wShown);
+    viewWidth_ = width / scale_;
+    viewHeight_ = height / scale_;
+    menuOffsetX_ = (kMenuWidth - viewWidth_) / 2.0;
+    menuOffsetY_ = (kMenuHeight - viewHeight_) / 2.0;
+    levelCamY_ = menuOffsetY_ - kLevelMargin;
+    fonts::openFonts(static_cast<int>(scale_));
+}
+
+void Game::placeLevel(SceneData& data) {
+    // The band shows wShown units from the scene's left end; the camera starts there.
+    camX_ = levelCamX_ = (data.wShown - viewWidth_) / 2.0;
+    camY_ = levelCamY_ = (data.height - viewHeight_) / 2.0;
+    data.bgDstRect =
+        SDL_Rect{static_cast<int>(-camX_ * scale_), static_cast<int>(-camY_ * scale_),
+                 static_cast<int>(scale_ * data.wShown), static_cast<int>(scale_ * data.height)};
+}
+
+void Game::startSceneRun(const SceneData& scene, int difficulty, bool isTutorial,
+                         SDL_Window* window) {
+    practiceScene_ = scene;
+    practiceIsTutorial_ = isTutorial;
+    infiniteSelected_ = false;
+    const int d = std::clamp(difficulty, 0, 3);
+    startRun(d, kRevivesByDifficulty[d], window);
+}
+
+void Game::startRun(int difficulty, int revives, SDL_Window* window) {
+    std::vector<SceneData> levels;
+    try {
+        levels = practiceScene_ ? std::vector<SceneData>{*practiceScene_}
+                                : story::buildLevels(scenes_, rng_);
+    } catch (const std::exception& e) {
+        // The scene file was checked at start-up; should it still fail, the player stays on the
+        // menus instead of losing the game.
+        say(std::string(paths::kScenesFile) + ": " + e.what() + "; the run cannot start");
+        platform().showMessage("Valdro", std::string(paths::kScenesFile) + ": " + e.what(), window);
+        return;
+    }
+    GameGlobals& g = globals();
+    g.revivesLeft = revives;
+    g.difficulty = difficulty;
+    g.checkpointLevel = 0;
+    checkpointIndex_ = 0;
+    if (level_) {
+        // A run still held (never expected here) gives its sheets back first.
+        level_->releaseRunTextures();
+    }
+    loadEnemyTextures();
+    items::inventory().clear();
+    levels_ = std::move(levels);
+    platform().captureMouse(true);
+    fitRun(window);
+    placeLevel(levels_.front());
+    level_ = std::make_shared<Escena>(levels_.front(), infiniteSelected_, difficulty,
+                                      !practiceScene_ || practiceIsTutorial_);
+    level_->updateDstRect(scale_, camX_, camY_);
+    pausedScene_ = nullptr;
+    current_ = level_;
+    setResizable(window, false);
+    highScore_ = ranking_.best();
+    levelIndex_ = 0;
+    clock_.start(now());
+}
+
+void Game::enterLevel(int index) {
+    levelIndex_ = index;
+    SceneData& data = levels_[static_cast<std::size_t>(index)];
+    placeLevel(data);
+    const int checkpointBefore = globals().checkpointLevel;
+    level_->loadScene(data);
+    // The scene counts checkpoints in scenes entered; a revive needs the place in the list,
+    // which differs once an endless run has gone round.
+    if (globals().checkpointLevel != checkpointBefore) {
+        checkpointIndex_ = index;
+    }
+}
+
+void Game::levelCompleted(SDL_Window* window) {
+    if (!level_ || levels_.empty()) {
+        return;
+    }
+    if (practiceScene_) {
+        toTitle(window, false);
+        return;
+    }
+    int next = levelIndex_ + 1;
+    if (!infiniteSelected_) {
+        if (levelIndex_ >= static_cast<int>(levels_.size()) - 1) {
+            toTitle(window, true);
+            return;
+        }
+    } else if (next >= static_cast<int>(levels_.size())) {
+        // Another lap with new picks; the tutorial is played once per run.
+        try {
+            levels_ = story::buildLevels(scenes_, rng_);
+        } catch (const std::exception& e) {
+            say(std::string(paths::kScenesFile) + ": " + e.what() + "; the same scenes go round");
+        }
+        next = story::kWrapIndex;
+    }
+    enterLevel(next);
+}
+
+void Game::gameOver(SDL_Window* window) {
+    if (!level_) {
+        return;
+    }
+    const std::int64_t at = now();
+    clock_.stop(at);
+    const Prota& prota = *level_->prota;
+    const int score = prota.score;
+    if (!practiceScene_) {
+        ranking_.insert(score, clock_.seconds(at));
+    }
+    level_->releaseRunTextures();
+    GameGlobals& g = globals();
+    g.deathMaxHealth = prota.maxHp;
+    g.deathMoney = prota.coins;
+    g.deathScore = score;
+    // The scene has played "gameOver" already.
+    audio::haltMusic();
+    enter(gameOverScreen_);
+    platform().captureMouse(false);
+    setResizable(window, true);
+    level_.reset();
+    pausedScene_ = nullptr;
+    if (!practiceScene_) {
+        recordProgress();
+        saveProgress();
+    }
+}
+
+void Game::revive(SDL_Window* window) {
+    GameGlobals& g = globals();
+    if (levels_.empty() || (g.revivesLeft == 0)) {
+        return;
+    }
+    loadEnemyTextures();
+    platform().captureMouse(true);
+    fitRun(window);
+    const int index = std::clamp(checkpointIndex_, 0, static_cast<int>(levels_.size()) - 1);
+    SceneData& data = levels_[static_cast<std::size_t>(index)];
+    placeLevel(data);
+    levelIndex_ = index;
+    // Enemies stay as strong as the run had made them.
+    const int enemyLevel = g.enemyLevel;
+    const bool tutorial = practiceScene_ ? practiceIsTutorial_ : index == 0;
+    level_ = std::make_shared<Escena>(data, infiniteSelected_, g.difficulty, tutorial);
+    level_->updateDstRect(scale_, camX_, camY_);
+    g.enemyLevel = enemyLevel;
+    Prota& prota = *level_->prota;
+    if (!tutorial && infiniteSelected_) {
+        // The heart a later checkpoint adds makes up for story mode's reduced start only.
+        prota.maxHp -= 1;
+        prota.hp = prota.maxHp;
+    }
+    prota.addScore(g.deathScore);
+    prota.addCoins(g.deathMoney);
+    items::inventory().reapply(prota);
+    if (!tutorial) {
+        while (prota.maxHp < g.deathMaxHealth) {
+            prota.maxHp += 1;
+            prota.hp = prota.maxHp;
+        }
+    }
+    level_->resizeHearts();
+    audio::haltEffects();
+    if (g.revivesLeft != -1) {
+        g.revivesLeft -= 1;
+    }
+    pausedScene_ = nullptr;
+    current_ = level_;
+    setResizable(window, false);
+    clock_.resume(now());
+}
+
+void Game::pause() {
+    if (!pausedScene_ && level_ && current_ == level_) {
+        platform().captureMouse(false);
+        levelCamX_ = camX_;
+        levelCamY_ = camY_;
+        pausedScene_ = level_;
+        clock_.stop(now());
+        level_->prota->keys = 0;
+    }
+    enter(pauseScreen_);
+}
+
+void Game::resume() {
+    if (!pausedScene_) {
+        return;
+    }
+    camX_ = levelCamX_;
+    camY_ = levelCamY_;
+    current_ = pausedScene_;
+    pausedScene_->pauseRequested = false;
+    // Keys and the dash button released while the menus were shown never reached the level.
+    pausedScene_->prota->keys = 0;
+    pausedScene_ = nullptr;
+    clock_.resume(now());
+    platform().captureMouse(true);
+}
+
+void Game::toTitle(SDL_Window* window, bool storyCompleted) {
+    // Practice is neither ranked nor story progress.
+    const bool counts = !practiceScene_;
+    const bool endsRun = level_ != nullptr || current_ == gameOverScreen_;
+    if (pausedScene_ && counts) {
+        // Leaving from the pause menu: the run is ranked with the time played up to the pause.
+        ranking_.insert(pausedScene_->prota->score, clock_.seconds(now()));
+    }
+    if (level_) {
+        level_->releaseRunTextures();
+    }
+    if (endsRun) {
+        audio::haltEffects();
+        audio::playMusic(paths::kMenuMusic);
+        if (storyCompleted) {
+            audio::playSound("storyCompleted");
+        }
+        if (counts) {
+            recordProgress();
+        }
+    }
+    platform().captureMouse(false);
+    setResizable(window, true);
+    if (storyCompleted) {
+        infiniteUnlocked_ = true;
+        config_["infiniteUnlock"] = true;
+    }
+    enter(titleScreen_);
+    pausedScene_ = nullptr;
+    level_.reset();
+    practiceScene_.reset();
+    if (endsRun && counts) {
+        saveProgress();
+    }
+}
+
+void Game::recordProgress() {
+    GameGlobals& g = globals();
+    if (levelIndex_ + 1 > g.maxLevel) {
+        g.maxLevel = levelIndex_ + 1;
+        config_["maxLevel"] = g.maxLevel;
+    }
+}
+
+void Game::saveProgress() const {
+    if (!saveAll()) {
+        say("the game's progress could not be saved now; it is tried again at exit");
+    }
+}
+
+bool Game::saveAll() const {
+    const GameGlobals& g = globals();
+    bool ok = true;
+    if (!config_file::save(paths::kConfigFile, config_, g.keySets[kCustomKeySet],
+                           g.activeKeys.configOption)) {
+        say(std::string(paths::kConfigFile) + ": could not be written");
+        ok = false;
+    }
+    if (!ranking_.save(paths::kRankingFile)) {
+        say(std::string(paths::kRankingFile) + ": could not be written");
+        ok = false;
+    }
+    return ok;
 }
 
 void Game::render(SDL_Renderer* renderer) {
@@ -231,9 +664,13 @@ void Game::render(SDL_Renderer* renderer) {
         return;
     }
     current_->render(renderer);
-    if (current_ == level_ && level_) {
+    if (currentType() == kLevel && level_) {
         level_->drawHighScore(renderer, highScore_);
         level_->drawScore(renderer);
-        level_->drawTime(renderer, playSeconds());
+        level_->drawTime(renderer, static_cast<std::int64_t>(clock_.seconds(now())));
+    } else if (current_ == rankingScreen_) {
+        const SDL_Rect* screen = rankingScreen_->dstRect;
+        ranking_table::draw(renderer, ranking_, globals().language, scale_, menuOffsetX_,
+                            menuOffsetY_, screen != nullptr ? screen->w : 0);
     }
 }

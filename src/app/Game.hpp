@@ -1,29 +1,42 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "app/PlayClock.hpp"
 #include "app/Ranking.hpp"
+#include "scene/SceneData.hpp"
 
+class ControlsMenu;
 class Escena;
-struct SceneData;
+class Menu;
+class PauseMenu;
+class Screen;
+class SettingsMenu;
 struct SDL_Renderer;
-struct SDL_Texture;
 struct SDL_Window;
 union SDL_Event;
 
 // The single top-level object: it owns the screens, the camera and the pixels-per-unit scale,
 // the configuration document, the ranking and the play clock. Exactly one screen is current; it
-// alone receives input, is updated and is drawn.
+// alone receives input, is updated and is drawn. A screen's update hands back a GameAction that
+// the game carries out: a screen change, a settings change, or the start or end of a run.
 class Game {
 public:
     static constexpr double kMenuWidth = 16.0;
     static constexpr double kMenuHeight = 12.0;
     static constexpr double kMinScale = 20.0;
+    // World units kept free above and below a level for the HUD.
+    static constexpr double kLevelMargin = 1.5;
+    static constexpr double kCameraFollow = 6.0;
+    // The configuration key that remembers fullscreen.
+    static constexpr const char* kFullscreenKey = "fullscreen";
 
     Game() = default;
     // rngSeed fixes the level shuffle for tests and tools; without it the seed is random.
@@ -41,22 +54,52 @@ public:
     bool handleEvent(const SDL_Event& event, SDL_Window* window);
     // One update of the current screen and the action it returns; true means quit.
     bool update(SDL_Window* window);
+    // Carries out one GameAction as if the current screen had returned it; true means quit.
+    bool perform(int action, SDL_Window* window);
     void render(SDL_Renderer* renderer);
 
-    // Practice: plays one scene as a fresh run at a difficulty (0 easy to 3 impossible). When
-    // the scene is completed or the player dies, the game closes normally.
+    // Practice: plays one scene as a run of its own at a difficulty (0 easy to 3 impossible),
+    // with the difficulty's revives. Completing it, or leaving it, returns to the title; it is
+    // neither ranked nor counted as story progress.
     // isTutorial: the scene is the tutorial, with its script and the story's weak start.
-    void startSceneRun(const SceneData& scene, int difficulty, bool isTutorial,
-                       SDL_Window* window);
-    // Seconds of play in the run so far.
-    std::int64_t playSeconds() const;
+    void startSceneRun(const SceneData& scene, int difficulty, bool isTutorial, SDL_Window* window);
+    bool practising() const { return practiceScene_.has_value(); }
+
+    // Shows every menu in language l (0 Spanish, 1 English), the paused level's conversations
+    // included.
+    void applyLanguage(int language);
+    // Desktop fullscreen on or off; remembered in the configuration.
+    void setFullscreen(bool on, SDL_Window* window);
+    bool fullscreen() const { return fullscreen_; }
+    // A run's window keeps its size; menus may be resized.
+    bool windowFixed() const { return windowFixed_; }
+
+    // Writes the configuration and the ranking (atomically); false when either failed.
+    bool saveAll() const;
 
     const nlohmann::json& config() const { return config_; }
     nlohmann::json& config() { return config_; }
     Ranking& ranking() { return ranking_; }
     nlohmann::json& scenes() { return scenes_; }
-    const std::shared_ptr<Escena>& current() const { return current_; }
-    const std::shared_ptr<Escena>& titleScreen() const { return titleScreen_; }
+    const std::shared_ptr<Screen>& current() const { return current_; }
+    int currentType() const;
+    // The level scene of the run in progress (shown or paused); null between runs.
+    const std::shared_ptr<Escena>& level() const { return level_; }
+    Menu& titleScreen() const { return *titleScreen_; }
+    Menu& gameOverScreen() const { return *gameOverScreen_; }
+    PauseMenu& pauseScreen() const { return *pauseScreen_; }
+    SettingsMenu& settingsScreen() const { return *settingsScreen_; }
+    ControlsMenu& controlsScreen() const { return *controlsScreen_; }
+    Menu& difficultyScreen() const { return *difficultyScreen_; }
+    Menu& rankingScreen() const { return *rankingScreen_; }
+    bool paused() const { return pausedScene_ != nullptr; }
+    bool infiniteUnlocked() const { return infiniteUnlocked_; }
+    bool infiniteSelected() const { return infiniteSelected_; }
+    const std::vector<SceneData>& levels() const { return levels_; }
+    int levelIndex() const { return levelIndex_; }
+    int checkpointIndex() const { return checkpointIndex_; }
+    int highScore() const { return highScore_; }
+    std::uint64_t playSeconds() const;
     double scale() const { return scale_; }
     double camX() const { return camX_; }
     double camY() const { return camY_; }
@@ -66,37 +109,65 @@ public:
 
 private:
     void resize(int width, int height, SDL_Window* window);
-    // Fits the scale to a run's first scene in a window of the given size: its shown width and
-    // its height with room for the HUD above and below.
-    void fitScaleTo(const SceneData& first, int windowWidth, int windowHeight);
-    // Places the camera at the scene's left end and gives the scene its band.
-    void enterLevel(SceneData& scene);
-    std::shared_ptr<Escena> makeMenuScreen(SDL_Texture* background, int type) const;
     bool runShown() const;
+    void enter(const std::shared_ptr<Menu>& menu);
+    void setResizable(SDL_Window* window, bool resizable);
+    void allMenus(const std::function<void(Menu&)>& f) const;
+
+    void startRun(int difficulty, int revives, SDL_Window* window);
+    void revive(SDL_Window* window);
+    void gameOver(SDL_Window* window);
+    void levelCompleted(SDL_Window* window);
+    void toTitle(SDL_Window* window, bool storyCompleted);
+    void pause();
+    void resume();
+    void lockedMessage(const char* title, const char* text, SDL_Window* window);
+
+    // Fits the scale to the run's first scene in the window: its shown width and its height
+    // with room for the HUD above and below.
+    void fitRun(SDL_Window* window);
+    // Places the camera at the scene's left end and gives the scene its band.
+    void placeLevel(SceneData& data);
+    // Enters levels_[index] in the running scene.
+    void enterLevel(int index);
+    void recordProgress();
+    void saveProgress() const;
+    void windowSize(SDL_Window* window, int& width, int& height) const;
 
     std::mt19937 rng_;
     bool infiniteSelected_ = false;
     bool infiniteUnlocked_ = false;
-    std::shared_ptr<Escena> titleScreen_;
-    std::shared_ptr<Escena> current_;
+    std::shared_ptr<Menu> titleScreen_;
+    std::shared_ptr<Menu> gameOverScreen_;
+    std::shared_ptr<PauseMenu> pauseScreen_;
+    std::shared_ptr<SettingsMenu> settingsScreen_;
+    std::shared_ptr<Menu> rankingScreen_;
+    std::shared_ptr<ControlsMenu> controlsScreen_;
+    std::shared_ptr<Menu> difficultyScreen_;
+    std::shared_ptr<Screen> current_;
+    std::shared_ptr<Escena> level_;
     std::shared_ptr<Escena> pausedScene_;
     double scale_ = kMinScale;
     double camX_ = 0.0;
     double camY_ = 0.0;
     double viewWidth_ = kMenuWidth;
     double viewHeight_ = kMenuHeight;
-    double cameraFollowConstant_ = 6.0;
-    double levelMargin_ = 1.5;
     double levelCamX_ = 0.0;
     double menuOffsetX_ = 0.0;
     double levelCamY_ = 0.0;
     double menuOffsetY_ = 0.0;
+    int windowWidth_ = 0;  // the last size known, for runs started without a window (tests)
+    int windowHeight_ = 0;
+    bool fullscreen_ = false;
+    bool windowFixed_ = false;
+    std::vector<SceneData> levels_;
+    int levelIndex_ = 0;
+    int checkpointIndex_ = 0;  // the list position a revive starts from
+    int highScore_ = 0;
+    std::optional<SceneData> practiceScene_;  // the scene of a practice run
+    bool practiceIsTutorial_ = false;
     nlohmann::json config_;
     Ranking ranking_;
+    PlayClock clock_;
     nlohmann::json scenes_;
-    std::shared_ptr<Escena> level_;
-    bool singleScene_ = false;
-    int highScore_ = 0;
-    std::int64_t segmentStartNs_ = 0;
-    std::int64_t playNsBefore_ = 0;  // play time before the current stretch, exact
 };

@@ -23,5 +23,9 @@ void to_json(nlohmann::json& j, const KeySet& keys) {
 }
 
 std::array<KeySet, 4> buildKeySets(const KeySet& custom) {
-    return {kFixedKeySets[0], kFixedKeySets[1], kFixedKeySets[2], custom};
+    // The custom set is set 3 whatever its record says, or choosing it would be written back as
+    // one of the fixed sets and the player's choice lost at the next start.
+    KeySet customSet = custom;
+    customSet.configOption = kCustomKeySet;
+    return {kFixedKeySets[0], kFixedKeySets[1], kFixedKeySets[2], customSet};
 }

@@ -1,5 +1,6 @@
 #include "app/Platform.hpp"
 
+#include <SDL_events.h>
 #include <SDL_messagebox.h>
 #include <SDL_mouse.h>
 #include <SDL_timer.h>
@@ -24,6 +25,10 @@ public:
     void showMessage(const std::string& title, const std::string& text,
                      SDL_Window* window) override {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window);
+    }
+    void captureMouse(bool captured) override {
+        SDL_ShowCursor(captured ? SDL_DISABLE : SDL_ENABLE);
+        SDL_SetRelativeMouseMode(captured ? SDL_TRUE : SDL_FALSE);
     }
 };
 

@@ -22,6 +22,9 @@ public:
     // A modal information box over the window (blocks until dismissed).
     virtual void showMessage(const std::string& title, const std::string& text,
                              SDL_Window* window) = 0;
+    // In a level the mouse aims: the pointer is hidden and reports relative motion. On menus it
+    // is shown and free.
+    virtual void captureMouse(bool captured) = 0;
 };
 
 // The platform in use: the real one unless a test or tool installed another.
@@ -45,6 +48,7 @@ public:
     void showMessage(const std::string& title, const std::string& text, SDL_Window*) override {
         messages.push_back(title + ": " + text);
     }
+    void captureMouse(bool captured) override { mouseCaptured = captured; }
     void advanceMs(std::int64_t ms) { nowNs += ms * 1'000'000; }
 
     std::uint32_t buttons = 0;
@@ -53,6 +57,7 @@ public:
     int mouseX = 0;
     int mouseY = 0;
     std::vector<std::string> messages;  // every message box shown, as "title: text"
+    bool mouseCaptured = false;
 };
 
 // Installs a platform for the lifetime of this guard (tests).

@@ -216,16 +216,6 @@ Escena::Escena(SceneData sceneData, bool inf, int diff, bool tutorial)
 
 Escena::Escena(double width, double height) : Escena(emptyRoom(width, height), false, 1, false) {}
 
-Escena::Escena(double width, double height, SDL_Texture* background, const SDL_Rect& dst,
-               int screenType, std::vector<std::shared_ptr<Button>> menuButtons)
-    : Renderizable(background, 0.0, 0.0, width, height),
-      type(screenType),
-      quiet(true),
-      wShown(width),
-      buttons(std::move(menuButtons)) {
-    dstRect = new SDL_Rect(dst);
-}
-
 Escena::~Escena() = default;
 
 void Escena::placeBackground(const SceneData& d) {

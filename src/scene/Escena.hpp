@@ -13,7 +13,6 @@
 
 class Animated;
 class Background;
-class Button;
 class Disparo;
 class Enemigo;
 class Jefe;
@@ -47,10 +46,6 @@ public:
     Escena(SceneData data, bool infinite, int difficulty, bool isTutorial);
     // An empty room of the given size with nothing in it but the player (tests, tools).
     Escena(double width, double height);
-    // A menu screen: width × height world units, its background and pixel rectangle.
-    // (Kept until the menus have their own class.)
-    Escena(double width, double height, SDL_Texture* background, const SDL_Rect& dst, int type,
-           std::vector<std::shared_ptr<Button>> buttons);
     ~Escena() override;
 
     Escena(const Escena&) = delete;
@@ -133,8 +128,6 @@ public:
     std::vector<std::shared_ptr<Background>> treeLayers;  // trees1, trees2, trees3
     int levelNumber = 0;
     std::vector<std::shared_ptr<Enemigo>> enemies;
-    std::vector<std::shared_ptr<Button>> buttons;  // menu screens only
-    int clickedButton = 0;                         // menu screens only
 
 private:
     void buildContents(const SceneData& data, int enemyLevel);

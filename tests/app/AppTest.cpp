@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "app/GameGlobals.hpp"
+#include "app/Menu.hpp"
 #include "app/Platform.hpp"
-#include "scene/Escena.hpp"
 #include "support/TempRunFolder.hpp"
 
 namespace {
@@ -62,8 +62,7 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
     EXPECT_EQ(w, 1280);
     EXPECT_EQ(h, 720);
     ASSERT_TRUE(app.game().current());
-    EXPECT_EQ(app.game().current()->type, kTitle);
-    EXPECT_EQ(app.game().current(), app.game().titleScreen());
+    EXPECT_EQ(app.game().currentType(), kTitle);
     // Key set 2: the arrow keys, right Shift to interact, P to pause.
     EXPECT_EQ(globals().activeKeys.upKey, SDLK_UP);
     EXPECT_EQ(globals().activeKeys.interactKey, SDLK_RSHIFT);
@@ -89,7 +88,17 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
     EXPECT_EQ(savedRanking["Time"], nlohmann::json({5, 6}));
 }
 
-TEST_F(AppRun, LoopSleepsEachFrameAndStopsOnQuit) {
+TEST_F(AppRun, LoopSleepsWhatIsLeftOfEachFastFrameAndStopsOnQuit) {
+    {
+        // The scripted clock stands still while a frame runs: every frame is fast, and the loop
+        // sleeps out the rest of its ten milliseconds after each one but the last.
+        App app(App::Options{.seed = 1, .frames = 4});
+        ASSERT_TRUE(app.startUp());
+        app.runLoop();
+        EXPECT_EQ(clock.sleptMs, 3 * App::kFrameMs);
+        app.shutDown();
+    }
+    clock.sleptMs = 0;
     App app(App::Options{.seed = 1});
     ASSERT_TRUE(app.startUp());
     SDL_Event quit{};
@@ -124,16 +133,25 @@ TEST_F(AppRun, MissingScenesRefuseToStartAndTouchNothing) {
     EXPECT_EQ(TempRunFolder::read("datus/config/config.json"), config);
 }
 
-TEST_F(AppRun, ABrokenSceneFileIsRefusedBeforeTheFirstRun) {
+TEST_F(AppRun, ABrokenSceneFileIsRefusedBeforeTheWindowOpens) {
     nlohmann::json scenes = nlohmann::json::parse(TempRunFolder::read("datus/config/scenes.json"));
     scenes["scenes_2"][1]["platformIndex"][0] = 9;
     TempRunFolder::write("datus/config/scenes.json", scenes.dump());
+    // With no video at all, the scene file is still what the player hears about: it is read
+    // before any window could open.
+    setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
     testing::internal::CaptureStderr();
     App app;
-    EXPECT_FALSE(app.startUp());
+    const bool started = app.startUp();
     const std::string said = testing::internal::GetCapturedStderr();
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    EXPECT_FALSE(started);
     EXPECT_NE(said.find("\"scenes_2\"[1]"), std::string::npos) << said;
     EXPECT_NE(said.find("platformIndex"), std::string::npos) << said;
+    EXPECT_EQ(said.find("cannot start SDL"), std::string::npos) << said;
+    // A player who started from the desktop sees it in a message box.
+    ASSERT_EQ(clock.messages.size(), 1u);
+    EXPECT_NE(clock.messages[0].find("platformIndex"), std::string::npos) << clock.messages[0];
 }
 
 TEST_F(AppRun, NoVideoEndsWithOneClearLineAndTouchesNothing) {
@@ -147,6 +165,8 @@ TEST_F(AppRun, NoVideoEndsWithOneClearLineAndTouchesNothing) {
     EXPECT_FALSE(started);
     EXPECT_NE(said.find("valdro: cannot start SDL"), std::string::npos) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    ASSERT_EQ(clock.messages.size(), 1u);
+    EXPECT_NE(clock.messages[0].find("cannot start SDL"), std::string::npos);
     app.shutDown();
     EXPECT_EQ(TempRunFolder::read("datus/config/config.json"), config);
 }
@@ -168,14 +188,14 @@ TEST_F(AppRun, ResizeKeepsAtLeastTheSmallestMenuAndRecordsTheSize) {
     EXPECT_DOUBLE_EQ(app.game().camY(), 0.0);
     // The title is centred: its left edge sits 8/3 units in from the window's (199.99… px,
     // truncated).
-    const SDL_Rect* title = app.game().titleScreen()->dstRect;
+    const SDL_Rect* title = app.game().titleScreen().dstRect;
     EXPECT_EQ(title->x, 199);
     EXPECT_EQ(title->w, 1200);
     EXPECT_EQ(title->h, 900);
 
     push(windowEvent(SDL_WINDOWEVENT_MINIMIZED));
     ASSERT_TRUE(app.frame());
-    EXPECT_TRUE(app.game().current()->pauseRequested);
+    EXPECT_EQ(app.game().currentType(), kTitle);  // a menu has nothing to pause
     app.shutDown();
     const auto saved = nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
     EXPECT_EQ(saved["width"], 1600);

@@ -199,14 +199,23 @@ TEST(ConfigFile, OnlyExactlyEsIsSpanish) {
     EXPECT_EQ(config_file::settingsOf(doc).language, 0);
 }
 
-TEST(ConfigFile, UnwritableFolderLeavesTheOldFile) {
+TEST(ConfigFile, AFailedSaveLeavesTheOldFileWhole) {
     TempRunFolder run;
+    // A name so long that no temporary file can be made beside it: the save fails on the very
+    // file it means to replace, and that file must come through untouched.
+    const std::string path = "datus/config/" + std::string(248, 'c') + ".json";
+    TempRunFolder::write(path, "{\"keep\": true}");
+    EXPECT_FALSE(config_file::save(path, config_file::defaults(), KeySet{}, 0));
+    EXPECT_EQ(TempRunFolder::read(path), "{\"keep\": true}");
     EXPECT_FALSE(
         config_file::save("no/such/folder/config.json", config_file::defaults(), KeySet{}, 0));
-    const std::string before = TempRunFolder::read(kPath);
-    ASSERT_TRUE(config_file::save(kPath, config_file::defaults(), KeySet{}, 0));
-    EXPECT_NE(TempRunFolder::read(kPath), std::string{});
-    EXPECT_FALSE(before.empty());
+}
+
+TEST(ConfigFile, TheCustomSetIsSetThreeWhateverItsRecordSays) {
+    KeySet custom{'i', 'k', 'l', 'j', 'u', 'o', 0};
+    const auto sets = buildKeySets(custom);
+    EXPECT_EQ(sets[kCustomKeySet].configOption, kCustomKeySet);
+    EXPECT_EQ(sets[kCustomKeySet].upKey, 'i');
 }
 
 }  // namespace

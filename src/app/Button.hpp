@@ -1,0 +1,58 @@
+#pragma once
+
+#include <SDL_pixels.h>
+#include <SDL_rect.h>
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "render/Renderizable.hpp"
+#include "scene/WorldRect.hpp"
+
+// A menu button: a world rectangle to press, an optional plate drawn behind it and a text laid
+// out inside. The inherited rectangle and texture are the text's; the text texture is borrowed
+// from the text cache, or owned when the button shows a key name.
+class Button : public Renderizable {
+public:
+    // The text never fills the whole button: 90 % of its height, and of its width at most.
+    static constexpr double kTextFill = 0.9;
+    // A character is drawn half as wide as it is high.
+    static constexpr double kCharAspect = 0.5;
+
+    // texts: 0 Spanish, 1 English (the mute buttons keep their two speaker icons there).
+    Button(int id, const WorldRect& area, std::map<int, std::string> texts,
+           SDL_Texture* background = nullptr, int param = -1);
+    ~Button() override;
+    Button(const Button&) = delete;
+    Button& operator=(const Button&) = delete;
+
+    void render(SDL_Renderer* renderer) override;
+    void updateDstRect(double scale, double camX, double camY) override;
+
+    // Shows texts[index], centred and scaled to fit.
+    void setText(int index);
+    // Shows the name of a key in white (tint it afterwards).
+    void setKeyText(int keycode);
+    void tint(SDL_Color colour);
+
+    // Edges count as inside.
+    bool contains(double px, double py) const;
+    // The Spanish text, or empty.
+    const std::string& spanishText() const;
+
+    WorldRect area;
+    int id = 0;      // what the button does; 0 is a label
+    int param = -1;  // key set or key slot on the controls screen
+    std::map<int, std::string> texts;
+    SDL_Texture* background = nullptr;
+    std::optional<SDL_Rect> backgroundDst;
+    std::string shownText;  // the text shown now (a menu string or a key name)
+    SDL_Color tintColour{255, 255, 255, 255};
+
+private:
+    void layOut(const std::string& text);
+    void dropOwnedTexture();
+
+    bool ownsTexture_ = false;
+};

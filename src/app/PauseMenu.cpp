@@ -1,0 +1,127 @@
+#include "app/PauseMenu.hpp"
+
+#include <SDL_events.h>
+#include <SDL_render.h>
+#include <SDL_ttf.h>
+
+#include <string>
+
+#include "app/Button.hpp"
+#include "app/GameGlobals.hpp"
+#include "app/MenuLayouts.hpp"
+#include "app/MenuTextures.hpp"
+#include "app/TextCache.hpp"
+#include "npc/Items.hpp"
+#include "npc/Objeto.hpp"
+#include "render/Audio.hpp"
+#include "render/CoreTextures.hpp"
+#include "render/Fonts.hpp"
+#include "scene/Escena.hpp"
+
+PauseMenu::PauseMenu()
+    : Menu(kPause, coreTextures().pauseScreen, menu_layouts::pauseButtons()),
+      itemsPanel(nullptr, 0.0, 0.0, kWidth, kHeight) {
+    itemsPanel.ensureDstRect();
+}
+
+void PauseMenu::setLanguage(int language) {
+    language_ = language == 0 ? 0 : 1;
+    Menu::setLanguage(language);
+}
+
+void PauseMenu::updateDstRect(double scale, double camX, double camY) {
+    Menu::updateDstRect(scale, camX, camY);
+    itemsPanel.updateDstRect(scale, camX, camY);
+    // The icons of the items bought are placed with the screen: a run cannot be resized, so
+    // waiting for a resize would leave them without a place.
+    for (const auto& [kind, entry] : items::inventory().entries()) {
+        if (entry.icon) {
+            entry.icon->ensureDstRect();
+            entry.icon->updateDstRect(scale, camX, camY);
+        }
+    }
+}
+
+void PauseMenu::press(double px, double py) {
+    if (!itemsPanelOpen) {
+        Menu::press(px, py);
+        return;
+    }
+    // While the panel is open a press on it closes it; the buttons underneath are covered.
+    clickedButton = 0;
+    if (itemsPanel.x <= px && px <= itemsPanel.x + itemsPanel.w && itemsPanel.y <= py &&
+        py <= itemsPanel.y + itemsPanel.h) {
+        audio::playSound("click");
+        clickedButton = kClosePanelId;
+    }
+}
+
+void PauseMenu::handleKey(const SDL_KeyboardEvent& key) {
+    if (key.keysym.sym != globals().activeKeys.pauseKey || key.repeat != 0) {
+        return;
+    }
+    if (key.type == SDL_KEYDOWN) {
+        clickedButton = itemsPanelOpen ? kClosePanelId : kResumeId;
+    } else if (clickedButton == kResumeId || clickedButton == kClosePanelId) {
+        // Acted on release, like a mouse click: the key is up again when the level resumes.
+        clicked = true;
+    }
+}
+
+int PauseMenu::takeClick(int id) {
+    switch (id) {
+        case kResumeId:
+            return kActionResume;
+        case kSettingsId:
+            return kActionSettingsFromPause;
+        case kBackId:
+            return kActionToTitle;
+        case kItemsId:
+            itemsPanelOpen = true;
+            break;
+        case kClosePanelId:
+            itemsPanelOpen = false;
+            break;
+        default:
+            break;
+    }
+    clearClick();
+    return kActionNone;
+}
+
+void PauseMenu::renderExtras(SDL_Renderer* renderer) {
+    renderItemIcons(renderer);
+    if (itemsPanelOpen) {
+        itemsPanel.texture = menuTextures().itemInfo[static_cast<std::size_t>(language_)];
+        itemsPanel.render(renderer);
+    }
+}
+
+void PauseMenu::renderItemIcons(SDL_Renderer* renderer) {
+    TTF_Font* font = fonts::interfaceFont();
+    for (const auto& [kind, entry] : items::inventory().entries()) {
+        if (!entry.icon || entry.icon->dstRect == nullptr || dstRect == nullptr) {
+            continue;
+        }
+        Objeto& icon = *entry.icon;
+        const ClipBackup backup = clipToRect(icon, *dstRect);
+        icon.render(renderer);
+        restoreClip(icon, backup);
+        if (font == nullptr) {
+            continue;
+        }
+        // How many of the kind were bought, right of the icon.
+        const std::string count = "x" + std::to_string(entry.count);
+        SDL_Surface* surface = TTF_RenderText_Solid(font, count.c_str(), text_cache::kWhite);
+        if (surface == nullptr) {
+            continue;
+        }
+        SDL_Texture* text = SDL_CreateTextureFromSurface(renderer, surface);
+        SDL_FreeSurface(surface);
+        const SDL_Rect& d = *icon.dstRect;
+        const SDL_Rect where{d.x + d.w, d.y,
+                             static_cast<int>(count.size()) * TTF_FontHeight(font) / 2, d.h};
+        SDL_RenderCopy(renderer, text, nullptr, &where);
+        SDL_DestroyTexture(text);
+    }
+}

@@ -1,0 +1,422 @@
+#include "app/Game.hpp"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "actors/Prota.hpp"
+#include "app/App.hpp"
+#include "app/Button.hpp"
+#include "app/ControlsMenu.hpp"
+#include "app/GameGlobals.hpp"
+#include "app/Menu.hpp"
+#include "app/PauseMenu.hpp"
+#include "app/Platform.hpp"
+#include "app/SettingsMenu.hpp"
+#include "render/Audio.hpp"
+#include "scene/Escena.hpp"
+#include "scene/SceneData.hpp"
+#include "support/TempRunFolder.hpp"
+
+namespace {
+
+nlohmann::json readJson(const char* path) {
+    return nlohmann::json::parse(TempRunFolder::read(path));
+}
+
+// A whole game in a throwaway run folder, played with SDL events on a scripted clock.
+class GamePlay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        audio::setSoundListener([this](const std::string& key) { sounds.push_back(key); });
+    }
+    void TearDown() override {
+        app.reset();
+        audio::setSoundListener(nullptr);
+    }
+
+    // Starts the game after editing the shipped configuration.
+    void start(const std::function<void(nlohmann::json&)>& edit = {}) {
+        nlohmann::json config = readJson("datus/config/config.json");
+        if (edit) {
+            edit(config);
+        }
+        TempRunFolder::write("datus/config/config.json", config.dump());
+        app = std::make_unique<App>(App::Options{1234});
+        ASSERT_TRUE(app->startUp());
+    }
+    Game& game() { return app->game(); }
+
+    bool frames(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            if (!app->frame()) {
+                return false;
+            }
+            clock.advanceMs(10);
+        }
+        return true;
+    }
+
+    void push(SDL_Event e) { SDL_PushEvent(&e); }
+
+    // Presses and releases the left button on a menu button, then plays a frame.
+    void click(Menu& menu, int id, int param = -2) {
+        for (const auto& b : menu.buttons) {
+            if (b->id != id || (param != -2 && b->param != param)) {
+                continue;
+            }
+            SDL_Event e{};
+            e.button.button = SDL_BUTTON_LEFT;
+            e.button.x =
+                static_cast<int>((b->area.x + b->area.w / 2 - game().camX()) * game().scale());
+            e.button.y =
+                static_cast<int>((b->area.y + b->area.h / 2 - game().camY()) * game().scale());
+            e.type = SDL_MOUSEBUTTONDOWN;
+            push(e);
+            e.type = SDL_MOUSEBUTTONUP;
+            push(e);
+            ASSERT_TRUE(frames());
+            return;
+        }
+        FAIL() << "no button " << id;
+    }
+
+    void typeKey(SDL_Keycode sym, Uint16 mod = 0) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = sym;
+        e.key.keysym.mod = mod;
+        push(e);
+        e.type = SDL_KEYUP;
+        push(e);
+        frames();
+    }
+
+    void windowEvent(Uint8 which) {
+        SDL_Event e{};
+        e.type = SDL_WINDOWEVENT;
+        e.window.event = which;
+        push(e);
+    }
+
+    int screen() { return game().currentType(); }
+
+    TempRunFolder run;
+    ScriptedPlatform clock;
+    ScopedPlatform useClock{clock};
+    std::unique_ptr<App> app;
+    std::vector<std::string> sounds;
+};
+
+TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
+    start([](nlohmann::json& c) {
+        c["volumeGeneral"] = 50;
+        c["maxLevel"] = 0;
+        c["SelectedKeySet"] = 0;
+    });
+    TempRunFolder::write("datus/config/ranking.json", R"({"Score": [], "Time": []})");
+    click(game().titleScreen(), 4);  // Modo Historia
+    EXPECT_EQ(screen(), kDifficulty);
+    click(game().difficultyScreen(), 23);  // Normal
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_TRUE(clock.mouseCaptured);
+    EXPECT_EQ(globals().revivesLeft, 2);
+    ASSERT_TRUE(frames(50));
+
+    // Five seconds in, the hero falls with 120 points.
+    clock.advanceMs(5000);
+    game().level()->prota->score = 120;
+    game().perform(kActionGameOver, app->window());
+    ASSERT_EQ(screen(), kGameOver);
+    EXPECT_FALSE(clock.mouseCaptured);
+    EXPECT_FALSE(game().windowFixed());
+    // Ranked and on disk at once: a crash now loses nothing.
+    EXPECT_EQ(readJson("datus/config/ranking.json")["Score"], nlohmann::json({120}));
+    EXPECT_EQ(readJson("datus/config/config.json")["maxLevel"], 1);
+
+    click(game().gameOverScreen(), 26);  // Revivir
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_EQ(globals().revivesLeft, 1);
+    EXPECT_EQ(game().level()->prota->score, 120);
+    EXPECT_TRUE(game().windowFixed());
+    EXPECT_TRUE(clock.mouseCaptured);
+    frames(20);
+    clock.advanceMs(3000);
+    typeKey(SDLK_ESCAPE);  // the pause key of the first key set
+    frames();
+    ASSERT_EQ(screen(), kPause);
+
+    click(game().pauseScreen(), PauseMenu::kSettingsId);
+    ASSERT_EQ(screen(), kSettings);
+    EXPECT_TRUE(game().settingsScreen().fromPause);
+    click(game().settingsScreen(), 10);  // music +
+    click(game().settingsScreen(), 18);  // Controles
+    ASSERT_EQ(screen(), kControls);
+    click(game().controlsScreen(), ControlsMenu::kKeySetId, 2);
+    click(game().controlsScreen(), Menu::kBackId);
+    EXPECT_EQ(screen(), kSettings);
+    click(game().settingsScreen(), Menu::kBackId);
+    EXPECT_EQ(screen(), kPause);
+    click(game().pauseScreen(), Menu::kBackId);  // Salir
+    ASSERT_EQ(screen(), kTitle);
+    EXPECT_EQ(game().level(), nullptr);
+
+    windowEvent(SDL_WINDOWEVENT_CLOSE);
+    EXPECT_FALSE(app->frame());
+    app->shutDown();
+    const auto config = readJson("datus/config/config.json");
+    EXPECT_EQ(config["volumeGeneral"], 55);
+    EXPECT_EQ(config["SelectedKeySet"], 2);
+    EXPECT_EQ(config["maxLevel"], 1);
+    EXPECT_EQ(config["infiniteUnlock"], false);
+    const auto ranking = readJson("datus/config/ranking.json");
+    // The same score twice: the faster run first.
+    EXPECT_EQ(ranking["Score"], nlohmann::json({120, 120}));
+    EXPECT_EQ(ranking["Time"], nlohmann::json({5, 8}));
+}
+
+TEST_F(GamePlay, LockedModesSayWhyInSpanishAndStayOnTheTitle) {
+    start([](nlohmann::json& c) {
+        c["infiniteUnlock"] = false;
+        c["language"] = "en";
+    });
+    click(game().titleScreen(), 5);  // Infinite Mode
+    click(game().titleScreen(), 6);  // Ranking
+    EXPECT_EQ(screen(), kTitle);
+    EXPECT_EQ(clock.messages,
+              (std::vector<std::string>{
+                  "Modo no disponible: Completa el modo historia para desbloquear este modo.",
+                  "Pantalla no disponible: Completa el modo historia para desbloquearla."}));
+    EXPECT_EQ(game().titleScreen().clickedButton, 0);
+    frames(3);
+    EXPECT_EQ(clock.messages.size(), 2u);  // shown once per click
+}
+
+TEST_F(GamePlay, RevivesFollowTheDifficulty) {
+    start();
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 23);  // Normal: two revives
+    for (int revive = 0; revive < 2; ++revive) {
+        game().perform(kActionGameOver, app->window());
+        click(game().gameOverScreen(), 26);
+        ASSERT_EQ(screen(), kLevel) << revive;
+    }
+    // The game-over screen can be resized; the revived scene is placed for the new size.
+    game().perform(kActionGameOver, app->window());
+    SDL_Event resize{};
+    resize.type = SDL_WINDOWEVENT;
+    resize.window.event = SDL_WINDOWEVENT_RESIZED;
+    resize.window.data1 = 800;
+    resize.window.data2 = 600;
+    game().handleEvent(resize, app->window());
+    globals().revivesLeft = 1;
+    click(game().gameOverScreen(), 26);
+    ASSERT_EQ(screen(), kLevel);
+    ASSERT_NE(game().level()->dstRect, nullptr);
+    EXPECT_EQ(game().level()->dstRect->w, 800);  // 16 shown units at 50 pixels each
+    EXPECT_EQ(game().level()->dstRect->x, 0);
+    EXPECT_EQ(globals().revivesLeft, 0);
+    game().perform(kActionGameOver, app->window());
+    sounds.clear();
+    click(game().gameOverScreen(), 26);
+    EXPECT_EQ(screen(), kGameOver);
+    EXPECT_EQ(sounds, (std::vector<std::string>{"click", "nonono"}));
+    frames(2);
+    EXPECT_EQ(sounds.size(), 2u);  // said once, not every frame
+
+    click(game().gameOverScreen(), 27);  // Reiniciar: a new Normal run
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_EQ(globals().revivesLeft, 2);
+    game().perform(kActionToTitle, app->window());
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 24);  // Hard: no revive
+    EXPECT_EQ(globals().difficulty, 2);
+    EXPECT_EQ(globals().revivesLeft, 0);
+    game().perform(kActionGameOver, app->window());
+    click(game().gameOverScreen(), 27);
+    EXPECT_EQ(globals().difficulty, 2);
+    EXPECT_EQ(screen(), kLevel);
+}
+
+TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
+    start([](nlohmann::json& c) {
+        c["infiniteUnlock"] = false;
+        c["maxLevel"] = 0;
+    });
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 22);  // Easy
+    for (int i = 1; i <= 26; ++i) {
+        game().perform(kActionLevelCompleted, app->window());
+        ASSERT_EQ(game().levelIndex(), i);
+        ASSERT_EQ(screen(), kLevel);
+    }
+    sounds.clear();
+    game().perform(kActionLevelCompleted, app->window());
+    EXPECT_EQ(screen(), kTitle);
+    EXPECT_EQ(game().level(), nullptr);
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), "storyCompleted"), sounds.end());
+    // Saved when it happened.
+    const auto saved = readJson("datus/config/config.json");
+    EXPECT_EQ(saved["infiniteUnlock"], true);
+    EXPECT_EQ(saved["maxLevel"], 27);
+
+    click(game().titleScreen(), 5);
+    ASSERT_EQ(screen(), kDifficulty);
+    click(game().difficultyScreen(), 23);
+    ASSERT_TRUE(game().infiniteSelected());
+    for (int i = 1; i <= 26; ++i) {
+        game().perform(kActionLevelCompleted, app->window());
+    }
+    const std::vector<SceneData> firstLap = game().levels();
+    game().perform(kActionLevelCompleted, app->window());
+    EXPECT_EQ(game().levelIndex(), 1);  // not the tutorial again
+    bool newPicks = false;
+    for (std::size_t i = 0; i < firstLap.size(); ++i) {
+        newPicks = newPicks || firstLap[i].bg != game().levels()[i].bg ||
+                   firstLap[i].blankyPositions.size() != game().levels()[i].blankyPositions.size();
+    }
+    EXPECT_TRUE(newPicks);
+    // A revive after going round starts at a place in the list.
+    for (int i = 0; i < 4; ++i) {
+        game().perform(kActionLevelCompleted, app->window());  // through the first shop
+    }
+    EXPECT_EQ(game().checkpointIndex(), 4);
+    // Three bosses behind, Normal's enemies have grown from level 1 to 4.
+    globals().enemyLevel = 4;
+    const int maxHp = game().level()->prota->maxHp;
+    for (int death = 0; death < 2; ++death) {  // Normal's two revives
+        game().perform(kActionGameOver, app->window());
+        click(game().gameOverScreen(), 26);
+        ASSERT_EQ(screen(), kLevel);
+        EXPECT_EQ(game().levelIndex(), 4);
+        // Revives neither weaken the enemies nor pile up hearts.
+        EXPECT_EQ(globals().enemyLevel, 4);
+        EXPECT_EQ(game().level()->prota->maxHp, maxHp);
+    }
+}
+
+TEST_F(GamePlay, ThePlayClockCountsExactTimeAcrossPauses) {
+    start();
+    TempRunFolder::write("datus/config/ranking.json", R"({"Score": [], "Time": []})");
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 22);
+    for (int i = 0; i < 10; ++i) {
+        clock.advanceMs(370);
+        game().perform(kActionPause, app->window());
+        clock.advanceMs(1000);  // paused time is not play time
+        game().perform(kActionResume, app->window());
+    }
+    game().perform(kActionPause, app->window());
+    EXPECT_EQ(game().playSeconds(), 3u);
+    game().level()->prota->score = 77;
+    click(game().pauseScreen(), Menu::kBackId);  // Salir
+    EXPECT_EQ(screen(), kTitle);
+    EXPECT_EQ(readJson("datus/config/ranking.json")["Time"], nlohmann::json({3}));
+    EXPECT_EQ(readJson("datus/config/ranking.json")["Score"], nlohmann::json({77}));
+}
+
+TEST_F(GamePlay, LosingFocusPausesARunAndFullscreenIsRemembered) {
+    start();
+    auto resizable = [&] { return !game().windowFixed(); };
+    EXPECT_TRUE(resizable());
+    typeKey(SDLK_F11);
+    EXPECT_TRUE(game().fullscreen());
+    typeKey(SDLK_F11);
+    EXPECT_FALSE(game().fullscreen());
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 22);
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_FALSE(resizable());
+    // Walking right when the window loses focus; the key comes up while the pause is shown.
+    SDL_Event walk{};
+    walk.type = SDL_KEYDOWN;
+    walk.key.keysym.sym = SDLK_d;
+    push(walk);
+    frames();
+    ASSERT_NE(game().level()->prota->keys, 0);
+    windowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    frames();
+    EXPECT_EQ(screen(), kPause);
+    walk.type = SDL_KEYUP;
+    push(walk);
+    frames();
+    EXPECT_FALSE(clock.mouseCaptured);
+    typeKey(SDLK_F11);
+    EXPECT_TRUE(game().fullscreen());
+    typeKey(SDLK_RETURN, KMOD_LALT);
+    EXPECT_FALSE(game().fullscreen());
+    EXPECT_FALSE(resizable());  // a paused run keeps its window
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(app->window(), &w, &h);
+    EXPECT_EQ(w, 1280);  // back to the size the player had
+    EXPECT_EQ(h, 720);
+    typeKey(SDLK_ESCAPE);  // the pause key resumes
+    EXPECT_EQ(screen(), kLevel);
+    EXPECT_EQ(game().level()->prota->keys, 0);  // the hero does not walk on by himself
+    EXPECT_TRUE(clock.mouseCaptured);
+    typeKey(SDLK_F11);
+    app->shutDown();
+    EXPECT_EQ(readJson("datus/config/config.json")["fullscreen"], true);
+}
+
+TEST_F(GamePlay, SettingsReachTheGameAndTheLanguageSwitchesEveryMenu) {
+    start([](nlohmann::json& c) {
+        c["volumeGeneral"] = 35;
+        c["volumeSFX"] = 70;
+        c["maxLevel"] = 9;
+        c["language"] = "en";
+        c["SelectedKeySet"] = 3;
+        c["CustomKeyConfig"]["configOption"] = 0;
+    });
+    EXPECT_EQ(audio::state().musicVolume, 35);
+    EXPECT_EQ(audio::state().sfxVolume, 70);
+    EXPECT_EQ(globals().maxLevel, 9);
+    EXPECT_EQ(globals().language, 1);
+    EXPECT_EQ(game().titleScreen().find(4)->shownText, "Story Mode");
+    EXPECT_DOUBLE_EQ(game().settingsScreen().musicBar.w, 35 / 50.0);
+
+    click(game().titleScreen(), 3);  // Settings
+    ASSERT_EQ(screen(), kSettings);
+    EXPECT_FALSE(game().settingsScreen().fromPause);
+    click(game().settingsScreen(), 8);  // Spanish
+    EXPECT_EQ(game().titleScreen().find(4)->shownText, "Modo Historia");
+    EXPECT_EQ(game().gameOverScreen().find(26)->shownText, "Revivir");
+    typeKey(SDLK_ESCAPE);
+    EXPECT_EQ(screen(), kTitle);
+    app->shutDown();
+    const auto saved = readJson("datus/config/config.json");
+    EXPECT_EQ(saved["language"], "es");
+    // The custom set read with another index is still the custom set.
+    EXPECT_EQ(saved["SelectedKeySet"], 3);
+    EXPECT_EQ(saved["CustomKeyConfig"]["configOption"], 3);
+}
+
+TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
+    const std::string rankingBefore = R"({"Score": [50], "Time": [9]})";
+    TempRunFolder::write("datus/config/ranking.json", rankingBefore);
+    const nlohmann::json scenes = readJson("datus/config/scenes.json");
+    App::Options options{.seed = 5, .difficulty = 1};
+    options.scene = scenes.at("shop_1").get<SceneData>();
+    app = std::make_unique<App>(options);
+    ASSERT_TRUE(app->startUp());
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_TRUE(game().practising());
+    EXPECT_EQ(globals().revivesLeft, 2);
+    // Dies, revives into the same scene, then completes it.
+    game().level()->prota->score = 900;
+    game().perform(kActionGameOver, app->window());
+    click(game().gameOverScreen(), 26);
+    ASSERT_EQ(screen(), kLevel);
+    game().perform(kActionLevelCompleted, app->window());
+    EXPECT_EQ(screen(), kTitle);
+    EXPECT_FALSE(game().practising());
+    EXPECT_FALSE(game().infiniteUnlocked());
+    app->shutDown();
+    const auto ranking = readJson("datus/config/ranking.json");
+    EXPECT_EQ(ranking["Score"], nlohmann::json({50}));
+    EXPECT_EQ(readJson("datus/config/config.json")["maxLevel"], 0);
+}
+
+}  // namespace
