@@ -10,11 +10,12 @@
 
 // A throwaway copy of the run folder's data with links to its art, music and font, made the
 // working directory and removed again at the end, so the tools play the real game without
-// touching the player's settings or ranking. It starts with a first run's settings (a
-// 1280 × 720 window).
+// touching the player's settings or ranking. It starts with the given settings, by default a
+// first run's (a 1280 × 720 window).
 class ScratchRunFolder {
 public:
-    explicit ScratchRunFolder(const std::filesystem::path& runFolder) {
+    explicit ScratchRunFolder(const std::filesystem::path& runFolder,
+                              const nlohmann::json& settings = config_file::defaults()) {
         namespace fs = std::filesystem;
         char name[] = "/tmp/valdro-tool-XXXXXX";
         if (mkdtemp(name) == nullptr) {
@@ -25,7 +26,7 @@ public:
         for (const char* shared : {"img", "music", "fonts"}) {
             fs::create_directory_symlink(fs::canonical(runFolder / shared), root_ / shared);
         }
-        std::ofstream(root_ / "datus/config/config.json") << config_file::defaults().dump(4);
+        std::ofstream(root_ / "datus/config/config.json") << settings.dump(4);
         std::ofstream(root_ / "datus/config/ranking.json") << "{\"Score\": [], \"Time\": []}\n";
         fs::current_path(root_);
     }

@@ -35,7 +35,7 @@
 #include "npc/NPC.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/EnemyTextures.hpp"
-#include "render/TextCache.hpp"
+#include "render/LineCache.hpp"
 #include "scene/Escena.hpp"
 #include "scene/SceneData.hpp"
 
@@ -222,7 +222,7 @@ public:
 private:
     void measureSlice(Case& c, int slice) {
         app_.game().startSceneRun(c.data, kNormal, false, app_.window());
-        Escena& scene = *app_.game().current();
+        Escena& scene = *app_.game().level();
         c.setUp(scene);
         SDL_Renderer* renderer = app_.renderer();
         for (int f = -kSliceWarmUp; f < slice; ++f) {
@@ -230,7 +230,7 @@ private:
             const auto start = Clock::now();
             const double cpuStart = threadCpuMs();
             if (c.textsAnew) {
-                text_cache::clear();
+                line_cache::clear();
             }
             if (c.drawOnly) {
                 SDL_RenderPresent(renderer);
@@ -244,8 +244,7 @@ private:
                 c.wallMs.push_back(msSince(start));
                 // The most enemies (a boss's minions and missiles among them) and shots seen.
                 c.enemies = std::max(c.enemies, scene.enemies.size());
-                c.shots =
-                    std::max(c.shots, scene.enemyShots.size() + scene.playerShots.size());
+                c.shots = std::max(c.shots, scene.enemyShots.size() + scene.playerShots.size());
             }
         }
         c.talking = scene.talking();
@@ -451,7 +450,7 @@ int main(int argc, char** argv) {
 
     // Scene changes: the level refilled from the next scene, as between rooms of a run.
     app.game().startSceneRun(heavy, kNormal, false, app.window());
-    Escena& level = *app.game().current();
+    Escena& level = *app.game().level();
     std::vector<SceneData> pool;
     for (const char* slot : {"scenes_1", "scenes_2", "scenes_3", "scenes_4", "scenes_5"}) {
         for (const auto& s : scenes.at(slot)) {
@@ -478,8 +477,8 @@ int main(int argc, char** argv) {
     std::printf("valdro_bench: %d x %d, renderer \"%s\" (video driver %s), %d frames each\n\n",
                 width, height, info.name, SDL_GetCurrentVideoDriver(), frames);
     std::printf("frames and simulation: milliseconds of the game thread's CPU time\n\n");
-    std::printf("%-52s %9s %9s %7s %9s %8s\n", "scene", "median ms", "p95 ms", "x floor",
-                "sim ms", "foes/shots");
+    std::printf("%-52s %9s %9s %7s %9s %8s\n", "scene", "median ms", "p95 ms", "x floor", "sim ms",
+                "foes/shots");
     std::printf("%-52s %9.3f %9.3f %7s %9s\n", floor.name.c_str(), floor.frame.median,
                 floor.frame.p95, "1.00", "-");
     nlohmann::json sceneJson = nlohmann::json::array();

@@ -22,11 +22,11 @@
 
 #include "ScratchRunFolder.hpp"
 #include "app/App.hpp"
+#include "app/ConfigFile.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/KeySet.hpp"
 #include "app/Platform.hpp"
 #include "app/Screen.hpp"
-#include "scene/Escena.hpp"
 
 namespace {
 
@@ -282,7 +282,10 @@ int main(int argc, char** argv) {
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    ScratchRunFolder scratch(ScratchRunFolder::ofThisBinary());
+    // The endless mode is unlocked, so the monkey can reach it from the title screen.
+    nlohmann::json settings = config_file::defaults();
+    settings["infiniteUnlock"] = true;
+    ScratchRunFolder scratch(ScratchRunFolder::ofThisBinary(), settings);
     ScriptedPlatform platform;
     ScopedPlatform usePlatform(platform);
     Monkey monkey(seed, platform);
@@ -307,9 +310,7 @@ int main(int argc, char** argv) {
             if (!app.frame()) {
                 break;
             }
-            if (app.game().current()) {
-                ++shown[screenName(app.game().current()->screenType())];
-            }
+            ++shown[screenName(app.game().currentType())];
             if (played == kWarmUpFrames) {
                 warmKb = residentKb();
             }

@@ -9,7 +9,7 @@
 #include "app/GameGlobals.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
-#include "render/TextCache.hpp"
+#include "render/LineCache.hpp"
 #include "render/TextureLoader.hpp"
 
 namespace {
@@ -91,7 +91,7 @@ std::size_t bytesOf(const std::string& text, int characters) {
 }
 
 void drawRow(SDL_Renderer* renderer, TTF_Font* font, const std::string& row, const SDL_Rect& dst) {
-    SDL_Texture* texture = text_cache::texture(renderer, font, row, kTextColour);
+    SDL_Texture* texture = line_cache::texture(renderer, font, row, kTextColour);
     if (texture != nullptr) {
         SDL_RenderCopy(renderer, texture, nullptr, &dst);
     }

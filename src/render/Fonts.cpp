@@ -3,7 +3,7 @@
 #include <SDL_ttf.h>
 
 #include "render/Paths.hpp"
-#include "render/TextCache.hpp"
+#include "render/LineCache.hpp"
 
 namespace fonts {
 namespace {
@@ -21,7 +21,7 @@ void closeOne(TTF_Font*& font) {
 
 void openFonts(int size) {
     // Texts drawn with the old fonts would keep their old size.
-    text_cache::clear();
+    line_cache::clear();
     closeOne(gInterface);
     closeOne(gDialogue);
     gPointSize = size;
@@ -33,7 +33,7 @@ void openFonts(int size) {
 }
 
 void closeFonts() {
-    text_cache::clear();
+    line_cache::clear();
     closeOne(gInterface);
     closeOne(gDialogue);
 }

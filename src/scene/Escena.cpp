@@ -30,7 +30,7 @@
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
-#include "render/TextCache.hpp"
+#include "render/LineCache.hpp"
 #include "scene/Obstucalo.hpp"
 #include "scene/Plataforma.hpp"
 #include "scene/SceneImages.hpp"
@@ -110,7 +110,7 @@ void drawText(SDL_Renderer* renderer, const std::string& text, const SDL_Rect& w
     if (renderer == nullptr || font == nullptr || text.empty() || where.w <= 0 || where.h <= 0) {
         return;
     }
-    SDL_Texture* texture = text_cache::texture(renderer, font, text, kWhite);
+    SDL_Texture* texture = line_cache::texture(renderer, font, text, kWhite);
     if (texture != nullptr) {
         SDL_RenderCopy(renderer, texture, nullptr, &where);
     }

@@ -13,7 +13,7 @@ typedef struct _TTF_Font TTF_Font;
 // few times a second at most, while rendering a line with the font costs far more than drawing
 // its texture. So each text is rendered once per font, colour and renderer and its texture kept
 // until the fonts change.
-namespace text_cache {
+namespace line_cache {
 
 // When this many texts are kept, all are dropped and rebuilt as they are drawn again: the
 // clock and the score make a new text every second or so.
@@ -29,4 +29,4 @@ SDL_Texture* texture(SDL_Renderer* renderer, TTF_Font* font, const std::string& 
 void clear();
 std::size_t size();
 
-}  // namespace text_cache
+}  // namespace line_cache

@@ -1,11 +1,11 @@
-#include "render/TextCache.hpp"
+#include "render/LineCache.hpp"
 
 #include <SDL_render.h>
 #include <SDL_ttf.h>
 
 #include <vector>
 
-namespace text_cache {
+namespace line_cache {
 namespace {
 
 struct Entry {
@@ -64,4 +64,4 @@ std::size_t size() {
     return gEntries.size();
 }
 
-}  // namespace text_cache
+}  // namespace line_cache

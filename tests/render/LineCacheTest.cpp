@@ -1,4 +1,4 @@
-#include "render/TextCache.hpp"
+#include "render/LineCache.hpp"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
@@ -15,7 +15,7 @@ constexpr SDL_Color kWhite{255, 255, 255, 255};
 constexpr SDL_Color kGold{255, 200, 0, 255};
 
 // Two renderers drawing in memory and the game's fonts, opened from the run folder.
-class TextCache : public ::testing::Test {
+class LineCache : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = std::filesystem::current_path();
@@ -49,40 +49,40 @@ private:
 
 }  // namespace
 
-TEST_F(TextCache, ATextIsRenderedOnceAndKeptUntilTheFontsChange) {
+TEST_F(LineCache, ATextIsRenderedOnceAndKeptUntilTheFontsChange) {
     TTF_Font* font = fonts::interfaceFont();
-    SDL_Texture* score = text_cache::texture(renderers_[0], font, "Score: 120", kWhite);
+    SDL_Texture* score = line_cache::texture(renderers_[0], font, "Score: 120", kWhite);
     ASSERT_NE(score, nullptr);
-    EXPECT_EQ(text_cache::texture(renderers_[0], font, "Score: 120", kWhite), score);
-    EXPECT_EQ(text_cache::size(), 1u);
+    EXPECT_EQ(line_cache::texture(renderers_[0], font, "Score: 120", kWhite), score);
+    EXPECT_EQ(line_cache::size(), 1u);
 
     // Anything that changes the pixels is another text.
-    EXPECT_NE(text_cache::texture(renderers_[0], font, "Score: 130", kWhite), score);
-    EXPECT_NE(text_cache::texture(renderers_[0], font, "Score: 120", kGold), score);
-    EXPECT_NE(text_cache::texture(renderers_[0], fonts::dialogueFont(), "Score: 120", kWhite),
+    EXPECT_NE(line_cache::texture(renderers_[0], font, "Score: 130", kWhite), score);
+    EXPECT_NE(line_cache::texture(renderers_[0], font, "Score: 120", kGold), score);
+    EXPECT_NE(line_cache::texture(renderers_[0], fonts::dialogueFont(), "Score: 120", kWhite),
               score);
-    EXPECT_NE(text_cache::texture(renderers_[1], font, "Score: 120", kWhite), score);
-    EXPECT_EQ(text_cache::size(), 5u);
+    EXPECT_NE(line_cache::texture(renderers_[1], font, "Score: 120", kWhite), score);
+    EXPECT_EQ(line_cache::size(), 5u);
 
     int w30 = 0;
     SDL_QueryTexture(score, nullptr, nullptr, &w30, nullptr);
     // A resize reopens the fonts at the new scale: the old textures go with them.
     fonts::openFonts(60);
-    EXPECT_EQ(text_cache::size(), 0u);
+    EXPECT_EQ(line_cache::size(), 0u);
     SDL_Texture* bigger =
-        text_cache::texture(renderers_[0], fonts::interfaceFont(), "Score: 120", kWhite);
+        line_cache::texture(renderers_[0], fonts::interfaceFont(), "Score: 120", kWhite);
     int w60 = 0;
     SDL_QueryTexture(bigger, nullptr, nullptr, &w60, nullptr);
     EXPECT_GT(w60, w30);
 }
 
-TEST_F(TextCache, TheClockTickingForAnHourKeepsFewTexts) {
+TEST_F(LineCache, TheClockTickingForAnHourKeepsFewTexts) {
     for (int second = 0; second < 3600; ++second) {
-        ASSERT_NE(text_cache::texture(renderers_[0], fonts::interfaceFont(),
+        ASSERT_NE(line_cache::texture(renderers_[0], fonts::interfaceFont(),
                                       "Time: " + std::to_string(second), kWhite),
                   nullptr);
-        ASSERT_LE(text_cache::size(), text_cache::kMaxTexts);
+        ASSERT_LE(line_cache::size(), line_cache::kMaxTexts);
     }
-    EXPECT_EQ(text_cache::texture(renderers_[0], fonts::interfaceFont(), "", kWhite), nullptr);
-    EXPECT_EQ(text_cache::texture(nullptr, fonts::interfaceFont(), "Time: 1", kWhite), nullptr);
+    EXPECT_EQ(line_cache::texture(renderers_[0], fonts::interfaceFont(), "", kWhite), nullptr);
+    EXPECT_EQ(line_cache::texture(nullptr, fonts::interfaceFont(), "Time: 1", kWhite), nullptr);
 }
