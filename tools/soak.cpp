@@ -96,6 +96,8 @@ constexpr Weighted kMoves[] = {
     {Move::AnyKey, 2},     {Move::ReleaseAll, 4}, {Move::Aim, 15},      {Move::Click, 14},
     {Move::Dash, 3},       {Move::Resize, 1},     {Move::Nothing, 120},
 };
+// Share of the moves made in a menu that become clicks.
+constexpr double kMenuClickShare = 0.9;
 // A quit is rare: one frame in this many.
 constexpr int kQuitOneIn = 25'000;
 
@@ -108,7 +110,9 @@ public:
     }
 
     // The events of one frame, pushed onto SDL's queue; true when it asked to quit.
-    bool play(SDL_Window* window) {
+    // In the menus most moves become clicks, and Escape (which backs out of a menu) is rare, so
+    // the monkey gets into runs rather than back to the title.
+    bool play(SDL_Window* window, bool inLevel) {
         if (std::uniform_int_distribution<int>(1, kQuitOneIn)(rng_) == 1) {
             push(quitEvent());
             return true;
@@ -121,6 +125,10 @@ public:
                 break;
             }
             pick -= w.weight;
+        }
+        if (!inLevel && move != Move::Nothing && move != Move::Resize && move != Move::AnyKey &&
+            move != Move::MenuKey && chance(kMenuClickShare)) {
+            move = Move::Click;
         }
         const KeySet& keys = globals().activeKeys;
         switch (move) {
@@ -305,7 +313,7 @@ int main(int argc, char** argv) {
         }
         monkey.forget();
         for (; played < frames; ++played) {
-            monkey.play(app.window());
+            monkey.play(app.window(), app.game().currentType() == kLevel);
             platform.advanceMs(kFrameMs);
             if (!app.frame()) {
                 break;
