@@ -31,6 +31,7 @@
 #include "app/App.hpp"
 #include "app/ConfigFile.hpp"
 #include "app/GameGlobals.hpp"
+#include "app/Screen.hpp"
 #include "bosses/Jefe.hpp"
 #include "npc/NPC.hpp"
 #include "render/CoreTextures.hpp"
@@ -199,6 +200,7 @@ struct Case {
     std::size_t enemies = 0;
     std::size_t shots = 0;
     bool talking = false;  // someone was talking at the end of the last slice
+    int screenType = 0;    // the screen shown then: the level, unless the run ended
 };
 
 // Measures the cases in turns, a slice of the frames each, so that a busy moment of the machine
@@ -248,6 +250,7 @@ private:
             }
         }
         c.talking = scene.talking();
+        c.screenType = app_.game().currentType();
         if (c.drawOnly) {
             return;
         }
@@ -445,6 +448,10 @@ int main(int argc, char** argv) {
     std::vector<SceneResult> results;
     for (std::size_t k = 1; k < cases.size(); ++k) {
         results.push_back(resultOf(cases[k]));
+        if (cases[k].screenType != kLevel) {
+            std::fprintf(stderr, "valdro_bench: %s left the level (screen %d)\n",
+                         cases[k].name.c_str(), cases[k].screenType);
+        }
     }
     const bool shopTalking = cases[4].talking;
 
