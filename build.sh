@@ -3,6 +3,8 @@
 #   ./build.sh play       build and start the game
 #   ./build.sh test       build and run the whole test suite
 #   ./build.sh test-asan  the same suite built with AddressSanitizer and UBSan
+#   ./build.sh soak-asan [FRAMES] [SEED]  the random-input soak under AddressSanitizer and UBSan
+#   ./build.sh fuzz-deps  install clang and libFuzzer for scripts/fuzz.sh
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,6 +14,8 @@ PACKAGES=(
   nlohmann-json3-dev libgtest-dev libgmock-dev
   libcairo2-dev libmp3lame-dev fonts-comic-neue
 )
+# scripts/fuzz.sh builds the fuzz targets with clang's libFuzzer.
+FUZZ_PACKAGES=(clang libfuzzer-14-dev)
 
 install_missing() {
   local missing=()
@@ -58,8 +62,20 @@ case "${1:-play}" in
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --test-dir build-asan --output-on-failure -j"$jobs"
     ;;
+  soak-asan)
+    install_missing
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DVALDRO_SANITIZE=ON
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ./build-asan/run/valdro_soak --frames "${2:-5000}" --seed "${3:-1}"
+    ;;
+  fuzz-deps)
+    PACKAGES=("${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}")
+    install_missing
+    ;;
   *)
-    echo "usage: $0 [play|test|test-asan]" >&2
+    echo "usage: $0 [play|test|test-asan|soak-asan [FRAMES] [SEED]|fuzz-deps]" >&2
     exit 2
     ;;
 esac

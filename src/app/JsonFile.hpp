@@ -7,6 +7,10 @@
 // Reading the game's JSON files, and what to do when one the player owns cannot be used.
 namespace json_file {
 
+// The game's files are a few levels deep. A document nested deeper is refused as unreadable:
+// copying or writing one nested thousands of levels deep would exhaust the stack.
+inline constexpr int kMaxNesting = 64;
+
 struct Document {
     nlohmann::json json;
     bool missing = false;
@@ -16,6 +20,8 @@ struct Document {
 
 // Never throws: a missing file or a parse error is reported in the result.
 Document read(const std::string& path);
+// The same rules for text already in memory.
+Document parse(const std::string& text);
 
 // The player's file at path cannot be used: keeps it as a side copy so nothing is lost and
 // returns the line to show, e.g. "<path>: not valid JSON; <consequence>, the old file is kept

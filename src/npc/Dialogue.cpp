@@ -88,12 +88,14 @@ void loadDialogueFiles() {
 void setDialogueText(int language, const std::string& jsonText) {
     const int slot = languageSlot(language);
     gReported.clear();
-    gDocuments[slot] = json::parse(jsonText, nullptr, false);
-    if (gDocuments[slot].is_discarded()) {
-        say(std::string(kFiles[slot]) + ": not valid JSON; the characters say nothing in " +
+    json_file::Document parsed = json_file::parse(jsonText);
+    if (!parsed.ok()) {
+        say(std::string(kFiles[slot]) + ": " + parsed.problem + "; the characters say nothing in " +
             kLanguageNames[slot]);
         gDocuments[slot] = json();
+        return;
     }
+    gDocuments[slot] = std::move(parsed.json);
 }
 
 std::vector<Conversation> conversationsFor(int language, int kind, int index) {

@@ -9,6 +9,7 @@
 #include "app/GameGlobals.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
+#include "render/LineCache.hpp"
 #include "render/TextureLoader.hpp"
 
 namespace {
@@ -90,15 +91,9 @@ std::size_t bytesOf(const std::string& text, int characters) {
 }
 
 void drawRow(SDL_Renderer* renderer, TTF_Font* font, const std::string& row, const SDL_Rect& dst) {
-    SDL_Surface* surface = TTF_RenderUTF8_Blended(font, row.c_str(), kTextColour);
-    if (surface == nullptr) {
-        return;
-    }
-    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
-    SDL_FreeSurface(surface);
+    SDL_Texture* texture = line_cache::texture(renderer, font, row, kTextColour);
     if (texture != nullptr) {
         SDL_RenderCopy(renderer, texture, nullptr, &dst);
-        SDL_DestroyTexture(texture);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <SDL_ttf.h>
 
 #include "render/Paths.hpp"
+#include "render/LineCache.hpp"
 
 namespace fonts {
 namespace {
@@ -19,6 +20,8 @@ void closeOne(TTF_Font*& font) {
 }  // namespace
 
 void openFonts(int size) {
+    // Texts drawn with the old fonts would keep their old size.
+    line_cache::clear();
     closeOne(gInterface);
     closeOne(gDialogue);
     gPointSize = size;
@@ -30,6 +33,7 @@ void openFonts(int size) {
 }
 
 void closeFonts() {
+    line_cache::clear();
     closeOne(gInterface);
     closeOne(gDialogue);
 }

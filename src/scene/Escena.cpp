@@ -30,6 +30,7 @@
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
+#include "render/LineCache.hpp"
 #include "scene/Obstucalo.hpp"
 #include "scene/Plataforma.hpp"
 #include "scene/SceneImages.hpp"
@@ -109,15 +110,9 @@ void drawText(SDL_Renderer* renderer, const std::string& text, const SDL_Rect& w
     if (renderer == nullptr || font == nullptr || text.empty() || where.w <= 0 || where.h <= 0) {
         return;
     }
-    SDL_Surface* surface = TTF_RenderUTF8_Blended(font, text.c_str(), kWhite);
-    if (surface == nullptr) {
-        return;
-    }
-    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
-    SDL_FreeSurface(surface);
+    SDL_Texture* texture = line_cache::texture(renderer, font, text, kWhite);
     if (texture != nullptr) {
         SDL_RenderCopy(renderer, texture, nullptr, &where);
-        SDL_DestroyTexture(texture);
     }
 }
 
