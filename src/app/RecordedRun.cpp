@@ -105,8 +105,8 @@ bool playToTheEnd(App& app) {
 }
 
 // The scene a recording names, as --scene would find it.
-bool sceneOf(const std::string& spec, App::Options& options, std::string& why) {
-    const std::optional<CommandLine> cl = command_line::parse({"--scene", spec}, why);
+bool sceneOf(const std::string& sceneName, App::Options& options, std::string& why) {
+    const std::optional<CommandLine> cl = command_line::parse({"--scene", sceneName}, why);
     if (!cl) {
         return false;
     }
