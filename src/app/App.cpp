@@ -21,6 +21,7 @@
 #include "app/MenuTextures.hpp"
 #include "app/Platform.hpp"
 #include "app/RecordedRun.hpp"
+#include "app/Screen.hpp"
 #include "app/TextCache.hpp"
 #include "npc/Dialogue.hpp"
 #include "npc/Items.hpp"
@@ -164,9 +165,8 @@ bool App::startUp() {
 
     const auto [windowWidth, windowHeight] =
         options_.windowSize.value_or(std::pair{settings.width, settings.height});
-    window_ =
-        SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                         windowWidth, windowHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+    window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                               windowWidth, windowHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) {
         return fail(std::string("cannot open the game window: ") + SDL_GetError());
     }
@@ -188,11 +188,14 @@ bool App::startUp() {
     g.activeKeys = g.keySets[static_cast<std::size_t>(settings.selectedKeySet)];
     g.maxLevel = settings.maxLevel;
 
-    loadCoreTextures();
+    // The title shows its background and button plates at once. The other menus keep their
+    // pictures from the moment they are made, so those are made now but decoded behind the
+    // title; what only a run draws is loaded once the title is on screen (loadPlayPictures).
+    textures::deferLoads({paths::kTitleScreen, paths::kShortButton, paths::kLongButton});
+    loadMenuCoreTextures();
     loadMenuTextures();
-    loadSceneImages();
-    items::loadItemAssets(renderer_);
-    npcs::loadNpcAssets(renderer_);
+    textures::stopDeferring();
+    playPicturesDue_ = true;
     dialogue::loadDialogueFiles();
     g.language = settings.language;
 
@@ -222,6 +225,7 @@ bool App::startUp() {
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     started_ = true;
     if (options_.scene) {
+        finishLoading();
         game_.startSceneRun(*options_.scene, options_.difficulty, options_.sceneIsTutorial,
                             window_);
     }
@@ -230,6 +234,9 @@ bool App::startUp() {
 
 bool App::frame() {
     SDL_RenderPresent(renderer_);
+    if (framesDrawn_ > 0) {
+        loadPlayPictures();
+    }
     if (options_.feed != nullptr ? options_.feed->feed(game_, window_)
                                  : game_.handleEvents(window_)) {
         return false;
@@ -237,8 +244,14 @@ bool App::frame() {
     if (game_.update(window_)) {
         return false;
     }
+    if (game_.currentType() == kTitle) {
+        textures::fillDecoded(kPicturesFilledPerFrame);
+    } else {
+        finishLoading();
+    }
     SDL_RenderClear(renderer_);
     game_.render(renderer_);
+    ++framesDrawn_;
     return true;
 }
 
@@ -258,6 +271,26 @@ void App::runLoop() {
         if (delay > 0) {
             platform().sleepMs(delay);
         }
+    }
+}
+
+void App::loadPlayPictures() {
+    if (!playPicturesDue_) {
+        return;
+    }
+    playPicturesDue_ = false;
+    textures::deferLoads({});
+    loadPlayCoreTextures();
+    loadSceneImages();
+    items::loadItemAssets(renderer_);
+    npcs::loadNpcAssets(renderer_);
+    textures::stopDeferring();
+}
+
+void App::finishLoading() {
+    loadPlayPictures();
+    if (textures::decodingPending() > 0) {
+        textures::finishDecoding();
     }
 }
 
@@ -303,6 +336,9 @@ void App::shutDown() {
 }
 
 void App::releaseLibraries() {
+    textures::abandonDecoding();
+    playPicturesDue_ = false;
+    framesDrawn_ = 0;
     game_ = Game();
     text_cache::clear();
     freeMenuTextures();
@@ -376,10 +412,10 @@ int App::run(const std::vector<std::string>& args) {
     }
     if (record) {
         const std::string sceneSpec =
-            cl->sceneSlot ? *cl->sceneSlot + (cl->scenePosition
-                                                  ? ":" + std::to_string(*cl->scenePosition)
-                                                  : std::string{})
-                          : std::string{};
+            cl->sceneSlot
+                ? *cl->sceneSlot +
+                      (cl->scenePosition ? ":" + std::to_string(*cl->scenePosition) : std::string{})
+                : std::string{};
         return RecordedRun::recordGame(options, sceneSpec, *record);
     }
     App app(options);

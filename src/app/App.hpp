@@ -40,6 +40,8 @@ public:
     };
 
     static constexpr int kFrameMs = 10;  // at most 100 frames per second
+    // While the title shows, this many pictures decoded behind it get their pixels each frame.
+    static constexpr int kPicturesFilledPerFrame = 2;
 
     App();
     explicit App(Options options);
@@ -63,6 +65,9 @@ public:
     void runLoop();
     // Saves what the window shows now as a PNG. False with a stderr line when it cannot.
     bool saveScreenshot(const std::string& path);
+    // Start-up shows the title before most pictures are decoded; this waits for all of them. A
+    // frame that leaves the title does it itself.
+    void finishLoading();
     // Writes the configuration and the ranking, then releases everything. Safe to call twice.
     void shutDown();
 
@@ -76,11 +81,15 @@ public:
 
 private:
     bool fail(const std::string& why, const std::string& details = {});
+    // Loads, decoding behind the title, the pictures only a run draws, once per start-up.
+    void loadPlayPictures();
     void releaseLibraries();
 
     Options options_;
     bool started_ = false;
     bool sdlStarted_ = false;
+    bool playPicturesDue_ = false;
+    long long framesDrawn_ = 0;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     Game game_;

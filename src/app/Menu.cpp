@@ -12,6 +12,7 @@
 #include "app/TextCache.hpp"
 #include "render/Audio.hpp"
 #include "render/Fonts.hpp"
+#include "render/LineCache.hpp"
 
 namespace {
 // The run starts again at the difficulty it was played at.
@@ -255,17 +256,14 @@ void Menu::renderExtras(SDL_Renderer* renderer) {
         return;
     }
     const std::string text = revivesText(globals().revivesLeft);
-    SDL_Surface* surface = TTF_RenderUTF8_Blended(font, text.c_str(), text_cache::kWhite);
-    if (surface == nullptr) {
+    SDL_Texture* counter = line_cache::texture(renderer, font, text, text_cache::kWhite);
+    if (counter == nullptr) {
         return;
     }
-    SDL_Texture* counter = SDL_CreateTextureFromSurface(renderer, surface);
-    SDL_FreeSurface(surface);
     const int fh = TTF_FontHeight(font);
     const int width = static_cast<int>(text.size()) * fh / 2;
     const SDL_Rect where{dstRect->x + dstRect->w - width - 5, 0, width, fh};
     SDL_RenderCopy(renderer, counter, nullptr, &where);
-    SDL_DestroyTexture(counter);
     const int headW = 4 * fh / 5;
     const SDL_Rect head{where.x - headW, 0, headW, fh};
     SDL_RenderCopy(renderer, menuTextures().protaHead, nullptr, &head);

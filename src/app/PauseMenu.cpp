@@ -16,6 +16,7 @@
 #include "render/Audio.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/Fonts.hpp"
+#include "render/LineCache.hpp"
 #include "scene/Escena.hpp"
 
 PauseMenu::PauseMenu()
@@ -112,16 +113,13 @@ void PauseMenu::renderItemIcons(SDL_Renderer* renderer) {
         }
         // How many of the kind were bought, right of the icon.
         const std::string count = "x" + std::to_string(entry.count);
-        SDL_Surface* surface = TTF_RenderText_Solid(font, count.c_str(), text_cache::kWhite);
-        if (surface == nullptr) {
+        SDL_Texture* text = line_cache::texture(renderer, font, count, text_cache::kWhite);
+        if (text == nullptr) {
             continue;
         }
-        SDL_Texture* text = SDL_CreateTextureFromSurface(renderer, surface);
-        SDL_FreeSurface(surface);
         const SDL_Rect& d = *icon.dstRect;
         const SDL_Rect where{d.x + d.w, d.y,
                              static_cast<int>(count.size()) * TTF_FontHeight(font) / 2, d.h};
         SDL_RenderCopy(renderer, text, nullptr, &where);
-        SDL_DestroyTexture(text);
     }
 }

@@ -8,8 +8,9 @@
 
 #include "app/GameGlobals.hpp"
 #include "render/Fonts.hpp"
-#include "render/Paths.hpp"
 #include "render/LineCache.hpp"
+#include "render/Paths.hpp"
+#include "render/PrescaledTexture.hpp"
 #include "render/TextureLoader.hpp"
 
 namespace {
@@ -47,6 +48,8 @@ constexpr std::array<const char*, kKinds> kPortraitFiles = {
 std::array<SDL_Texture*, kSheetKinds> gSheets{};
 std::array<SDL_Texture*, kKinds> gPortraitTextures{};
 std::array<std::shared_ptr<Renderizable>, kKinds> gPortraits{};
+// Each portrait at the size the window shows it.
+std::array<PrescaledTexture, kKinds> gPortraitsAtWindowSize;
 SDL_Rect gTextBox{0, 0, 0, 0};
 
 bool validKind(int kind) {
@@ -194,12 +197,15 @@ void NPC::drawDialogue(SDL_Renderer* renderer) {
     const std::shared_ptr<Renderizable> picture = npcs::portrait(kind);
     if (picture != nullptr && picture->dstRect != nullptr) {
         // The portraits are shared: Greed's is moved for this drawing only.
-        const SDL_Rect placed = *picture->dstRect;
+        SDL_Rect placed = *picture->dstRect;
         if (atGreedsBody) {
-            picture->dstRect->x = box.x;
+            placed.x = box.x;
         }
-        picture->render(renderer);
-        *picture->dstRect = placed;
+        SDL_Texture* shown = gPortraitsAtWindowSize[static_cast<std::size_t>(kind)].at(
+            renderer, picture->texture, placed.w, placed.h);
+        if (shown != nullptr) {
+            SDL_RenderCopy(renderer, shown, nullptr, &placed);
+        }
     }
 
     TTF_Font* font = fonts::dialogueFont();
@@ -244,6 +250,7 @@ void freeNpcAssets() {
         textures::destroy(t);
     }
     for (int i = 0; i < kKinds; ++i) {
+        gPortraitsAtWindowSize[i].clear();
         textures::destroy(gPortraitTextures[i]);
         gPortraits[i].reset();
     }

@@ -7,21 +7,48 @@
 #include "render/TextureLoader.hpp"
 
 namespace {
-// Every handle with the image it is loaded from.
-std::vector<std::pair<SDL_Texture**, const char*>> handles(CoreTextures& t) {
-    std::vector<std::pair<SDL_Texture**, const char*>> list = {
-        {&t.protaSheet, paths::kProtaSheet},         {&t.protaShot, paths::kProtaShot},
+
+using Handles = std::vector<std::pair<SDL_Texture**, const char*>>;
+
+bool isMenuBackground(std::size_t index) {
+    return index == kMenuBoardBackground || index == kLanguageBoardBackground;
+}
+
+// Every menu handle with the image it is loaded from.
+Handles menuHandles(CoreTextures& t) {
+    Handles list = {
         {&t.shortButton, paths::kShortButton},       {&t.longButton, paths::kLongButton},
         {&t.titleScreen, paths::kTitleScreen},       {&t.pauseScreen, paths::kPauseScreen},
         {&t.gameOverScreen, paths::kGameOverScreen}, {&t.rankingScreen, paths::kRankingScreen}};
+    for (std::size_t i = 0; i < t.backgrounds.size(); ++i) {
+        if (isMenuBackground(i)) {
+            list.emplace_back(&t.backgrounds[i], paths::kBackgroundImages[i]);
+        }
+    }
+    return list;
+}
+
+// Every handle a run draws with the image it is loaded from.
+Handles playHandles(CoreTextures& t) {
+    Handles list = {{&t.protaSheet, paths::kProtaSheet}, {&t.protaShot, paths::kProtaShot}};
     for (std::size_t i = 0; i < t.platforms.size(); ++i) {
         list.emplace_back(&t.platforms[i], paths::kPlatformImages[i]);
     }
     for (std::size_t i = 0; i < t.backgrounds.size(); ++i) {
-        list.emplace_back(&t.backgrounds[i], paths::kBackgroundImages[i]);
+        if (!isMenuBackground(i)) {
+            list.emplace_back(&t.backgrounds[i], paths::kBackgroundImages[i]);
+        }
     }
     return list;
 }
+
+void load(const Handles& handles) {
+    for (auto [handle, path] : handles) {
+        textures::destroy(*handle);
+        *handle = textures::load(path);
+    }
+}
+
 }  // namespace
 
 CoreTextures& coreTextures() {
@@ -30,14 +57,22 @@ CoreTextures& coreTextures() {
 }
 
 void loadCoreTextures() {
-    freeCoreTextures();
-    for (auto [handle, path] : handles(coreTextures())) {
-        *handle = textures::load(path);
-    }
+    loadMenuCoreTextures();
+    loadPlayCoreTextures();
+}
+
+void loadMenuCoreTextures() {
+    load(menuHandles(coreTextures()));
+}
+
+void loadPlayCoreTextures() {
+    load(playHandles(coreTextures()));
 }
 
 void freeCoreTextures() {
-    for (auto [handle, path] : handles(coreTextures())) {
-        textures::destroy(*handle);
+    for (const Handles& handles : {menuHandles(coreTextures()), playHandles(coreTextures())}) {
+        for (auto [handle, path] : handles) {
+            textures::destroy(*handle);
+        }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 struct SDL_Texture;
 
@@ -20,6 +21,17 @@ struct CoreTextures {
     std::array<SDL_Texture*, 9> backgrounds{};
 };
 
+// The background table's entries that are menu backgrounds: the plain menu board, and the board
+// with the language panel.
+inline constexpr std::size_t kMenuBoardBackground = 4;
+inline constexpr std::size_t kLanguageBoardBackground = 5;
+
 CoreTextures& coreTextures();
+// Both halves below.
 void loadCoreTextures();
+// What the menus keep from the moment they are made: the button plates and every menu
+// background.
+void loadMenuCoreTextures();
+// What only a run draws: the player, the platforms and the room backgrounds.
+void loadPlayCoreTextures();
 void freeCoreTextures();

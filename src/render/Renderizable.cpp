@@ -47,7 +47,12 @@ void Renderizable::render(SDL_Renderer* renderer) {
     if (texture == nullptr || renderer == nullptr) {
         return;
     }
-    SDL_RenderCopyEx(renderer, texture, srcRect, dstRect, angle, nullptr, SDL_FLIP_NONE);
+    // The software renderer takes a slower path for any turned copy, even one turned by nothing.
+    if (angle == 0.0) {
+        SDL_RenderCopy(renderer, texture, srcRect, dstRect);
+    } else {
+        SDL_RenderCopyEx(renderer, texture, srcRect, dstRect, angle, nullptr, SDL_FLIP_NONE);
+    }
 }
 
 void Renderizable::updateDstRect(double scale, double cameraX, double cameraY) {

@@ -10,6 +10,8 @@
 #include "app/GameGlobals.hpp"
 #include "app/Menu.hpp"
 #include "app/Platform.hpp"
+#include "render/CoreTextures.hpp"
+#include "render/TextureLoader.hpp"
 #include "support/TempRunFolder.hpp"
 
 namespace {
@@ -108,6 +110,28 @@ TEST_F(AppRun, LoopSleepsWhatIsLeftOfEachFastFrameAndStopsOnQuit) {
     EXPECT_EQ(clock.sleptMs, 0);
     app.shutDown();
     app.shutDown();  // a second shutdown does nothing
+}
+
+TEST_F(AppRun, TheTitleShowsBeforeTheRunsPicturesAndARunNeverStartsWithoutThem) {
+    std::filesystem::create_directory_symlink(std::filesystem::path(VALDRO_RUN_DIR) / "img", "img");
+    App app(App::Options{.seed = 3});
+    ASSERT_TRUE(app.startUp());
+    const CoreTextures& t = coreTextures();
+    EXPECT_NE(t.titleScreen, nullptr);
+    EXPECT_NE(t.pauseScreen, nullptr);
+    EXPECT_EQ(t.backgrounds[0], nullptr) << "a room background was loaded before the title showed";
+
+    ASSERT_TRUE(app.frame());  // draws the title
+    ASSERT_TRUE(app.frame());  // shows it, then starts on the run's pictures
+    EXPECT_NE(t.backgrounds[0], nullptr);
+    EXPECT_NE(t.protaSheet, nullptr);
+
+    // Leaving the title waits for every picture before anything else is drawn.
+    app.game().perform(kActionChooseStory, app.window());
+    ASSERT_TRUE(app.frame());
+    EXPECT_NE(app.game().currentType(), kTitle);
+    EXPECT_EQ(textures::decodingPending(), 0);
+    app.shutDown();
 }
 
 TEST_F(AppRun, BrokenSettingsNeverStopTheGame) {

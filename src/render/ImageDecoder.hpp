@@ -1,0 +1,52 @@
+#pragma once
+
+#include <SDL_stdinc.h>
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct SDL_Surface;
+
+// Decodes PNG files to surfaces on worker threads, so that the title can show while the other
+// pictures are still being unpacked. Only surfaces are made here; textures belong to the
+// renderer's thread, which takes the surfaces when it is ready for them.
+class ImageDecoder {
+public:
+    explicit ImageDecoder(int workers);
+    // Stops the workers and frees every surface nobody took.
+    ~ImageDecoder();
+    ImageDecoder(const ImageDecoder&) = delete;
+    ImageDecoder& operator=(const ImageDecoder&) = delete;
+
+    // Queues path to be decoded into pixelFormat; the ticket names the job.
+    int queue(std::string path, Uint32 pixelFormat);
+    // The decoded picture of ticket, owned by the caller from now on (null when the file could not
+    // be read). Without wait, false means "not decoded yet" and nothing is handed over.
+    bool take(int ticket, SDL_Surface*& surface, bool wait);
+    // The picture of ticket is no longer wanted.
+    void drop(int ticket);
+
+private:
+    struct Job {
+        int ticket = 0;
+        std::string path;
+        Uint32 pixelFormat = 0;
+    };
+
+    void work();
+
+    std::mutex mutex_;
+    std::condition_variable jobsReady_;
+    std::condition_variable resultReady_;
+    std::deque<Job> jobs_;
+    std::map<int, SDL_Surface*> done_;
+    std::vector<int> dropped_;
+    int nextTicket_ = 0;
+    bool stopping_ = false;
+    std::vector<std::thread> workers_;
+};

@@ -1,0 +1,78 @@
+#include "render/PrescaledTexture.hpp"
+
+#include <SDL_render.h>
+
+PrescaledTexture::~PrescaledTexture() {
+    clear();
+}
+
+void PrescaledTexture::clear() {
+    if (copy_ != nullptr) {
+        SDL_DestroyTexture(copy_);
+        copy_ = nullptr;
+    }
+    source_ = nullptr;
+    renderer_ = nullptr;
+    width_ = height_ = 0;
+}
+
+SDL_Texture* PrescaledTexture::at(SDL_Renderer* renderer, SDL_Texture* source, int width,
+                                  int height) {
+    if (renderer == nullptr || source == nullptr || width <= 0 || height <= 0) {
+        return source;
+    }
+    int sourceWidth = 0;
+    int sourceHeight = 0;
+    SDL_QueryTexture(source, nullptr, nullptr, &sourceWidth, &sourceHeight);
+    if (sourceWidth == width && sourceHeight == height) {
+        return source;
+    }
+    if (copy_ != nullptr && source == source_ && renderer == renderer_ && width == width_ &&
+        height == height_) {
+        return copy_;
+    }
+    clear();
+    return make(renderer, source, width, height) ? copy_ : source;
+}
+
+bool PrescaledTexture::make(SDL_Renderer* renderer, SDL_Texture* source, int width, int height) {
+    if (SDL_RenderTargetSupported(renderer) != SDL_TRUE) {
+        return false;
+    }
+    copy_ = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width,
+                              height);
+    if (copy_ == nullptr) {
+        return false;
+    }
+    SDL_Texture* previousTarget = SDL_GetRenderTarget(renderer);
+    Uint8 r = 0;
+    Uint8 g = 0;
+    Uint8 b = 0;
+    Uint8 a = 0;
+    SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
+    SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
+    SDL_GetTextureBlendMode(source, &blend);
+
+    bool made = SDL_SetRenderTarget(renderer, copy_) == 0;
+    if (made) {
+        // The copy takes the picture's own pixels, transparency included, not a blend over black.
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 0);
+        SDL_RenderClear(renderer);
+        SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
+        made = SDL_RenderCopy(renderer, source, nullptr, nullptr) == 0;
+        SDL_SetTextureBlendMode(source, blend);
+        SDL_SetRenderTarget(renderer, previousTarget);
+    }
+    SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    if (!made) {
+        SDL_DestroyTexture(copy_);
+        copy_ = nullptr;
+        return false;
+    }
+    SDL_SetTextureBlendMode(copy_, blend);
+    source_ = source;
+    renderer_ = renderer;
+    width_ = width;
+    height_ = height;
+    return true;
+}
