@@ -13,8 +13,8 @@ Background::Background(SDL_Texture* tex, double px, double py, double pw, double
 }
 
 void Background::render(SDL_Renderer* renderer) {
-    if (renderer != nullptr && texture != nullptr) {
-        SDL_RenderCopy(renderer, texture, &viewRect, dstRect);
+    if (renderer != nullptr && texture != nullptr && dstRect != nullptr) {
+        atDrawnSize_.draw(renderer, texture, &viewRect, *dstRect);
     }
     viewRect.x += scrollSpeed;
     if (viewRect.x + viewRect.w >= textureWidth) {

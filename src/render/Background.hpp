@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/PrescaledTexture.hpp"
 #include "render/Renderizable.hpp"
 
 // A horizontally scrolling strip: a window into a wide texture that slides right every drawn
@@ -16,4 +17,7 @@ public:
     int scrollSpeed = 0;
     int textureWidth = 0;
     int textureHeight = 0;
+
+private:
+    PrescaledTexture atDrawnSize_;
 };

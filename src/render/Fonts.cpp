@@ -2,8 +2,8 @@
 
 #include <SDL_ttf.h>
 
-#include "render/Paths.hpp"
 #include "render/LineCache.hpp"
+#include "render/Paths.hpp"
 
 namespace fonts {
 namespace {

@@ -2,6 +2,9 @@
 
 #include <SDL_render.h>
 
+#include <algorithm>
+#include <cmath>
+
 PrescaledTexture::~PrescaledTexture() {
     clear();
 }
@@ -33,6 +36,39 @@ SDL_Texture* PrescaledTexture::at(SDL_Renderer* renderer, SDL_Texture* source, i
     }
     clear();
     return make(renderer, source, width, height) ? copy_ : source;
+}
+
+void PrescaledTexture::draw(SDL_Renderer* renderer, SDL_Texture* source, const SDL_Rect* src,
+                            const SDL_Rect& dst) {
+    if (renderer == nullptr || source == nullptr || dst.w <= 0 || dst.h <= 0) {
+        return;
+    }
+    int sourceWidth = 0;
+    int sourceHeight = 0;
+    SDL_QueryTexture(source, nullptr, nullptr, &sourceWidth, &sourceHeight);
+    const SDL_Rect part = src != nullptr ? *src : SDL_Rect{0, 0, sourceWidth, sourceHeight};
+    if (part.w <= 0 || part.h <= 0) {
+        return;
+    }
+    const double sx = static_cast<double>(dst.w) / part.w;
+    const double sy = static_cast<double>(dst.h) / part.h;
+    const int copyWidth = static_cast<int>(std::lround(sourceWidth * sx));
+    const int copyHeight = static_cast<int>(std::lround(sourceHeight * sy));
+    if ((part.w == dst.w && part.h == dst.h) || copyWidth > kMaxSide || copyHeight > kMaxSide ||
+        copyWidth < dst.w || copyHeight < dst.h) {
+        SDL_RenderCopy(renderer, source, &part, &dst);
+        return;
+    }
+    SDL_Texture* copy = at(renderer, source, copyWidth, copyHeight);
+    if (copy == source) {
+        SDL_RenderCopy(renderer, source, &part, &dst);
+        return;
+    }
+    const SDL_Rect scaledPart{
+        std::clamp(static_cast<int>(std::lround(part.x * sx)), 0, copyWidth - dst.w),
+        std::clamp(static_cast<int>(std::lround(part.y * sy)), 0, copyHeight - dst.h), dst.w,
+        dst.h};
+    SDL_RenderCopy(renderer, copy, &scaledPart, &dst);
 }
 
 bool PrescaledTexture::make(SDL_Renderer* renderer, SDL_Texture* source, int width, int height) {

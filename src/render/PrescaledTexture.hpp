@@ -1,12 +1,13 @@
 #pragma once
 
+struct SDL_Rect;
 struct SDL_Renderer;
 struct SDL_Texture;
 
 // The software renderer blends a picture drawn at another size than its own several times more
-// slowly than one drawn pixel for pixel. A big picture drawn over most of the window (a talking
-// character's portrait) is therefore kept a second time at the size it is drawn, made again
-// whenever that size changes.
+// slowly than one drawn pixel for pixel. A big picture drawn over most of the window every frame
+// (a talking character's portrait, the room behind the band, the garden) is therefore kept a
+// second time at the size it is drawn, made again whenever that size changes.
 class PrescaledTexture {
 public:
     PrescaledTexture() = default;
@@ -17,8 +18,18 @@ public:
     // What to draw source with at width × height pixels: the copy at that size, made now if
     // needed, or source itself when the renderer cannot make one.
     SDL_Texture* at(SDL_Renderer* renderer, SDL_Texture* source, int width, int height);
+    // Draws the part src (null: all) of source over dst, from a copy scaled so that the part
+    // needs no further scaling.
+    void draw(SDL_Renderer* renderer, SDL_Texture* source, const SDL_Rect* src,
+              const SDL_Rect& dst);
     // Frees the copy (before its renderer goes).
     void clear();
+    // The picture the copy is of; null without a copy.
+    SDL_Texture* source() const { return source_; }
+
+    // Copies are never made larger than this on a side: some graphics cards hold no larger
+    // texture. Beyond it the picture is scaled as it is drawn.
+    static constexpr int kMaxSide = 8192;
 
 private:
     bool make(SDL_Renderer* renderer, SDL_Texture* source, int width, int height);

@@ -29,8 +29,9 @@
 #include "render/CoreTextures.hpp"
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
-#include "render/Paths.hpp"
 #include "render/LineCache.hpp"
+#include "render/Paths.hpp"
+#include "render/PrescaledTexture.hpp"
 #include "scene/Obstucalo.hpp"
 #include "scene/Plataforma.hpp"
 #include "scene/SceneImages.hpp"
@@ -53,8 +54,8 @@ constexpr double kHeartsY = 9.1;      // the HUD hearts sit just under the floor
 constexpr int kHeartPixels = 50;      // one heart of the HUD strips
 constexpr SDL_Rect kPromptSource{0, 0, 163, 162};
 constexpr double kPromptSize = 1.0;
-constexpr double kPromptLift = 0.75;        // above an item or a character
-constexpr double kExitPromptHeight = 3.5;   // above the floor line at the exit
+constexpr double kPromptLift = 0.75;       // above an item or a character
+constexpr double kExitPromptHeight = 3.5;  // above the floor line at the exit
 constexpr WorldRect kTutorialGuide{7.0, 6.5, 2.0, 2.4};
 constexpr WorldRect kTutorialHeartContainer{2.2, 6.5, 1.5, 1.5};
 constexpr double kTutorialHeartRest = 7.4;
@@ -182,8 +183,8 @@ Escena::Escena(SceneData sceneData, bool inf, int diff, bool tutorial)
         buildShop();
     }
     if (data.linesBolsillos != -1) {
-        npcs.push_back(std::make_shared<NPC>(data.posBolsillos, NPC::kBolsillos,
-                                             data.linesBolsillos, 0));
+        npcs.push_back(
+            std::make_shared<NPC>(data.posBolsillos, NPC::kBolsillos, data.linesBolsillos, 0));
     }
     if (data.linesBotones != -1) {
         npcs.push_back(std::make_shared<NPC>(data.posBotones, NPC::kBotones, data.linesBotones,
@@ -197,10 +198,9 @@ Escena::Escena(SceneData sceneData, bool inf, int diff, bool tutorial)
     }
 
     for (int i = 0; i < 3; ++i) {
-        auto layer = std::make_shared<Background>(sceneImages().trees[i], 0.0, 0.0,
-                                                  kTreeLayerWidth, kTreeLayerHeight, kTreeView,
-                                                  kTreeScrollSpeeds[i], kTreeTextureWidth,
-                                                  kTreeTextureHeight);
+        auto layer = std::make_shared<Background>(sceneImages().trees[i], 0.0, 0.0, kTreeLayerWidth,
+                                                  kTreeLayerHeight, kTreeView, kTreeScrollSpeeds[i],
+                                                  kTreeTextureWidth, kTreeTextureHeight);
         *layer->dstRect = bandOf(*this);
         treeLayers.push_back(layer);
     }
@@ -240,8 +240,8 @@ void Escena::buildContents(const SceneData& d, int enemyLevel) {
             platform = std::make_shared<Plataforma>(nullptr, p.x, p.y, p.w, 0.0, p.y);
         } else {
             const double surface = i < d.platformSurfaces.size() ? d.platformSurfaces[i] : p.y;
-            platform = std::make_shared<Plataforma>(platformImage(index), p.x, p.y, p.w, p.h,
-                                                    surface);
+            platform =
+                std::make_shared<Plataforma>(platformImage(index), p.x, p.y, p.w, p.h, surface);
             if (i < d.platformSrc.size()) {
                 platform->setSrcRect(d.platformSrc[i]);
             }
@@ -249,8 +249,7 @@ void Escena::buildContents(const SceneData& d, int enemyLevel) {
         }
         platforms.push_back(platform);
     }
-    for (std::size_t i = 0; i < d.obstaclePositions.size() && i < d.obstacleHitboxes.size();
-         ++i) {
+    for (std::size_t i = 0; i < d.obstaclePositions.size() && i < d.obstacleHitboxes.size(); ++i) {
         const int index = i < d.obstacleIndex.size() ? d.obstacleIndex[i] : -1;
         auto obstacle = std::make_shared<Obstucalo>(platformImage(index), d.obstaclePositions[i],
                                                     d.obstacleHitboxes[i]);
@@ -272,14 +271,14 @@ void Escena::buildContents(const SceneData& d, int enemyLevel) {
     }
     for (std::size_t i = 0; i < d.butterPositions.size(); ++i) {
         const WorldRect& p = d.butterPositions[i];
-        const PatrolLimits lim = i < d.butterLimits.size() ? d.butterLimits[i]
-                                                           : PatrolLimits{p.x, p.x};
+        const PatrolLimits lim =
+            i < d.butterLimits.size() ? d.butterLimits[i] : PatrolLimits{p.x, p.x};
         enemies.push_back(std::make_shared<Butter>(p.x, p.y, lim.minX, lim.maxX, enemyLevel));
     }
     for (std::size_t i = 0; i < d.handyPositions.size(); ++i) {
         const WorldRect& p = d.handyPositions[i];
-        const PatrolLimits lim = i < d.handyLimits.size() ? d.handyLimits[i]
-                                                          : PatrolLimits{p.x, p.x};
+        const PatrolLimits lim =
+            i < d.handyLimits.size() ? d.handyLimits[i] : PatrolLimits{p.x, p.x};
         enemies.push_back(std::make_shared<Handy>(p.x, p.y, lim.minX, lim.maxX, enemyLevel));
     }
 }
@@ -374,8 +373,8 @@ void Escena::loadScene(const SceneData& next) {
     }
     // Shops and dialogue rooms are checkpoints.
     if (next.linesBolsillos != -1) {
-        npcs.push_back(std::make_shared<NPC>(next.posBolsillos, NPC::kBolsillos,
-                                             next.linesBolsillos, 0));
+        npcs.push_back(
+            std::make_shared<NPC>(next.posBolsillos, NPC::kBolsillos, next.linesBolsillos, 0));
         globals().checkpointLevel = levelNumber;
     }
     if (next.linesBotones != -1) {
@@ -388,9 +387,9 @@ void Escena::loadScene(const SceneData& next) {
     }
     if (boss) {
         // The boss's character is the first: its conversation starts at once.
-        std::stable_partition(npcs.begin(), npcs.end(),
-                              [](const auto& n) { return n->kind >= NPC::kCodicia &&
-                                                         n->kind <= NPC::kValdro; });
+        std::stable_partition(npcs.begin(), npcs.end(), [](const auto& n) {
+            return n->kind >= NPC::kCodicia && n->kind <= NPC::kValdro;
+        });
         npcs.front()->advance();
     }
     // The shopkeeper's first conversation comes with one upgrade on the house.
@@ -431,9 +430,8 @@ bool Escena::atExit() const {
 }
 
 bool Escena::conversationsFinished() const {
-    return std::all_of(npcs.begin(), npcs.end(), [](const auto& n) {
-        return n->kind == NPC::kTutorial || n->finished();
-    });
+    return std::all_of(npcs.begin(), npcs.end(),
+                       [](const auto& n) { return n->kind == NPC::kTutorial || n->finished(); });
 }
 
 bool Escena::overlapsPlayer(const Renderizable& r) const {
@@ -467,9 +465,8 @@ std::string Escena::timeText(std::int64_t seconds) {
     constexpr std::int64_t kMaxShown = 99 * 3600 + 59 * 60 + 59;
     const std::int64_t t = std::clamp<std::int64_t>(seconds, 0, kMaxShown);
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld",
-                  static_cast<long long>(t / 3600), static_cast<long long>(t / 60 % 60),
-                  static_cast<long long>(t % 60));
+    std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld", static_cast<long long>(t / 3600),
+                  static_cast<long long>(t / 60 % 60), static_cast<long long>(t % 60));
     return buffer;
 }
 
@@ -490,9 +487,9 @@ void Escena::updateDstRect(double scale, double camX, double camY) {
     // The band stays put on screen while the camera scrolls: it starts where the camera's left
     // end was when the scene was entered.
     ensureDstRect();
-    *dstRect = SDL_Rect{static_cast<int>(-(camX - scrolled_) * scale),
-                        static_cast<int>(-camY * scale), static_cast<int>(scale * wShown),
-                        static_cast<int>(scale * h)};
+    *dstRect =
+        SDL_Rect{static_cast<int>(-(camX - scrolled_) * scale), static_cast<int>(-camY * scale),
+                 static_cast<int>(scale * wShown), static_cast<int>(scale * h)};
     for (auto& layer : treeLayers) {
         layer->updateDstRect(scale, camX, camY);
         *layer->dstRect = *dstRect;
@@ -529,8 +526,7 @@ void Escena::updateDstRect(double scale, double camX, double camY) {
 
 // ---- Frame update -----------------------------------------------------------------------
 
-int Escena::update(double scale, double& camX, double camY, double viewWidth,
-                   double scrollMargin) {
+int Escena::update(double scale, double& camX, double camY, double viewWidth, double scrollMargin) {
     if (type != kLevel) {
         return kActionNone;
     }
@@ -745,8 +741,8 @@ void Escena::dropHeart(const Enemigo& enemy) {
             accel = cy > o->y ? -kHeartFallAccel : kHeartFallAccel;
         }
     }
-    auto heart = std::make_shared<Objeto>(WorldRect{cx, cy, kHeartDropSize, kHeartDropSize},
-                                          restY, accel, Objeto::kHeart);
+    auto heart = std::make_shared<Objeto>(WorldRect{cx, cy, kHeartDropSize, kHeartDropSize}, restY,
+                                          accel, Objeto::kHeart);
     heart->falling = true;
     items.push_back(heart);
     audio::playSound("heartFall");
@@ -974,9 +970,8 @@ void Escena::interactWhileTalking() {
     for (std::size_t i = 0; i < npcs.size(); ++i) {
         NPC& n = *npcs[i];
         // Only a character that is talking moves on: a press never starts a second box.
-        const bool addressed =
-            n.talking && (overlapsPlayer(n) || (boss && !n.finished()) ||
-                          (isTutorial && n.kind == NPC::kBotones));
+        const bool addressed = n.talking && (overlapsPlayer(n) || (boss && !n.finished()) ||
+                                             (isTutorial && n.kind == NPC::kBotones));
         if (addressed) {
             n.advance();
             if (!n.finished()) {
@@ -1091,8 +1086,8 @@ ClipBackup clipToRect(Renderizable& r, const SDL_Rect& clip) {
         backup.hadSrc = true;
         backup.src = *r.srcRect;
     }
-    const bool touches = d.x <= clip.x + clip.w && clip.x <= d.x + d.w &&
-                         d.y <= clip.y + clip.h && clip.y <= d.y + d.h;
+    const bool touches = d.x <= clip.x + clip.w && clip.x <= d.x + d.w && d.y <= clip.y + clip.h &&
+                         clip.y <= d.y + d.h;
     if (!touches) {
         d.w = 0;
         d.y = 0;
@@ -1153,7 +1148,10 @@ void Escena::render(SDL_Renderer* renderer) {
         layer.render(renderer);
     }
     if (renderer != nullptr && texture != nullptr) {
-        SDL_RenderCopy(renderer, texture, srcRect, &band);
+        if (!bandPicture_) {
+            bandPicture_ = std::make_unique<PrescaledTexture>();
+        }
+        bandPicture_->draw(renderer, texture, srcRect, band);
     }
     const bool talkingNow = talking();
     for (const auto& n : npcs) {

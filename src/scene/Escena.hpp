@@ -20,6 +20,7 @@ class NPC;
 class Objeto;
 class Obstucalo;
 class Plataforma;
+class PrescaledTexture;
 class Prota;
 
 // A playable scene: a level, a shop, a dialogue room or a boss arena. The game builds one when a
@@ -168,6 +169,8 @@ private:
     // How far the camera has scrolled right since the scene was entered (world units).
     double scrolled_ = 0.0;
     int bossKind_ = -1;  // 0 Greed, 1 Lust, 2 Valdro; -1 no boss
+    // The room's background at the band's size, made again when the room or the size changes.
+    std::unique_ptr<PrescaledTexture> bandPicture_;
 };
 
 // Cuts r's pixel rectangle to clip and its source rectangle in proportion. Returns what to put

@@ -90,3 +90,47 @@ TEST(PrescaledTexture, APortraitDrawnFromItsWindowSizedCopyLooksAsDrawnFromTheOr
     SDL_DestroyRenderer(renderer);
     SDL_FreeSurface(window);
 }
+
+TEST(PrescaledTexture, APartOfAWideRoomDrawnFromTheCopyShowsTheSamePlace) {
+    const std::filesystem::path room = std::filesystem::path(VALDRO_RUN_DIR) / "img/bg0.png";
+    if (!std::filesystem::exists(room)) {
+        GTEST_SKIP() << "the run folder holds no pictures";
+    }
+    SDL_Surface* window =
+        SDL_CreateRGBSurfaceWithFormat(0, kWindowW, kWindowH, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(window);
+    SDL_Surface* picture = IMG_Load(room.c_str());
+    ASSERT_NE(picture, nullptr);
+    SDL_Texture* original = SDL_CreateTextureFromSurface(renderer, picture);
+    SDL_FreeSurface(picture);
+
+    // The band shows 1600 × 900 pixels of the room, scrolled, in 320 × 180.
+    const SDL_Rect part{2400, 0, 1600, 900};
+    const SDL_Rect band{0, 0, kWindowW, kWindowH};
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, original, &part, &band);
+    SDL_Surface* expected = SDL_DuplicateSurface(window);
+    SDL_RenderClear(renderer);
+    PrescaledTexture copy;
+    copy.draw(renderer, original, &part, band);
+    EXPECT_EQ(copy.source(), original);
+
+    // Compared a few pixels in from each side so that neighbouring picks do not count.
+    int differing = 0;
+    for (int y = 0; y < kWindowH; ++y) {
+        for (int x = 0; x < kWindowW; ++x) {
+            const Uint32 a = pixelAt(expected, x, y);
+            const Uint32 b = pixelAt(window, x, y);
+            const int dr =
+                std::abs(static_cast<int>((a >> 16) & 0xFF) - static_cast<int>((b >> 16) & 0xFF));
+            differing += dr > 48;
+        }
+    }
+    EXPECT_LT(differing, kWindowW * kWindowH / 20);
+    SDL_FreeSurface(expected);
+    copy.clear();
+    SDL_DestroyTexture(original);
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(window);
+}
