@@ -1,6 +1,7 @@
 #include "scene/SceneFileCheck.hpp"
 
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "scene/PatrolLimits.hpp"
 #include "scene/SceneData.hpp"
@@ -176,6 +177,13 @@ struct DialogueDoc {
     const char* file;
 };
 
+// A size as the file would write it: 16, 8.5, -9.
+std::string number(double value) {
+    std::ostringstream out;
+    out << value;
+    return out.str();
+}
+
 std::string quoted(const std::string& key) {
     return "\"" + key + "\"";
 }
@@ -276,6 +284,7 @@ private:
             report(where + ": cannot be read: " + e.what());
             return;
         }
+        checkSize(data, where);
         checkTables(data, where);
         checkParallel(data, where);
         checkLines(where, "linesBolsillos", data.linesBolsillos, "bolsillos");
@@ -369,6 +378,28 @@ private:
             errors.push_back(head + has +
                              "; the tutorial sends a character that has said its conversation 1 "
                              "on to conversation 3, so it needs a fourth (or no third)");
+        }
+    }
+
+    // A scene of no size cannot be fitted to the window: the scale divides by its height and
+    // shown width.
+    void checkSize(const SceneData& d, const std::string& where) {
+        const struct {
+            const char* key;
+            double value;
+        } sizes[] = {{"width", d.width}, {"height", d.height}, {"wShown", d.wShown}};
+        for (const auto& size : sizes) {
+            if (!(size.value > 0.0)) {
+                report(where + ": " + quoted(size.key) + " is " + number(size.value) +
+                       ", but must be above 0");
+            }
+        }
+        if (d.wShown > d.width) {
+            report(where + ": \"wShown\" is " + number(d.wShown) +
+                   ", wider than the scene's \"width\" " + number(d.width));
+        }
+        if (d.src.w <= 0 || d.src.h <= 0) {
+            report(where + ": \"src\" must be wider and taller than 0 pixels");
         }
     }
 

@@ -94,6 +94,12 @@ TEST(SceneFileCheck, EachFaultNamesFileSlotPositionAndKey) {
          f + "\"valdro\": \"obstacleIndex\"[0] is -1, outside the platform image table (0 to 4)"},
         {"bg", [](json& s, json&, json&) { s["tutorial"]["bg"] = 9.5; },
          f + "\"tutorial\": \"bg\" is 9, outside the background table (0 to 8)"},
+        {"negative height", [](json& s, json&, json&) { s["lust"]["height"] = -9.0; },
+         f + "\"lust\": \"height\" is -9, but must be above 0"},
+        {"nothing shown", [](json& s, json&, json&) { s["scenes_1"][0]["wShown"] = 0; },
+         f + "\"scenes_1\"[0]: \"wShown\" is 0, but must be above 0"},
+        {"shown wider than the scene", [](json& s, json&, json&) { s["shop_1"]["wShown"] = 50.5; },
+         f + "\"shop_1\": \"wShown\" is 50.5, wider than the scene's \"width\" 48"},
         {"short parallel list",
          [](json& s, json&, json&) { s["scenes_4"][1]["platformSurfaces"].erase(1); },
          f + "\"scenes_4\"[1]: \"platformSurfaces\" has 1 entries, but \"platformPositions\" has "
