@@ -48,8 +48,8 @@ constexpr std::array<const char*, kKinds> kPortraitFiles = {
 std::array<SDL_Texture*, kSheetKinds> gSheets{};
 std::array<SDL_Texture*, kKinds> gPortraitTextures{};
 std::array<std::shared_ptr<Renderizable>, kKinds> gPortraits{};
-// Each portrait at the size the window shows it.
-std::array<PrescaledTexture, kKinds> gPortraitsAtWindowSize;
+// Each portrait at the size the window shows it; the dialogue panel is opaque.
+std::array<std::unique_ptr<PrescaledTexture>, kKinds> gPortraitsAtWindowSize;
 SDL_Rect gTextBox{0, 0, 0, 0};
 
 bool validKind(int kind) {
@@ -201,11 +201,11 @@ void NPC::drawDialogue(SDL_Renderer* renderer) {
         if (atGreedsBody) {
             placed.x = box.x;
         }
-        SDL_Texture* shown = gPortraitsAtWindowSize[static_cast<std::size_t>(kind)].at(
-            renderer, picture->texture, placed.w, placed.h);
-        if (shown != nullptr) {
-            SDL_RenderCopy(renderer, shown, nullptr, &placed);
+        auto& atWindowSize = gPortraitsAtWindowSize[static_cast<std::size_t>(kind)];
+        if (!atWindowSize) {
+            atWindowSize = std::make_unique<PrescaledTexture>(true);
         }
+        atWindowSize->drawWhole(renderer, picture->texture, placed);
     }
 
     TTF_Font* font = fonts::dialogueFont();
@@ -250,7 +250,7 @@ void freeNpcAssets() {
         textures::destroy(t);
     }
     for (int i = 0; i < kKinds; ++i) {
-        gPortraitsAtWindowSize[i].clear();
+        gPortraitsAtWindowSize[i].reset();
         textures::destroy(gPortraitTextures[i]);
         gPortraits[i].reset();
     }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 PrescaledTexture::~PrescaledTexture() {
     clear();
@@ -17,6 +19,76 @@ void PrescaledTexture::clear() {
     source_ = nullptr;
     renderer_ = nullptr;
     width_ = height_ = 0;
+    coreX_ = coreY_ = coreW_ = coreH_ = 0;
+}
+
+void PrescaledTexture::drawWhole(SDL_Renderer* renderer, SDL_Texture* source, const SDL_Rect& dst) {
+    SDL_Texture* shown = at(renderer, source, dst.w, dst.h);
+    if (shown == nullptr) {
+        return;
+    }
+    if (shown != copy_ || coreW_ <= 0 || coreH_ <= 0) {
+        SDL_RenderCopy(renderer, shown, nullptr, &dst);
+        return;
+    }
+    // The opaque core is copied as it is; the four strips around it are blended.
+    const SDL_Rect core{coreX_, coreY_, coreW_, coreH_};
+    const SDL_Rect strips[] = {
+        {0, 0, width_, core.y},
+        {0, core.y + core.h, width_, height_ - core.y - core.h},
+        {0, core.y, core.x, core.h},
+        {core.x + core.w, core.y, width_ - core.x - core.w, core.h},
+    };
+    for (const SDL_Rect& strip : strips) {
+        if (strip.w > 0 && strip.h > 0) {
+            const SDL_Rect to{dst.x + strip.x, dst.y + strip.y, strip.w, strip.h};
+            SDL_RenderCopy(renderer, copy_, &strip, &to);
+        }
+    }
+    SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
+    SDL_GetTextureBlendMode(copy_, &blend);
+    SDL_SetTextureBlendMode(copy_, SDL_BLENDMODE_NONE);
+    const SDL_Rect to{dst.x + core.x, dst.y + core.y, core.w, core.h};
+    SDL_RenderCopy(renderer, copy_, &core, &to);
+    SDL_SetTextureBlendMode(copy_, blend);
+}
+
+void PrescaledTexture::findOpaqueCore(SDL_Renderer* renderer) {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width_) * height_);
+    if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
+                             width_ * 4) != 0) {
+        return;
+    }
+    // The largest rectangle of opaque pixels: each row keeps, per column, how many opaque
+    // pixels stand in a column ending there, and the widest bar under that skyline is measured
+    // with a stack.
+    std::vector<int> run(static_cast<std::size_t>(width_) + 1, 0);
+    std::vector<int> stack;
+    long best = 0;
+    for (int y = 0; y < height_; ++y) {
+        const std::uint32_t* row = &pixels[static_cast<std::size_t>(y) * width_];
+        for (int x = 0; x < width_; ++x) {
+            run[x] = (row[x] >> 24) == 0xFF ? run[x] + 1 : 0;
+        }
+        stack.clear();
+        for (int x = 0; x <= width_; ++x) {
+            const int h = x < width_ ? run[x] : 0;
+            while (!stack.empty() && run[stack.back()] >= h) {
+                const int height = run[stack.back()];
+                stack.pop_back();
+                const int left = stack.empty() ? 0 : stack.back() + 1;
+                const long area = static_cast<long>(height) * (x - left);
+                if (area > best) {
+                    best = area;
+                    coreX_ = left;
+                    coreY_ = y - height + 1;
+                    coreW_ = x - left;
+                    coreH_ = height;
+                }
+            }
+            stack.push_back(x);
+        }
+    }
 }
 
 SDL_Texture* PrescaledTexture::at(SDL_Renderer* renderer, SDL_Texture* source, int width,
@@ -97,6 +169,11 @@ bool PrescaledTexture::make(SDL_Renderer* renderer, SDL_Texture* source, int wid
         SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
         made = SDL_RenderCopy(renderer, source, nullptr, nullptr) == 0;
         SDL_SetTextureBlendMode(source, blend);
+        width_ = width;
+        height_ = height;
+        if (made && findCore_) {
+            findOpaqueCore(renderer);
+        }
         SDL_SetRenderTarget(renderer, previousTarget);
     }
     SDL_SetRenderDrawColor(renderer, r, g, b, a);

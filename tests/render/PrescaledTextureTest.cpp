@@ -134,3 +134,47 @@ TEST(PrescaledTexture, APartOfAWideRoomDrawnFromTheCopyShowsTheSamePlace) {
     SDL_DestroyRenderer(renderer);
     SDL_FreeSurface(window);
 }
+
+TEST(PrescaledTexture, APortraitsOpaquePanelIsFoundAndTheWholeStillDrawsTheSame) {
+    const std::filesystem::path portrait =
+        std::filesystem::path(VALDRO_RUN_DIR) / "img/prota_body.png";
+    if (!std::filesystem::exists(portrait)) {
+        GTEST_SKIP() << "the run folder holds no pictures";
+    }
+    SDL_Surface* window =
+        SDL_CreateRGBSurfaceWithFormat(0, kWindowW, kWindowH, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(window);
+    SDL_Surface* picture = IMG_Load(portrait.c_str());
+    ASSERT_NE(picture, nullptr);
+    SDL_Texture* original = SDL_CreateTextureFromSurface(renderer, picture);
+    SDL_FreeSurface(picture);
+    const SDL_Rect whole{0, 0, kWindowW, kWindowH};
+
+    PrescaledTexture plain;
+    PrescaledTexture cored(true);
+    auto drawn = [&](PrescaledTexture& p) {
+        SDL_SetRenderDrawColor(renderer, 40, 160, 90, 255);
+        SDL_RenderClear(renderer);
+        p.drawWhole(renderer, original, whole);
+        return SDL_DuplicateSurface(window);
+    };
+    SDL_Surface* expected = drawn(plain);
+    SDL_Surface* got = drawn(cored);
+    EXPECT_EQ(plain.coreWidth(), 0);
+    // The panel fills most of the lower half of the picture.
+    EXPECT_GT(cored.coreWidth(), kWindowW * 8 / 10);
+    EXPECT_GT(cored.coreHeight(), kWindowH * 4 / 10);
+    EXPECT_GT(cored.coreY(), kWindowH * 4 / 10);
+    for (int y = 0; y < kWindowH; ++y) {
+        for (int x = 0; x < kWindowW; ++x) {
+            ASSERT_EQ(pixelAt(got, x, y), pixelAt(expected, x, y)) << x << "," << y;
+        }
+    }
+    SDL_FreeSurface(expected);
+    SDL_FreeSurface(got);
+    plain.clear();
+    cored.clear();
+    SDL_DestroyTexture(original);
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(window);
+}

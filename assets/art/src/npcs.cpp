@@ -239,9 +239,12 @@ void sheets() {
     }
 }
 
+// Where the dialogue box's panel begins.
+constexpr double kBoxTop = 410;
+
 // The dialogue box: a dark plum panel with a brass rim over the lower part.
 void dialogue_box(cairo_t* cr, std::string_view name, bool nameRight) {
-    const double y = 410;
+    const double y = kBoxTop;
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, 900);
     cairo_pattern_add_color_stop_rgba(g, 0, 0.16, 0.07, 0.13, 0.96);
     cairo_pattern_add_color_stop_rgba(g, 1, 0.08, 0.03, 0.07, 0.98);
@@ -280,6 +283,12 @@ void portrait(const char* path, std::string_view name, bool right,
     Canvas cv(1600, 900);
     cairo_t* cr = cv.cr();
     g_outline = 7;
+    // The panel is see-through only to the character behind it, never to the room: an opaque
+    // plum underlay keeps the game from blending the whole box over the scene every frame.
+    cairo_new_path(cr);
+    rrect(cr, 8, kBoxTop, 1584, 484, 26);
+    cairo_set_source_rgb(cr, 0.12, 0.05, 0.10);
+    cairo_fill(cr);
     paint(cr);
     dialogue_box(cr, name, right);
     cv.save(out_path(path));
