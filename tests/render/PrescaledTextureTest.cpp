@@ -128,7 +128,7 @@ TEST_F(PrescaledTexture_, APartOfAWideRoomDrawnFromTheCopyShowsTheSamePlace) {
     // The band shows 1600 × 900 pixels of the room, scrolled, in 320 × 180.
     const SDL_Rect part{2400, 0, 1600, 900};
     SDL_Surface* expected =
-        SDL_DuplicateSurface((after([&] { SDL_RenderCopy(renderer_, picture_, &part, &whole_); })));
+        SDL_DuplicateSurface(after([&] { SDL_RenderCopy(renderer_, picture_, &part, &whole_); }));
     PrescaledTexture copy;
     const SDL_Surface* got = after([&] { copy.draw(renderer_, picture_, &part, whole_); });
     EXPECT_EQ(copy.source(), picture_);
@@ -145,7 +145,7 @@ TEST_F(PrescaledTexture_, APortraitsOpaquePanelIsFoundAndTheWholeStillDrawsTheSa
     PrescaledTexture plain;
     PrescaledTexture cored(true);
     SDL_Surface* expected =
-        SDL_DuplicateSurface((after([&] { plain.drawWhole(renderer_, picture_, whole_); })));
+        SDL_DuplicateSurface(after([&] { plain.drawWhole(renderer_, picture_, whole_); }));
     const SDL_Surface* got = after([&] { cored.drawWhole(renderer_, picture_, whole_); });
     EXPECT_EQ(plain.coreWidth(), 0);
     // The panel fills most of the lower half of the picture.
