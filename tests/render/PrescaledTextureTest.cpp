@@ -93,8 +93,8 @@ TEST_F(PrescaledTexture_, APortraitDrawnFromItsWindowSizedCopyLooksAsDrawnFromTh
     if (!open("bolsillos_body.png")) {
         GTEST_SKIP() << "the run folder holds no pictures";
     }
-    SDL_Surface* expected = SDL_DuplicateSurface(
-        (after([&] { SDL_RenderCopy(renderer_, picture_, nullptr, &whole_); })));
+    SDL_Surface* expected =
+        SDL_DuplicateSurface(after([&] { SDL_RenderCopy(renderer_, picture_, nullptr, &whole_); }));
     PrescaledTexture copy;
     SDL_Texture* shown = copy.at(renderer_, picture_, kWindowW, kWindowH);
     ASSERT_NE(shown, picture_);
