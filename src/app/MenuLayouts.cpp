@@ -119,7 +119,6 @@ Buttons controlsButtons() {
         const char* english;
     };
     constexpr LegendLine kPadLegend[] = {
-        {"Mando", "Gamepad"},
         {"Stick/cruceta: mover", "Stick/D-pad: move"},
         {"Abajo: agacharse", "Down: curl"},
         {"A: saltar", "A: jump"},
@@ -133,14 +132,18 @@ Buttons controlsButtons() {
     constexpr double kLegendX = 0.1;
     constexpr double kLegendY = 4.2;
     constexpr double kLegendWidth = 3.8;
-    constexpr double kLegendLine = 0.5;
-    constexpr double kLegendPadding = 0.15;
-    const double cardHeight = kLegendLine * std::size(kPadLegend) + 2.0 * kLegendPadding;
+    constexpr double kLegendLine = 0.38;
+    // The lines keep inside the plate's frame, which is deeper at the bottom.
+    constexpr double kLegendInsetX = 0.45;
+    constexpr double kLegendInsetTop = 0.85;
+    constexpr double kLegendInsetBottom = 0.95;
+    const double cardHeight =
+        kLegendLine * std::size(kPadLegend) + kLegendInsetTop + kLegendInsetBottom;
     list.push_back(
-        make({0, kLegendX, kLegendY, kLegendWidth, cardHeight, nullptr, nullptr}, Plate::Long));
-    double y = kLegendY + kLegendPadding;
+        make({0, kLegendX, kLegendY, kLegendWidth, cardHeight, nullptr, nullptr}, Plate::Short));
+    double y = kLegendY + kLegendInsetTop;
     for (const LegendLine& line : kPadLegend) {
-        list.push_back(make({0, kLegendX + kLegendPadding, y, kLegendWidth - 2.0 * kLegendPadding,
+        list.push_back(make({0, kLegendX + kLegendInsetX, y, kLegendWidth - 2.0 * kLegendInsetX,
                              kLegendLine, line.spanish, line.english}));
         y += kLegendLine;
     }

@@ -101,8 +101,6 @@ const std::vector<std::string>& menuStrings() {
                                                      "Jump",
                                                      "Interact",
                                                      "Pause",
-                                                     "Mando",
-                                                     "Gamepad",
                                                      "Stick/cruceta: mover",
                                                      "Stick/D-pad: move",
                                                      "Abajo: agacharse",
