@@ -221,12 +221,13 @@ void Menu::handlePad(const PadInput& input) {
         case PadControl::Right:
             // The first push only shows where the highlight is.
             if (wasShown) {
-                moveHighlight(input.control == PadControl::Left    ? -1
-                              : input.control == PadControl::Right ? 1
-                                                                   : 0,
-                              input.control == PadControl::Up     ? -1
-                              : input.control == PadControl::Down ? 1
-                                                                  : 0);
+                const int dx = input.control == PadControl::Left    ? -1
+                               : input.control == PadControl::Right ? 1
+                                                                    : 0;
+                const int dy = input.control == PadControl::Up     ? -1
+                               : input.control == PadControl::Down ? 1
+                                                                   : 0;
+                moveHighlight(dx, dy);
             }
             break;
         case PadControl::Confirm:
