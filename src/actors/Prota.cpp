@@ -210,7 +210,8 @@ void Prota::dashStep() {
 // ---- Shooting -----------------------------------------------------------------------------
 
 void Prota::shootingStep(Escena& scene, double aimX, double aimY) {
-    const bool fireHeld = (platform().mouseButtons() & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+    const bool fireHeld =
+        (platform().mouseButtons() & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0 || held(kKeyFire);
     if (fireHeld && shotCooldown <= 0) {
         shoot(scene, aimX, aimY);
         audio::playSound("shootProta");

@@ -15,12 +15,14 @@ class Escena;
 class Prota : public Mortal {
 public:
     // Bits of keys and previousKeys. The scene sets a bit on key-down and clears it on key-up;
-    // the dash bit follows the right mouse button.
+    // the dash bit follows the right mouse button (or the pad's dash), the fire bit the pad's
+    // right trigger (the left mouse button is read as it is held).
     static constexpr std::uint8_t kKeyRight = 1;
     static constexpr std::uint8_t kKeyLeft = 2;
     static constexpr std::uint8_t kKeyJump = 4;
     static constexpr std::uint8_t kKeyDuck = 8;
     static constexpr std::uint8_t kKeyDash = 16;
+    static constexpr std::uint8_t kKeyFire = 32;
 
     // Frames a dash lasts, and frames after it before the next may start.
     static constexpr int kDashDuration = 33;
@@ -51,7 +53,7 @@ public:
     // 3 Impossible): the story starts the tutorial below full health.
     Prota(const WorldRect& rect, bool infiniteMode, int difficulty);
 
-    // One frame of movement, dashing, shooting (left button held) and invulnerability.
+    // One frame of movement, dashing, shooting (left button or fire held) and invulnerability.
     // aimX, aimY: world coordinates of the crosshair's centre.
     void update(Escena& scene, double aimX, double aimY);
     // Picks the animation after the scene's collision step; does nothing during a conversation.

@@ -12,6 +12,7 @@
 #include "app/GameGlobals.hpp"
 #include "app/Menu.hpp"
 #include "app/MenuLayouts.hpp"
+#include "app/PadInput.hpp"
 #include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
 #include "app/RankingTable.hpp"
@@ -76,6 +77,7 @@ Game::Game(int windowWidth, int windowHeight, SDL_Renderer*, nlohmann::json conf
     rankingScreen_ =
         std::make_shared<Menu>(kRanking, t.rankingScreen, menu_layouts::rankingButtons());
     allMenus([&](Menu& m) { m.updateDstRect(scale_, camX_, camY_); });
+    titleScreen_->resetHighlight();
     current_ = titleScreen_;
 
     config_ = std::move(config);
@@ -125,7 +127,37 @@ void Game::enter(const std::shared_ptr<Menu>& menu) {
     menu->updateDstRect(scale_, menuOffsetX_, menuOffsetY_);
     camX_ = menuOffsetX_;
     camY_ = menuOffsetY_;
+    show(menu);
+}
+
+void Game::show(const std::shared_ptr<Menu>& menu) {
+    // The highlight starts on the screen's first choice, shown if the pad was used last.
+    menu->resetHighlight();
+    menu->highlightShown = padInUse_;
     current_ = menu;
+}
+
+void Game::setPadInUse(bool inUse) {
+    padInUse_ = inUse;
+    if (!inUse) {
+        allMenus([](Menu& m) { m.highlightShown = false; });
+    }
+}
+
+void Game::padEvent(const SDL_Event& event) {
+    const PadInputs inputs = gamepad_.handleEvent(event, now());
+    for (const PadInput& input : inputs) {
+        if (input.pressed && input.control != PadControl::Aim) {
+            padInUse_ = true;
+        }
+        if (current_) {
+            current_->handlePad(input);
+        }
+    }
+    // A pad pulled out in the middle of a run pauses it, as losing the window's focus does.
+    if (event.type == SDL_CONTROLLERDEVICEREMOVED && current_) {
+        current_->requestPause();
+    }
 }
 
 bool Game::handleEvents(SDL_Window* window) {
@@ -149,6 +181,13 @@ bool Game::handleEvent(const SDL_Event& event, SDL_Window* window) {
             setFullscreen(!fullscreen_, window);
             return false;
         }
+    }
+    if (Gamepad::isPadEvent(event)) {
+        padEvent(event);
+        return false;
+    }
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        setPadInUse(false);
     }
     if (event.type != SDL_WINDOWEVENT) {
         if (current_) {
@@ -257,6 +296,24 @@ bool Game::update(SDL_Window* window) {
     if (!current_) {
         return false;
     }
+    // The pointer moved: the mouse is in use again.
+    int mouseX = 0;
+    int mouseY = 0;
+    platform().mousePosition(mouseX, mouseY);
+    if (mouseSeen_ && (mouseX != lastMouseX_ || mouseY != lastMouseY_)) {
+        setPadInUse(false);
+    }
+    mouseSeen_ = true;
+    lastMouseX_ = mouseX;
+    lastMouseY_ = mouseY;
+    if (const std::optional<PadInput> aim = gamepad_.takeAim()) {
+        current_->handlePad(*aim);
+    }
+    // A stick or d-pad held on a menu steps on after a while.
+    if (const std::optional<PadControl> step = gamepad_.repeatDue(now());
+        step && currentType() != kLevel) {
+        current_->handlePad(PadInput{*step, true});
+    }
     const int action = current_->update(scale_, camX_, camY_, viewWidth_, kCameraFollow);
     return perform(action, window);
 }
@@ -336,7 +393,7 @@ bool Game::perform(int action, SDL_Window* window) {
             settingsScreen_->clearClick();
             controlsScreen_->fromPause = settingsScreen_->fromPause;
             controlsScreen_->updateDstRect(scale_, menuOffsetX_, menuOffsetY_);
-            current_ = controlsScreen_;
+            show(controlsScreen_);
             break;
         case kActionStartEasy:
         case kActionStartNormal:
@@ -589,6 +646,14 @@ void Game::resume() {
     pausedScene_->pauseRequested = false;
     // Keys and the dash button released while the menus were shown never reached the level.
     pausedScene_->prota->keys = 0;
+    // What is still held on the pad goes on: the stick still pushed walks on, the trigger
+    // still pulled fires on. A jump needs a fresh press.
+    for (const PadControl held : {PadControl::Left, PadControl::Right, PadControl::Down,
+                                  PadControl::Dash, PadControl::Fire}) {
+        if (gamepad_.held(held)) {
+            pausedScene_->handlePad(PadInput{held, true});
+        }
+    }
     pausedScene_ = nullptr;
     clock_.resume(now());
     platform().captureMouse(true);

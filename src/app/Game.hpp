@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/Gamepad.hpp"
 #include "app/PlayClock.hpp"
 #include "app/Ranking.hpp"
 #include "render/Paths.hpp"
@@ -113,11 +114,17 @@ public:
     double viewWidth() const { return viewWidth_; }
     double viewHeight() const { return viewHeight_; }
     std::mt19937& rng() { return rng_; }
+    const Gamepad& gamepad() const { return gamepad_; }
+    // The pad was used last: the menus show their highlight (the mouse hides it again).
+    bool padInUse() const { return padInUse_; }
 
 private:
     void resize(int width, int height, SDL_Window* window);
     bool runShown() const;
     void enter(const std::shared_ptr<Menu>& menu);
+    void show(const std::shared_ptr<Menu>& menu);
+    void padEvent(const SDL_Event& event);
+    void setPadInUse(bool inUse);
     void setResizable(SDL_Window* window, bool resizable);
     void allMenus(const std::function<void(Menu&)>& f) const;
 
@@ -152,6 +159,11 @@ private:
     std::shared_ptr<ControlsMenu> controlsScreen_;
     std::shared_ptr<Menu> difficultyScreen_;
     std::shared_ptr<Screen> current_;
+    Gamepad gamepad_;
+    bool padInUse_ = false;
+    bool mouseSeen_ = false;  // the pointer's position at the last update, once known
+    int lastMouseX_ = 0;
+    int lastMouseY_ = 0;
     std::shared_ptr<Escena> level_;
     std::shared_ptr<Escena> pausedScene_;
     double scale_ = kMinScale;

@@ -4,11 +4,15 @@
 #include <SDL_render.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 
 #include "app/Button.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/MenuTextures.hpp"
+#include "app/PadInput.hpp"
 #include "app/TextCache.hpp"
 #include "render/Audio.hpp"
 #include "render/Fonts.hpp"
@@ -36,6 +40,21 @@ constexpr int kReviveId = 26;
 constexpr int kRestartId = 27;
 
 constexpr int kEscape = 27;
+
+// The highlight's frame around a button, in pixels per world unit of scale.
+constexpr double kHighlightThickness = 0.06;
+// Moving the highlight: a button must lie at least this far the way pushed (so one level with
+// the highlighted one is beside it, not below), and being off to the side counts this many
+// times its distance.
+constexpr double kMinStep = 0.05;
+constexpr double kSidewaysWeight = 2.0;
+
+double centreX(const Button& b) {
+    return b.area.x + b.area.w / 2.0;
+}
+double centreY(const Button& b) {
+    return b.area.y + b.area.h / 2.0;
+}
 }  // namespace
 
 std::string revivesText(int revivesLeft) {
@@ -102,9 +121,124 @@ void Menu::handleKey(const SDL_KeyboardEvent& key) {
     if (key.type != SDL_KEYDOWN || key.repeat != 0 || key.keysym.sym != kEscape) {
         return;
     }
+    goBack();
+}
+
+void Menu::goBack() {
     if (type_ == kTitle || type_ == kSettings || type_ == kRanking || type_ == kControls) {
         clickedButton = kBackId;
         clicked = true;
+    }
+}
+
+bool Menu::pressable(const Button& button) const {
+    return button.id != 0 && !hidden(button);
+}
+
+Button* Menu::highlighted() const {
+    if (highlight < 0 || highlight >= static_cast<int>(buttons.size())) {
+        return nullptr;
+    }
+    Button* b = buttons[static_cast<std::size_t>(highlight)].get();
+    return pressable(*b) ? b : nullptr;
+}
+
+void Menu::resetHighlight() {
+    highlight = -1;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const Button& b = *buttons[i];
+        if (!pressable(b)) {
+            continue;
+        }
+        // Back waits for B, and the ranking is never cleared by a press of A on arrival.
+        const bool mainChoice = b.id != kBackId && !(type_ == kRanking && b.id == kClearHistoryId);
+        if (mainChoice) {
+            highlight = static_cast<int>(i);
+            return;
+        }
+        if (highlight == -1) {
+            highlight = static_cast<int>(i);
+        }
+    }
+}
+
+void Menu::moveHighlight(int dx, int dy) {
+    const Button* from = highlighted();
+    if (from == nullptr) {
+        resetHighlight();
+        return;
+    }
+    int best = -1;
+    double bestScore = std::numeric_limits<double>::max();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const Button& b = *buttons[i];
+        if (static_cast<int>(i) == highlight || !pressable(b)) {
+            continue;
+        }
+        const double offX = centreX(b) - centreX(*from);
+        const double offY = centreY(b) - centreY(*from);
+        const double along = offX * dx + offY * dy;
+        const double sideways = std::abs(dx != 0 ? offY : offX);
+        if (along < kMinStep) {
+            continue;
+        }
+        const double score = along + kSidewaysWeight * sideways;
+        if (score < bestScore) {
+            bestScore = score;
+            best = static_cast<int>(i);
+        }
+    }
+    if (best != -1) {
+        highlight = best;
+    }
+}
+
+void Menu::pressHighlighted() {
+    if (const Button* b = highlighted()) {
+        pressButton(*b);
+    }
+}
+
+void Menu::pressButton(const Button& button) {
+    clickedButton = button.id;
+    selectedParam = button.param;
+    clicked = true;
+    audio::playSound("click");
+}
+
+void Menu::handlePad(const PadInput& input) {
+    if (!input.pressed || input.control == PadControl::Aim) {
+        return;
+    }
+    const bool wasShown = highlightShown;
+    highlightShown = true;
+    if (highlighted() == nullptr) {
+        resetHighlight();
+    }
+    switch (input.control) {
+        case PadControl::Up:
+        case PadControl::Down:
+        case PadControl::Left:
+        case PadControl::Right:
+            // The first push only shows where the highlight is.
+            if (wasShown) {
+                const int dx = input.control == PadControl::Left    ? -1
+                               : input.control == PadControl::Right ? 1
+                                                                    : 0;
+                const int dy = input.control == PadControl::Up     ? -1
+                               : input.control == PadControl::Down ? 1
+                                                                   : 0;
+                moveHighlight(dx, dy);
+            }
+            break;
+        case PadControl::Confirm:
+            pressHighlighted();
+            break;
+        case PadControl::Back:
+            goBack();
+            break;
+        default:
+            break;
     }
 }
 
@@ -244,6 +378,33 @@ void Menu::render(SDL_Renderer* renderer) {
         }
     }
     renderExtras(renderer);
+    renderHighlight(renderer);
+}
+
+void Menu::renderHighlight(SDL_Renderer* renderer) const {
+    const Button* b = highlighted();
+    if (!highlightShown || b == nullptr) {
+        return;
+    }
+    const int thickness = std::max(2, static_cast<int>(scale_ * kHighlightThickness));
+    SDL_Rect frame{static_cast<int>((b->area.x - camX_) * scale_),
+                   static_cast<int>((b->area.y - camY_) * scale_),
+                   static_cast<int>(b->area.w * scale_), static_cast<int>(b->area.h * scale_)};
+    const SDL_Color c = text_cache::kWhite;
+    Uint8 r = 0;
+    Uint8 g = 0;
+    Uint8 bl = 0;
+    Uint8 a = 0;
+    SDL_GetRenderDrawColor(renderer, &r, &g, &bl, &a);
+    SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
+    for (int i = 0; i < thickness; ++i) {
+        SDL_RenderDrawRect(renderer, &frame);
+        frame.x += 1;
+        frame.y += 1;
+        frame.w -= 2;
+        frame.h -= 2;
+    }
+    SDL_SetRenderDrawColor(renderer, r, g, bl, a);
 }
 
 void Menu::renderExtras(SDL_Renderer* renderer) {

@@ -16,6 +16,10 @@ struct SDL_KeyboardEvent;
 // press on a button picks it (and clicks); the release acts, wherever the pointer then is. The
 // update turns the pick into the GameAction the game carries out.
 //
+// A gamepad moves a highlight over the buttons instead: the nearest button in the direction
+// pushed, found from where the buttons stand. A presses the highlighted button, B does what
+// Escape does. The highlight shows while the pad is the last thing used.
+//
 // This class runs the title, difficulty, ranking and game-over screens; the pause, settings and
 // controls screens add their own logic.
 class Menu : public Renderizable, public Screen {
@@ -34,6 +38,7 @@ public:
     // Screen
     int screenType() const override { return type_; }
     void handleEvent(const SDL_Event& event, double scale, double camX, double camY) override;
+    void handlePad(const PadInput& input) override;
     int update(double scale, double& camX, double camY, double viewWidth,
                double scrollMargin) override;
     void render(SDL_Renderer* renderer) override;
@@ -49,11 +54,23 @@ public:
     // Buttons hidden while a run is paused: the language choice.
     bool hidden(const Button& button) const;
 
+    // Moves the highlight to the nearest button the player can press in the direction (dx, dy),
+    // one of the four; it stays where it is when there is none that way.
+    void moveHighlight(int dx, int dy);
+    // Presses the highlighted button, as a click on it would.
+    void pressHighlighted();
+    // The highlighted button, or null.
+    Button* highlighted() const;
+    // The screen's first choice (never Back nor clearing the ranking), as on entering it.
+    void resetHighlight();
+
     bool clicked = false;
     int clickedButton = 0;
     int selectedParam = -1;
     bool fromPause = false;
     std::vector<std::shared_ptr<Button>> buttons;
+    int highlight = -1;  // index in buttons, -1 none
+    bool highlightShown = false;
 
 protected:
     // The pick became a click: the action it leads to.
@@ -62,8 +79,15 @@ protected:
     virtual void handleKey(const SDL_KeyboardEvent& key);
     // A left press at the world point (px, py).
     virtual void press(double px, double py);
+    // The pad pressed this button: picked and clicked at once.
+    virtual void pressButton(const Button& button);
+    // What Escape (or B) does here: Back on the title, settings, controls and ranking screens.
+    virtual void goBack();
+    // A button that shows and does something.
+    bool pressable(const Button& button) const;
     // The screen's extra pictures, drawn over the buttons.
     virtual void renderExtras(SDL_Renderer* renderer);
+    void renderHighlight(SDL_Renderer* renderer) const;
 
     double scale_ = 1.0;
     double camX_ = 0.0;

@@ -1,5 +1,6 @@
 #include "app/MenuLayouts.hpp"
 
+#include <iterator>
 #include <string>
 
 #include "app/Button.hpp"
@@ -111,6 +112,40 @@ Buttons controlsButtons() {
     // The value buttons show the key bound to each slot.
     for (const Slot& s : kSlots) {
         list.push_back(make({21, 15.0, s.y, 1.0, 1.0, nullptr, nullptr, s.slot}, Plate::Short));
+    }
+    // The pad's buttons, on a card left of the key sets: labels only, the pad is not rebound.
+    struct LegendLine {
+        const char* spanish;
+        const char* english;
+    };
+    constexpr LegendLine kPadLegend[] = {
+        {"Stick/cruceta: mover", "Stick/D-pad: move"},
+        {"Abajo: agacharse", "Down: curl"},
+        {"A: saltar", "A: jump"},
+        {"X: interactuar", "X: interact"},
+        {"RT: disparar", "RT: shoot"},
+        {"Stick dcho.: apuntar", "Right stick: aim"},
+        {"LT/RB: impulso", "LT/RB: dash"},
+        {"Start: pausa", "Start: pause"},
+        {"B: atrás", "B: back"},
+    };
+    constexpr double kLegendX = 0.1;
+    constexpr double kLegendY = 4.2;
+    constexpr double kLegendWidth = 3.8;
+    constexpr double kLegendLine = 0.38;
+    // The lines keep inside the plate's frame, which is deeper at the bottom.
+    constexpr double kLegendInsetX = 0.45;
+    constexpr double kLegendInsetTop = 0.85;
+    constexpr double kLegendInsetBottom = 0.95;
+    const double cardHeight =
+        kLegendLine * std::size(kPadLegend) + kLegendInsetTop + kLegendInsetBottom;
+    list.push_back(
+        make({0, kLegendX, kLegendY, kLegendWidth, cardHeight, nullptr, nullptr}, Plate::Short));
+    double y = kLegendY + kLegendInsetTop;
+    for (const LegendLine& line : kPadLegend) {
+        list.push_back(make({0, kLegendX + kLegendInsetX, y, kLegendWidth - 2.0 * kLegendInsetX,
+                             kLegendLine, line.spanish, line.english}));
+        y += kLegendLine;
     }
     return list;
 }

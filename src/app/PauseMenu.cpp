@@ -10,6 +10,7 @@
 #include "app/GameGlobals.hpp"
 #include "app/MenuLayouts.hpp"
 #include "app/MenuTextures.hpp"
+#include "app/PadInput.hpp"
 #include "app/TextCache.hpp"
 #include "npc/Items.hpp"
 #include "npc/Objeto.hpp"
@@ -54,6 +55,30 @@ void PauseMenu::press(double px, double py) {
         py <= itemsPanel.y + itemsPanel.h) {
         audio::playSound("click");
         clickedButton = kClosePanelId;
+    }
+}
+
+void PauseMenu::pressButton(const Button& button) {
+    if (!itemsPanelOpen) {
+        Menu::pressButton(button);
+        return;
+    }
+    // The open panel covers the buttons: A closes it, as a press on it does.
+    audio::playSound("click");
+    clickedButton = kClosePanelId;
+    clicked = true;
+}
+
+void PauseMenu::handlePad(const PadInput& input) {
+    if (input.control != PadControl::Start) {
+        Menu::handlePad(input);
+        return;
+    }
+    // Start works as the pause key: picked on the press, acted on the release.
+    if (input.pressed) {
+        clickedButton = itemsPanelOpen ? kClosePanelId : kResumeId;
+    } else if (clickedButton == kResumeId || clickedButton == kClosePanelId) {
+        clicked = true;
     }
 }
 

@@ -21,13 +21,18 @@ struct KindName {
     Recording::Event::Kind kind;
     const char* name;
 };
-constexpr std::array<KindName, 6> kKindNames = {{
+constexpr std::array<KindName, 11> kKindNames = {{
     {Recording::Event::Kind::KeyDown, "keydown"},
     {Recording::Event::Kind::KeyUp, "keyup"},
     {Recording::Event::Kind::MouseDown, "mousedown"},
     {Recording::Event::Kind::MouseUp, "mouseup"},
     {Recording::Event::Kind::Window, "window"},
     {Recording::Event::Kind::Quit, "quit"},
+    {Recording::Event::Kind::PadButtonDown, "padbuttondown"},
+    {Recording::Event::Kind::PadButtonUp, "padbuttonup"},
+    {Recording::Event::Kind::PadAxis, "padaxis"},
+    {Recording::Event::Kind::PadAdded, "padadded"},
+    {Recording::Event::Kind::PadRemoved, "padremoved"},
 }};
 
 const char* nameOf(Recording::Event::Kind kind) {
@@ -103,6 +108,24 @@ std::optional<Recording::Event> Recording::Event::of(const SDL_Event& event, lon
         case SDL_QUIT:
             e.kind = Kind::Quit;
             return e;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+            e.kind =
+                event.type == SDL_CONTROLLERBUTTONDOWN ? Kind::PadButtonDown : Kind::PadButtonUp;
+            e.a = event.cbutton.which;
+            e.b = event.cbutton.button;
+            return e;
+        case SDL_CONTROLLERAXISMOTION:
+            e.kind = Kind::PadAxis;
+            e.a = event.caxis.which;
+            e.b = event.caxis.axis;
+            e.c = event.caxis.value;
+            return e;
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+            e.kind = event.type == SDL_CONTROLLERDEVICEADDED ? Kind::PadAdded : Kind::PadRemoved;
+            e.a = event.cdevice.which;
+            return e;
         default:
             return std::nullopt;
     }
@@ -137,6 +160,26 @@ void Recording::Event::toSdl(SDL_Event& out) const {
             break;
         case Kind::Quit:
             out.type = SDL_QUIT;
+            break;
+        case Kind::PadButtonDown:
+        case Kind::PadButtonUp:
+            out.type =
+                kind == Kind::PadButtonDown ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+            out.cbutton.state = kind == Kind::PadButtonDown ? SDL_PRESSED : SDL_RELEASED;
+            out.cbutton.which = a;
+            out.cbutton.button = static_cast<Uint8>(b);
+            break;
+        case Kind::PadAxis:
+            out.type = SDL_CONTROLLERAXISMOTION;
+            out.caxis.which = a;
+            out.caxis.axis = static_cast<Uint8>(b);
+            out.caxis.value = static_cast<Sint16>(std::clamp(c, -32768, 32767));
+            break;
+        case Kind::PadAdded:
+        case Kind::PadRemoved:
+            out.type =
+                kind == Kind::PadAdded ? SDL_CONTROLLERDEVICEADDED : SDL_CONTROLLERDEVICEREMOVED;
+            out.cdevice.which = a;
             break;
     }
 }

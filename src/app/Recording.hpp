@@ -33,11 +33,24 @@ public:
 
     // One input event the game reacts to, on the frame it was handled.
     struct Event {
-        enum class Kind { KeyDown, KeyUp, MouseDown, MouseUp, Window, Quit };
+        enum class Kind {
+            KeyDown,
+            KeyUp,
+            MouseDown,
+            MouseUp,
+            Window,
+            Quit,
+            PadButtonDown,
+            PadButtonUp,
+            PadAxis,
+            PadAdded,
+            PadRemoved
+        };
         long long frame = 0;
         Kind kind = Kind::Quit;
         // Keys: keycode, scancode, modifiers, repeat. Mouse: button, x, y, clicks.
-        // Window: the window event, data1, data2.
+        // Window: the window event, data1, data2. Pad buttons: the pad, the button. Pad axes:
+        // the pad, the axis, the value. A pad plugged in: its device index; pulled out: the pad.
         int a = 0;
         int b = 0;
         int c = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+struct PadInput;
 struct SDL_Renderer;
 union SDL_Event;
 
@@ -52,6 +53,8 @@ public:
     // One input event. scale is pixels per world unit; the camera is the world point at the
     // window's top-left corner.
     virtual void handleEvent(const SDL_Event& event, double scale, double camX, double camY) = 0;
+    // One change on the gamepad (a press, a release or a new aim).
+    virtual void handlePad(const PadInput&) {}
     // One frame. A playable scene may scroll camX. Returns a GameAction.
     virtual int update(double scale, double& camX, double camY, double viewWidth,
                        double scrollMargin) = 0;

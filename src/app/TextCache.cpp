@@ -100,7 +100,25 @@ const std::vector<std::string>& menuStrings() {
                                                      "Curl",
                                                      "Jump",
                                                      "Interact",
-                                                     "Pause"};
+                                                     "Pause",
+                                                     "Stick/cruceta: mover",
+                                                     "Stick/D-pad: move",
+                                                     "Abajo: agacharse",
+                                                     "Down: curl",
+                                                     "A: saltar",
+                                                     "A: jump",
+                                                     "X: interactuar",
+                                                     "X: interact",
+                                                     "RT: disparar",
+                                                     "RT: shoot",
+                                                     "Stick dcho.: apuntar",
+                                                     "Right stick: aim",
+                                                     "LT/RB: impulso",
+                                                     "LT/RB: dash",
+                                                     "Start: pausa",
+                                                     "Start: pause",
+                                                     "B: atrás",
+                                                     "B: back"};
     return strings;
 }
 

@@ -12,6 +12,7 @@
 #include "actors/Disparo.hpp"
 #include "actors/Prota.hpp"
 #include "app/GameGlobals.hpp"
+#include "app/PadInput.hpp"
 #include "app/Platform.hpp"
 #include "bosses/BossArena.hpp"
 #include "bosses/Jefe.hpp"
@@ -541,9 +542,13 @@ int Escena::update(double scale, double& camX, double camY, double viewWidth, do
             *layer->dstRect = *dstRect;
         }
     }
-    crosshair->x = mouseX / scale + camX - crosshair->w / 2.0;
-    crosshair->y = mouseY / scale + camY - crosshair->h / 2.0;
-    crosshair->updateDstRect(scale, camX, camY);
+    if (mouseSeen_ && (mouseX != lastMouseX_ || mouseY != lastMouseY_)) {
+        padAiming = false;
+    }
+    mouseSeen_ = true;
+    lastMouseX_ = mouseX;
+    lastMouseY_ = mouseY;
+    placeCrosshair(mouseX, mouseY, scale, camX, camY);
 
     bool talkingNow = talking();
     if (!talkingNow) {
@@ -562,6 +567,10 @@ int Escena::update(double scale, double& camX, double camY, double viewWidth, do
     talkingNow = talking();
     prota->updateAnimation(talkingNow);
     prota->updateDstRect(scale, camX, camY);
+    if (padAiming) {
+        // The crosshair goes where the hero went.
+        placeCrosshair(mouseX, mouseY, scale, camX, camY);
+    }
     hearts->updateDstRect(scale, camX, camY);
     emptyHearts->updateDstRect(scale, camX, camY);
     for (auto& p : platforms) {
@@ -597,6 +606,17 @@ int Escena::update(double scale, double& camX, double camY, double viewWidth, do
         return kActionLevelCompleted;
     }
     return kActionNone;
+}
+
+void Escena::placeCrosshair(int mouseX, int mouseY, double scale, double camX, double camY) {
+    if (padAiming) {
+        crosshair->x = prota->x + prota->w / 2.0 + kPadAimDistance * padAimX - crosshair->w / 2.0;
+        crosshair->y = prota->y + prota->h / 2.0 + kPadAimDistance * padAimY - crosshair->h / 2.0;
+    } else {
+        crosshair->x = mouseX / scale + camX - crosshair->w / 2.0;
+        crosshair->y = mouseY / scale + camY - crosshair->h / 2.0;
+    }
+    crosshair->updateDstRect(scale, camX, camY);
 }
 
 void Escena::scrollCamera(double viewWidth, double margin, double& camX) {
@@ -924,6 +944,66 @@ void Escena::handleEvent(const SDL_Event& event, double scale, double camX, doub
             break;
         default:
             break;
+    }
+}
+
+void Escena::handlePad(const PadInput& input) {
+    if (type != kLevel) {
+        return;
+    }
+    if (input.control == PadControl::Aim) {
+        padAiming = true;
+        padAimX = input.aimX;
+        padAimY = input.aimY;
+        return;
+    }
+    std::uint8_t bit = 0;
+    switch (input.control) {
+        case PadControl::Left:
+            bit = Prota::kKeyLeft;
+            break;
+        case PadControl::Right:
+            bit = Prota::kKeyRight;
+            break;
+        case PadControl::Down:
+            bit = Prota::kKeyDuck;
+            break;
+        case PadControl::Confirm:
+            bit = Prota::kKeyJump;
+            break;
+        case PadControl::Dash:
+            bit = Prota::kKeyDash;
+            break;
+        case PadControl::Fire:
+            bit = Prota::kKeyFire;
+            break;
+        default:
+            break;
+    }
+    if (!input.pressed) {
+        // Releases always count, so nothing stays held after a conversation.
+        prota->keys &= static_cast<std::uint8_t>(~bit);
+        return;
+    }
+    const bool someoneTalking = talking(false);
+    if (bit == Prota::kKeyDash || bit == Prota::kKeyFire) {
+        // Like the mouse buttons: no fighting while a character speaks.
+        if (!someoneTalking) {
+            prota->keys |= bit;
+        }
+    } else if (bit != 0) {
+        // Like the movement keys: lost while anybody at all is talking.
+        if (!talking(true)) {
+            prota->keys |= bit;
+        }
+    } else if (input.control == PadControl::Interact) {
+        if (someoneTalking) {
+            interactWhileTalking();
+        } else {
+            interact();
+        }
+    } else if (input.control == PadControl::Start && !someoneTalking) {
+        pauseRequested = true;
     }
 }
 

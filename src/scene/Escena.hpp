@@ -41,6 +41,8 @@ public:
     static constexpr double kFloorY = 8.9;
     // Chance that a killed enemy drops a heart (none in boss arenas).
     static constexpr double kHeartDropChance = 0.25;
+    // Aiming with the pad's right stick: the crosshair stands this far from the hero's centre.
+    static constexpr double kPadAimDistance = 3.0;
 
     // A new run's first scene (isTutorial) or a revive at a checkpoint (then the player gets one
     // heart more than the mode starts with). data.bgDstRect must already hold the band.
@@ -60,6 +62,9 @@ public:
     void render(SDL_Renderer* renderer) override;
     void updateDstRect(double scale, double camX, double camY) override;
     void requestPause() override { pauseRequested = true; }
+    // The pad: moves, ducks, jumps, interacts, pauses, dashes, shoots and aims like the keys
+    // and the mouse.
+    void handlePad(const PadInput& input) override;
 
     // Empties this scene and refills it from the next scene of the run, keeping the player's
     // health, score, coins and upgrades.
@@ -104,6 +109,11 @@ public:
     int type = kLevel;
     bool exitRequested = false;
     bool pauseRequested = false;
+    // The direction the right stick last aimed (a unit vector, y down); the crosshair keeps to
+    // it until the mouse moves.
+    bool padAiming = false;
+    double padAimX = 1.0;
+    double padAimY = 0.0;
     bool isTutorial = false;
     bool freeItem = false;
     bool quiet = false;
@@ -136,6 +146,8 @@ private:
     void enterBossArena(int bossKind);
     void leaveBossArena();
     void placeBackground(const SceneData& data);
+    // The crosshair at the mouse pointer, or where the pad aims.
+    void placeCrosshair(int mouseX, int mouseY, double scale, double camX, double camY);
 
     void landOnPlatforms();
     void collideWithObstacles();
@@ -171,6 +183,10 @@ private:
     int bossKind_ = -1;  // 0 Greed, 1 Lust, 2 Valdro; -1 no boss
     // The room's background at the band's size, made again when the room or the size changes.
     std::unique_ptr<PrescaledTexture> bandPicture_;
+    // The pointer's position at the last update: when it moves, the mouse aims again.
+    bool mouseSeen_ = false;
+    int lastMouseX_ = 0;
+    int lastMouseY_ = 0;
 };
 
 // Cuts r's pixel rectangle to clip and its source rectangle in proportion. Returns what to put

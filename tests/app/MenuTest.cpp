@@ -3,10 +3,16 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "app/Button.hpp"
 #include "app/ControlsMenu.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/MenuLayouts.hpp"
+#include "app/PadInput.hpp"
 #include "app/PauseMenu.hpp"
 #include "app/RankingTable.hpp"
 #include "app/SettingsMenu.hpp"
@@ -55,6 +61,24 @@ int clickButton(Menu& menu, int id, int param = -2) {
     }
     ADD_FAILURE() << "no button " << id;
     return -1;
+}
+
+// The button as a test names it: "id:Spanish text", or "key" and the slot for a key's value.
+std::string label(const Button* b) {
+    if (b == nullptr) {
+        return "none";
+    }
+    if (b->texts.empty()) {
+        return "key" + std::to_string(b->param);
+    }
+    return std::to_string(b->id) + ":" + b->spanishText();
+}
+
+int pad(Menu& menu, PadControl control) {
+    menu.handlePad(PadInput{control, true});
+    menu.handlePad(PadInput{control, false});
+    double camX = 0.0;
+    return menu.update(kScale, camX, 0.0, 16.0, 6.0);
 }
 
 int typeKey(Menu& menu, SDL_Keycode sym, bool repeat = false) {
@@ -273,6 +297,171 @@ TEST(RankingTable, RowsAlignScoresAndCapTheClock) {
     EXPECT_EQ(ranking_table::clockText(100 * 3600 + 125), "99:59:59");
     EXPECT_EQ(ranking_table::rowText(1, 12345, 3725), "1   -  12345   01:02:05");
     EXPECT_EQ(ranking_table::rowText(10, 7, 0), "10 -      7   00:00:00");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MenuPlay, ThePadHighlightFollowsTheButtonsWhereTheyStand) {
+    struct Step {
+        char direction;  // U, D, L, R
+        const char* expected;
+    };
+    struct Case {
+        const char* screen;
+        std::shared_ptr<Menu> menu;
+        const char* first;
+        std::vector<Step> steps;
+    };
+    auto menu = [](int type, menu_layouts::Buttons buttons) {
+        return std::make_shared<Menu>(type, nullptr, std::move(buttons));
+    };
+    auto settings = [](bool fromPause) {
+        auto m = std::make_shared<SettingsMenu>();
+        m->fromPause = fromPause;
+        return m;
+    };
+    const std::vector<Case> cases = {
+        {"title",
+         menu(kTitle, menu_layouts::titleButtons()),
+         "4:Modo Historia",
+         {{'D', "5:Modo Infinito"},
+          {'D', "6:Ranking"},
+          {'D', "3:Ajustes"},
+          {'D', "2:Salir"},
+          {'D', "2:Salir"},
+          {'U', "3:Ajustes"},
+          {'L', "3:Ajustes"}}},
+        {"difficulty",
+         menu(kDifficulty, menu_layouts::difficultyButtons()),
+         "22:Fácil",
+         {{'D', "23:Normal"},
+          {'D', "24:Difícil"},
+          {'D', "25:Imposible"},
+          {'L', "2:Atrás"},
+          {'R', "25:Imposible"},
+          {'U', "24:Difícil"}}},
+        {"pause",
+         std::make_shared<PauseMenu>(),
+         "1:Continuar",
+         {{'D', "3:Ajustes"},
+          {'D', "2:Salir"},
+          {'U', "3:Ajustes"},
+          {'U', "1:Continuar"},
+          {'U', "16:Objetos"},
+          {'D', "1:Continuar"}}},
+        {"game over",
+         menu(kGameOver, menu_layouts::gameOverButtons()),
+         "26:Revivir",
+         {{'D', "27:Reiniciar"}, {'D', "2:Menú principal"}, {'U', "27:Reiniciar"}}},
+        // Clearing the ranking is never where the highlight starts.
+        {"ranking",
+         menu(kRanking, menu_layouts::rankingButtons()),
+         "2:Atrás",
+         {{'R', "9:Borrar Historial"}, {'L', "2:Atrás"}}},
+        {"controls",
+         std::make_shared<ControlsMenu>(),
+         "20:Predeterminado 1",
+         {{'D', "20:Predeterminado 2"},
+          {'R', "21:Dcha"},
+          {'R', "key0"},
+          {'U', "key1"},
+          {'L', "21:Izda"},
+          {'L', "20:Predeterminado 1"},
+          {'D', "20:Predeterminado 2"},
+          {'D', "20:Predeterminado 3"},
+          {'D', "20:Personalizado"},
+          {'D', "19:Restablecer"},
+          {'L', "2:Atrás"}}},
+        {"settings from the title",
+         settings(false),
+         "8:Español",
+         {{'D', "7:Inglés"}, {'L', "11:+"}}},
+        // The language cannot change in a paused run: the highlight never lands there.
+        {"settings from pause",
+         settings(true),
+         "12:-",
+         {{'R', "10:+"},
+          {'R', "10:+"},
+          {'D', "11:+"},
+          {'L', "13:-"},
+          {'L', "15:desilenciar"},
+          {'D', "18:Controles"}}},
+    };
+    for (const Case& c : cases) {
+        Menu& m = *c.menu;
+        m.resetHighlight();
+        EXPECT_EQ(label(m.highlighted()), c.first) << c.screen;
+        for (std::size_t i = 0; i < c.steps.size(); ++i) {
+            const Step& step = c.steps[i];
+            const int dx = step.direction == 'L' ? -1 : step.direction == 'R' ? 1 : 0;
+            const int dy = step.direction == 'U' ? -1 : step.direction == 'D' ? 1 : 0;
+            m.moveHighlight(dx, dy);
+            EXPECT_EQ(label(m.highlighted()), step.expected) << c.screen << ", step " << i + 1;
+        }
+    }
+}
+
+TEST_F(MenuPlay, ThePadShowsTheHighlightFirstThenMovesPressesAndGoesBack) {
+    Menu title(kTitle, nullptr, menu_layouts::titleButtons());
+    title.resetHighlight();
+    EXPECT_FALSE(title.highlightShown);
+    // The first push only shows where the highlight is.
+    EXPECT_EQ(pad(title, PadControl::Down), kActionNone);
+    EXPECT_TRUE(title.highlightShown);
+    EXPECT_EQ(label(title.highlighted()), "4:Modo Historia");
+    pad(title, PadControl::Down);
+    EXPECT_EQ(label(title.highlighted()), "5:Modo Infinito");
+    sounds.clear();
+    EXPECT_EQ(pad(title, PadControl::Confirm), kActionChooseInfinite);
+    EXPECT_EQ(sounds, std::vector<std::string>{"click"});
+    title.clearClick();
+    // B is Escape: the title's Exit, nothing on the difficulty screen.
+    EXPECT_EQ(pad(title, PadControl::Back), kActionExit);
+    Menu difficulty(kDifficulty, nullptr, menu_layouts::difficultyButtons());
+    difficulty.resetHighlight();
+    EXPECT_EQ(pad(difficulty, PadControl::Back), kActionNone);
+    EXPECT_EQ(pad(difficulty, PadControl::Confirm), kActionStartEasy);
+
+    PauseMenu pause;
+    pause.resetHighlight();
+    // Start is the pause key: picked on the press, acted on the release.
+    pause.handlePad(PadInput{PadControl::Start, true});
+    double camX = 0.0;
+    EXPECT_EQ(pause.update(kScale, camX, 0, 16, 6), kActionNone);
+    pause.handlePad(PadInput{PadControl::Start, false});
+    EXPECT_EQ(pause.update(kScale, camX, 0, 16, 6), kActionResume);
+    pause.clearClick();
+    // A on Items opens the panel; while it covers the buttons, A closes it.
+    pause.highlightShown = true;
+    pad(pause, PadControl::Left);
+    ASSERT_EQ(label(pause.highlighted()), "16:Objetos");
+    pad(pause, PadControl::Confirm);
+    EXPECT_TRUE(pause.itemsPanelOpen);
+    pad(pause, PadControl::Right);
+    EXPECT_EQ(pad(pause, PadControl::Confirm), kActionNone);
+    EXPECT_FALSE(pause.itemsPanelOpen);
+}
+
+TEST_F(MenuPlay, EveryMenuTextHasItsPictureThePadLegendIncluded) {
+    const std::vector<std::string>& rendered = text_cache::menuStrings();
+    auto has = [&](const std::string& text) {
+        return std::find(rendered.begin(), rendered.end(), text) != rendered.end();
+    };
+    int legendLines = 0;
+    for (const auto& list : {menu_layouts::titleButtons(), menu_layouts::pauseButtons(),
+                             menu_layouts::settingsButtons(), menu_layouts::controlsButtons(),
+                             menu_layouts::difficultyButtons(), menu_layouts::rankingButtons(),
+                             menu_layouts::gameOverButtons()}) {
+        for (const auto& b : list) {
+            for (const auto& [language, text] : b->texts) {
+                EXPECT_TRUE(has(text)) << "\"" << text << "\" is drawn from nothing";
+                legendLines += text == "A: saltar" || text == "A: jump" ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_EQ(legendLines, 2);  // the controls screen shows the pad, in both languages
 }
 
 }  // namespace

@@ -33,6 +33,11 @@ Recording sample() {
     r.addEvent({5, Kind::KeyUp, SDLK_UP, SDL_SCANCODE_UP, 0, 0});
     r.addEvent({6, Kind::MouseUp, SDL_BUTTON_RIGHT, -4, 20, 2});
     r.addEvent({7, Kind::Window, SDL_WINDOWEVENT_RESIZED, 800, 600, 0});
+    r.addEvent({7, Kind::PadAdded, 0, 0, 0, 0});
+    r.addEvent({8, Kind::PadAxis, 3, SDL_CONTROLLER_AXIS_RIGHTX, -32768, 0});
+    r.addEvent({8, Kind::PadButtonDown, 3, SDL_CONTROLLER_BUTTON_A, 0, 0});
+    r.addEvent({8, Kind::PadButtonUp, 3, SDL_CONTROLLER_BUTTON_START, 0, 0});
+    r.addEvent({9, Kind::PadRemoved, 3, 0, 0, 0});
     r.addEvent({9, Kind::Quit, 0, 0, 0, 0});
     r.frames = 10;
     r.endState = "00ff00ff00ff00ff";

@@ -1,0 +1,393 @@
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "actors/Disparo.hpp"
+#include "actors/Prota.hpp"
+#include "app/App.hpp"
+#include "app/Button.hpp"
+#include "app/Game.hpp"
+#include "app/GameGlobals.hpp"
+#include "app/Gamepad.hpp"
+#include "app/Menu.hpp"
+#include "app/PauseMenu.hpp"
+#include "app/Platform.hpp"
+#include "app/RecordedRun.hpp"
+#include "app/StateHash.hpp"
+#include "npc/NPC.hpp"
+#include "render/Audio.hpp"
+#include "scene/Escena.hpp"
+#include "support/SceneHarness.hpp"
+#include "support/TempRunFolder.hpp"
+
+namespace {
+
+// A pad as SDL's virtual joystick: plugged in and out, its buttons and axes set by hand. SDL
+// maps a virtual game controller's buttons and axes in SDL_GameController order.
+class VirtualPad {
+public:
+    ~VirtualPad() { unplug(); }
+
+    void plug() {
+        const int index =
+            SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                      SDL_CONTROLLER_BUTTON_MAX, 0);
+        ASSERT_GE(index, 0) << SDL_GetError();
+        joystick_ = SDL_JoystickOpen(index);
+        ASSERT_NE(joystick_, nullptr) << SDL_GetError();
+        // A virtual axis rests at 0, which is a half-pulled trigger: let go of both.
+        axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, -32768);
+        axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
+    }
+    void unplug() {
+        if (joystick_ == nullptr) {
+            return;
+        }
+        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
+        SDL_JoystickClose(joystick_);
+        joystick_ = nullptr;
+        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+            if (SDL_JoystickGetDeviceInstanceID(i) == id) {
+                SDL_JoystickDetachVirtual(i);
+                return;
+            }
+        }
+    }
+    void button(SDL_GameControllerButton b, bool down) {
+        SDL_JoystickSetVirtualButton(joystick_, b, down ? 1 : 0);
+    }
+    // Sticks from -32768 to 32767; triggers from -32768 (rest) to 32767 (pulled).
+    void axis(SDL_GameControllerAxis a, int value) {
+        SDL_JoystickSetVirtualAxis(joystick_, a, static_cast<Sint16>(value));
+    }
+
+private:
+    SDL_Joystick* joystick_ = nullptr;
+};
+
+// The whole game, started as the player starts it, played with a pad alone.
+class PadGame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        audio::setSoundListener([this](const std::string& key) { sounds.push_back(key); });
+        // The dummy window never has the focus, and SDL keeps a pad's events from a game
+        // without it.
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        app = std::make_unique<App>(App::Options{1234});
+        ASSERT_TRUE(app->startUp());
+        ASSERT_NE(SDL_WasInit(SDL_INIT_GAMECONTROLLER), 0u);
+    }
+    void TearDown() override {
+        pad.unplug();
+        app.reset();
+        audio::setSoundListener(nullptr);
+    }
+    Game& game() { return app->game(); }
+    int screen() { return game().currentType(); }
+
+    void frames(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            ASSERT_TRUE(app->frame());
+            clock.advanceMs(10);
+        }
+    }
+    void tap(SDL_GameControllerButton b) {
+        pad.button(b, true);
+        frames();
+        pad.button(b, false);
+        frames();
+    }
+    std::string highlighted(Menu& menu) {
+        const Button* b = menu.highlighted();
+        return menu.highlightShown && b != nullptr ? b->spanishText() : "(none)";
+    }
+    int shotsFired() {
+        return static_cast<int>(std::count(sounds.begin(), sounds.end(), "shootProta"));
+    }
+
+    TempRunFolder run;
+    ScriptedPlatform clock;
+    ScopedPlatform useClock{clock};
+    std::unique_ptr<App> app;
+    VirtualPad pad;
+    std::vector<std::string> sounds;
+};
+
+TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
+    pad.plug();
+    frames(2);
+    ASSERT_EQ(game().gamepad().openCount(), 1);
+
+    // The title: the first push shows the highlight, on Story mode.
+    EXPECT_EQ(highlighted(game().titleScreen()), "(none)");
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    EXPECT_EQ(highlighted(game().titleScreen()), "Modo Historia");
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    EXPECT_EQ(highlighted(game().titleScreen()), "Modo Infinito");
+    tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+    tap(SDL_CONTROLLER_BUTTON_A);
+    ASSERT_EQ(screen(), kDifficulty);
+    EXPECT_EQ(highlighted(game().difficultyScreen()), "Fácil");
+    // One push of the stick is one step, however long it is held short of the repeat.
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, 30000);
+    frames(5);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    frames();
+    EXPECT_EQ(highlighted(game().difficultyScreen()), "Normal");
+    tap(SDL_CONTROLLER_BUTTON_A);
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_EQ(globals().difficulty, 1);
+    ASSERT_TRUE(game().level()->isTutorial);
+
+    Escena& scene = *game().level();
+    Prota& hero = *scene.prota;
+    frames(60);  // standing on the floor
+    const double startX = hero.x;
+    const double floorY = hero.y;
+
+    // A jumps.
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    frames(8);
+    EXPECT_LT(hero.y, floorY - 0.5);
+    pad.button(SDL_CONTROLLER_BUTTON_A, false);
+    frames(150);
+    EXPECT_DOUBLE_EQ(hero.y, floorY);
+
+    // Walk right with the stick to the front desk bell and talk to it with X.
+    const NPC* bell = nullptr;
+    for (const auto& n : scene.npcs) {
+        if (n->kind == NPC::kTutorial) {
+            bell = n.get();
+        }
+    }
+    ASSERT_NE(bell, nullptr);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 30000);
+    for (int i = 0; i < 600 && hero.x + hero.w / 2.0 < bell->x + bell->w / 2.0; ++i) {
+        frames();
+    }
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    frames(2);
+    EXPECT_GT(hero.x, startX + 2.0);
+    const double stoppedX = hero.x;
+    frames(10);
+    EXPECT_DOUBLE_EQ(hero.x, stoppedX);
+    tap(SDL_CONTROLLER_BUTTON_X);
+    EXPECT_TRUE(bell->talking);
+    for (int i = 0; i < 60 && bell->talking; ++i) {
+        tap(SDL_CONTROLLER_BUTTON_X);
+    }
+    EXPECT_FALSE(bell->talking);
+
+    // The right stick aims up and to the right; released, the crosshair stays.
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, 20000);
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, -20000);
+    frames();
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, 0);
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, 0);
+    frames(3);
+    auto aimOffset = [&](double& dx, double& dy) {
+        dx = scene.crosshair->x + scene.crosshair->w / 2.0 - (hero.x + hero.w / 2.0);
+        dy = scene.crosshair->y + scene.crosshair->h / 2.0 - (hero.y + hero.h / 2.0);
+    };
+    double dx = 0.0;
+    double dy = 0.0;
+    aimOffset(dx, dy);
+    const double diagonal = Escena::kPadAimDistance / std::sqrt(2.0);
+    EXPECT_NEAR(dx, diagonal, 1e-9);
+    EXPECT_NEAR(dy, -diagonal, 1e-9);
+
+    // The right trigger held fires on at the hero's rate, up and to the right.
+    const int firedBefore = shotsFired();
+    pad.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
+    frames();
+    ASSERT_FALSE(scene.playerShots.empty());
+    const Disparo& shot = *scene.playerShots.back();
+    EXPECT_GT(shot.vx, 0.0);
+    EXPECT_NEAR(shot.vy, -shot.vx, 1e-9);
+    frames(100);
+    const int fired = shotsFired() - firedBefore;
+    EXPECT_GE(fired, 2);
+    pad.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
+    frames(100);
+    EXPECT_EQ(shotsFired() - firedBefore, fired);
+
+    // The mouse moved: it aims again.
+    clock.mouseX = 200;
+    clock.mouseY = 100;
+    frames();
+    EXPECT_NEAR(scene.crosshair->x + scene.crosshair->w / 2.0, 200 / game().scale() + game().camX(),
+                1e-9);
+
+    // Start pauses and resumes.
+    tap(SDL_CONTROLLER_BUTTON_START);
+    ASSERT_EQ(screen(), kPause);
+    EXPECT_EQ(highlighted(game().pauseScreen()), "Continuar");
+    tap(SDL_CONTROLLER_BUTTON_START);
+    ASSERT_EQ(screen(), kLevel);
+
+    // Pulled out while walking: the run pauses and the hero stops.
+    const std::shared_ptr<Escena> run = game().level();
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, -30000);
+    frames(3);
+    EXPECT_TRUE(hero.held(Prota::kKeyLeft));
+    pad.unplug();
+    frames(2);
+    EXPECT_EQ(screen(), kPause);
+    EXPECT_EQ(game().gamepad().openCount(), 0);
+    EXPECT_FALSE(game().gamepad().held(PadControl::Left));
+
+    // Plugged in again, Start resumes where the run was.
+    pad.plug();
+    frames(2);
+    ASSERT_EQ(game().gamepad().openCount(), 1);
+    tap(SDL_CONTROLLER_BUTTON_START);
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_EQ(game().level(), run);
+    EXPECT_EQ(hero.keys, 0);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 30000);
+    const double beforeWalk = hero.x;
+    frames(20);
+    EXPECT_GT(hero.x, beforeWalk);
+}
+
+TEST_F(PadGame, TheMouseHidesTheHighlightAndThePadShowsItAgain) {
+    pad.plug();
+    frames(2);
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    EXPECT_TRUE(game().padInUse());
+    clock.mouseX = 40;
+    frames();
+    EXPECT_FALSE(game().titleScreen().highlightShown);
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);  // only shows it again, where it was
+    EXPECT_EQ(highlighted(game().titleScreen()), "Modo Historia");
+    SDL_Event click{};
+    click.type = SDL_MOUSEBUTTONDOWN;
+    click.button.button = SDL_BUTTON_LEFT;
+    SDL_PushEvent(&click);
+    frames();
+    EXPECT_FALSE(game().titleScreen().highlightShown);
+    // Held long enough, a direction steps on by itself.
+    pad.button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+    frames();
+    EXPECT_EQ(highlighted(game().titleScreen()), "Modo Historia");
+    frames(Gamepad::kNavRepeatDelayMs / 10 + 1);
+    EXPECT_EQ(highlighted(game().titleScreen()), "Modo Infinito");
+}
+
+// A practice run of the first level played with a pad's events: walking right, aiming up and
+// firing, jumping once, the pad pulled out and in again.
+void playWithAPad(long long frame) {
+    auto push = [](SDL_Event e) { SDL_PushEvent(&e); };
+    auto axis = [&](SDL_GameControllerAxis a, int value) {
+        SDL_Event e{};
+        e.type = SDL_CONTROLLERAXISMOTION;
+        e.caxis.axis = static_cast<Uint8>(a);
+        e.caxis.value = static_cast<Sint16>(value);
+        push(e);
+    };
+    auto button = [&](SDL_GameControllerButton b, bool down) {
+        SDL_Event e{};
+        e.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+        e.cbutton.button = static_cast<Uint8>(b);
+        push(e);
+    };
+    switch (frame) {
+        case 2:
+            axis(SDL_CONTROLLER_AXIS_LEFTX, 25000);
+            break;
+        case 10:
+            axis(SDL_CONTROLLER_AXIS_RIGHTY, -30000);
+            break;
+        case 20:
+            axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 30000);
+            break;
+        case 40:
+            button(SDL_CONTROLLER_BUTTON_A, true);
+            break;
+        case 44:
+            button(SDL_CONTROLLER_BUTTON_A, false);
+            break;
+        case 90: {
+            axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0);
+            SDL_Event out{};
+            out.type = SDL_CONTROLLERDEVICEREMOVED;
+            push(out);
+            break;
+        }
+        case 100: {
+            SDL_Event in{};
+            in.type = SDL_CONTROLLERDEVICEADDED;
+            in.cdevice.which = 99;  // no such pad: opening it fails, the game plays on
+            push(in);
+            button(SDL_CONTROLLER_BUTTON_START, true);
+            break;
+        }
+        case 101:
+            button(SDL_CONTROLLER_BUTTON_START, false);
+            break;
+        default:
+            break;
+    }
+}
+
+TEST(PadRecording, APadPlayedRunReplaysToTheSameEnd) {
+    constexpr long long kFrames = 160;
+    TempRunFolder folder;
+    Recording tape;
+    tape.gameVersion = "test";
+    auto options = [](RecordedRun& run) {
+        App::Options o;
+        o.feed = &run;
+        o.seed = 5;
+        o.scene = harness::shippedScene("scenes_1", 0);
+        return o;
+    };
+    std::string played;
+    {
+        ScriptedPlatform machine;
+        ScopedPlatform useMachine{machine};
+        RecordedRun run(tape, machine);
+        ScopedPlatform useRecorder{run.platform()};
+        App app(options(run));
+        ASSERT_TRUE(app.startUp());
+        const double startX = app.game().level()->prota->x;
+        std::size_t shotsSeen = 0;
+        for (long long frame = 0; frame < kFrames; ++frame) {
+            machine.advanceMs(10);
+            playWithAPad(frame);
+            ASSERT_TRUE(app.frame()) << frame;
+            if (app.game().level()) {
+                shotsSeen = std::max(shotsSeen, app.game().level()->playerShots.size());
+            }
+            if (frame == 95) {
+                EXPECT_EQ(app.game().currentType(), kPause);  // pulled out
+            }
+        }
+        EXPECT_EQ(app.game().currentType(), kLevel);
+        // The pad played: the hero went right and fired.
+        EXPECT_GT(app.game().level()->prota->x, startX + 1.0);
+        EXPECT_GT(shotsSeen, 0u);
+        tape.frames = kFrames;
+        played = StateHash::of(app.game());
+        app.shutDown();
+    }
+    std::string why;
+    const auto loaded = Recording::parse(tape.serialise(), "test", why);
+    ASSERT_TRUE(loaded) << why;
+    RecordedRun run(*loaded, nullptr);
+    ScopedPlatform useReplay{run.platform()};
+    App app(options(run));
+    ASSERT_TRUE(app.startUp());
+    for (long long frame = 0; frame < loaded->frames; ++frame) {
+        ASSERT_TRUE(app.frame()) << frame;
+    }
+    EXPECT_EQ(StateHash::of(app.game()), played);
+    app.shutDown();
+}
+
+}  // namespace
