@@ -12,6 +12,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "app/AtomicFile.hpp"
 #include "app/CommandLine.hpp"
 #include "app/ConfigFile.hpp"
 #include "app/DataFolders.hpp"
@@ -118,6 +119,16 @@ bool App::fail(const std::string& why, const std::string& details) {
 }
 
 bool App::startUp() {
+    if (options_.savePlayerFiles) {
+        // A save cut short by a kill leaves its temporary file beside the player's file.
+        for (const std::string& saved : {options_.configFile, options_.rankingFile}) {
+            const int removed = atomic_file::removeStaleTemporaries(saved);
+            if (removed > 0) {
+                say(saved + ": removed " + std::to_string(removed) +
+                    " temporary file(s) left by a save that was cut short");
+            }
+        }
+    }
     config_file::Loaded config = config_file::load(options_.configFile);
     for (const std::string& line : config.problems) {
         say(line);
@@ -228,8 +239,11 @@ bool App::startUp() {
     return true;
 }
 
-bool App::frame() {
-    SDL_RenderPresent(renderer_);
+bool App::frame(bool draw) {
+    if (drawnNotShown_) {
+        SDL_RenderPresent(renderer_);
+        drawnNotShown_ = false;
+    }
     if (options_.feed != nullptr ? options_.feed->feed(game_, window_)
                                  : game_.handleEvents(window_)) {
         return false;
@@ -237,8 +251,14 @@ bool App::frame() {
     if (game_.update(window_)) {
         return false;
     }
-    SDL_RenderClear(renderer_);
-    game_.render(renderer_);
+    if (draw) {
+        SDL_RenderClear(renderer_);
+        game_.render(renderer_);
+        drawnNotShown_ = true;
+    } else {
+        // Nothing is drawn, but the animations move on as if it were.
+        game_.render(nullptr);
+    }
     return true;
 }
 
