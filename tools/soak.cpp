@@ -71,6 +71,8 @@ constexpr long long kDefaultFrames = 20'000;
 constexpr int kFrameMs = App::kFrameMs;
 // Memory is sampled this many times between the frame everything was seen and the end.
 constexpr int kMemorySamples = 20;
+// A progress line every this many frames.
+constexpr long long kProgressEvery = 50'000;
 
 // Button ids of the menus, as laid out in MenuLayouts.
 enum ButtonId : int {
@@ -829,6 +831,10 @@ private:
     int moodLeft_ = 0;
 };
 
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 struct Options {
     long long frames = kDefaultFrames;
     std::uint32_t seed = 1;
@@ -873,6 +879,9 @@ int main(int argc, char** argv) {
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // Ctrl+C or a kill stops the soak; SDL would turn it into a quit, and the game would start
+    // again.
+    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
     // The endless mode is unlocked, so the monkey can reach it from the title screen.
     nlohmann::json settings = config_file::defaults();
     settings["infiniteUnlock"] = true;
@@ -910,6 +919,16 @@ int main(int argc, char** argv) {
             }
             monkey.frameSeen(app.game());
             tally.observe(app.game());
+            if (played % kProgressEvery == 0) {
+                // A long soak shows how far it has got, in case it must be stopped early.
+                std::printf(
+                    "frame %lld: %.0f s, resident %.1f MB, heap %.1f MB, %lld game overs, "
+                    "%lld revives, %lld levels completed%s\n",
+                    played, secondsSince(started), residentKb() / 1024.0, heapKb() / 1024.0,
+                    tally.gameOvers, tally.revives, tally.levelsCompleted,
+                    seenAt >= 0 ? ", everything seen" : "");
+                std::fflush(stdout);
+            }
             if (seenAt < 0 && tally.everythingSeen()) {
                 seenAt = played;
                 sampleEvery = std::max(1LL, (options.frames - seenAt) / kMemorySamples);
@@ -918,7 +937,7 @@ int main(int argc, char** argv) {
                 samples.push_back({played, residentKb(), heapKb()});
             }
         }
-        if (seenAt >= 0 && (samples.empty() || samples.back().frame != played)) {
+        if (seenAt >= 0 && played == options.frames && samples.back().frame != played) {
             samples.push_back({played, residentKb(), heapKb()});
         }
         app.shutDown();
@@ -926,8 +945,7 @@ int main(int argc, char** argv) {
             ++restarts;
         }
     }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double seconds = secondsSince(started);
 
     std::printf(
         "valdro_soak: seed %u, %lld frames (one in %d drawn), %lld restarts, %.0f s "
