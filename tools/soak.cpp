@@ -2,10 +2,11 @@
 // under AddressSanitizer and UBSan (the build-asan tree), which stop it at the first fault or
 // leak. What it does each frame is random but follows a mood that lasts a few hundred frames:
 //
-//   player    plays for progress: starts story and endless runs, talks to everyone, shoots the
-//             nearest enemy, walks to the exit and leaves; revives after a death
-//   reckless  starts hard runs and runs into the enemies without shooting, so runs end in game
-//             over; then revives, restarts or goes back to the title
+//   player    plays for progress: starts story and endless runs and plays them with the tests'
+//             scripted player (talks to everyone, fights, leaves by the exit); pauses, now and
+//             then gives a run up; revives after a death
+//   reckless  runs into the enemies without shooting, so runs end in game over; then revives,
+//             restarts or goes back to the title
 //   explorer  clicks every button of every menu (settings, volumes, mute, both languages, the
 //             controls screen and its rebinding, the ranking), pauses runs to reach the menus
 //   chaos     presses, clicks and types anything anywhere
@@ -15,14 +16,16 @@
 //
 //   valdro_soak [--frames N] [--seed S] [--draw-every N] [--window WxH]
 //
-// --draw-every N draws one frame in N (every frame is still handled and updated): drawing with
-// the software renderer is most of a frame's cost. --window sets the window's first size.
+// --draw-every N draws one frame in N (every frame is still handled and updated, and its
+// animations move on): drawing with the software renderer is most of a frame's cost. --window sets
+// the window's first size.
 //
 // At the end it prints the frames each screen was shown and what happened, read off the Game:
 // runs started per difficulty, endless runs, game overs, revives, levels completed, language
 // switches, fullscreen toggles, restarts. Memory (resident and, under the sanitizers or glibc,
 // the bytes in use on the heap) is sampled from the frame every screen and event has been seen
 // once to the end; the report gives the samples and the growth per 100 000 frames fitted to them.
+// A progress line is printed every 50 000 frames.
 #include <SDL.h>
 #include <malloc.h>
 #include <unistd.h>
@@ -257,7 +260,9 @@ public:
         previousMuted_ = audio::state().savedMusicVolume != 0 || audio::state().savedSfxVolume != 0;
     }
 
-    // Every screen shown and every event named in the soak's brief seen at least once.
+    // Every screen shown and every event the monkey is after seen at least once: runs at every
+    // difficulty, endless, game over and revive, a level left, both languages, fullscreen and
+    // back, a key rebound, a volume changed, a mute, a pause.
     bool everythingSeen() const {
         for (int type : kScreenTypes) {
             if (shown.count(type) == 0) {
