@@ -3,7 +3,8 @@
 #   ./build.sh play       build and start the game
 #   ./build.sh test       build and run the whole test suite
 #   ./build.sh test-asan  the same suite built with AddressSanitizer and UBSan
-#   ./build.sh soak-asan [FRAMES] [SEED]  the random-input soak under AddressSanitizer and UBSan
+#   ./build.sh soak-asan [FRAMES] [SEED] [DRAW_EVERY]  the random-input soak under AddressSanitizer
+#                         and UBSan, drawing one frame in DRAW_EVERY (default every frame)
 #   ./build.sh fuzz-deps  install clang and libFuzzer for scripts/fuzz.sh
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -68,14 +69,14 @@ case "${1:-play}" in
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      ./build-asan/run/valdro_soak --frames "${2:-5000}" --seed "${3:-1}"
+      ./build-asan/run/valdro_soak --frames "${2:-5000}" --seed "${3:-1}" --draw-every "${4:-1}"
     ;;
   fuzz-deps)
     PACKAGES=("${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}")
     install_missing
     ;;
   *)
-    echo "usage: $0 [play|test|test-asan|soak-asan [FRAMES] [SEED]|fuzz-deps]" >&2
+    echo "usage: $0 [play|test|test-asan|soak-asan [FRAMES] [SEED] [DRAW_EVERY]|fuzz-deps]" >&2
     exit 2
     ;;
 esac

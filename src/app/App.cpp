@@ -12,6 +12,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "app/AtomicFile.hpp"
 #include "app/CommandLine.hpp"
 #include "app/ConfigFile.hpp"
 #include "app/DataFolders.hpp"
@@ -119,6 +120,16 @@ bool App::fail(const std::string& why, const std::string& details) {
 }
 
 bool App::startUp() {
+    if (options_.savePlayerFiles) {
+        // A save cut short by a kill leaves its temporary file beside the player's file.
+        for (const std::string& saved : {options_.configFile, options_.rankingFile}) {
+            const int removed = atomic_file::removeStaleTemporaries(saved);
+            if (removed > 0) {
+                say(saved + ": removed " + std::to_string(removed) +
+                    " temporary file(s) left by a save that was cut short");
+            }
+        }
+    }
     config_file::Loaded config = config_file::load(options_.configFile);
     for (const std::string& line : config.problems) {
         say(line);
@@ -232,8 +243,12 @@ bool App::startUp() {
     return true;
 }
 
-bool App::frame() {
-    SDL_RenderPresent(renderer_);
+bool App::frame(bool draw) {
+    if (drawnNotShown_) {
+        SDL_RenderPresent(renderer_);
+        drawnNotShown_ = false;
+    }
+    // Once the title is on screen, the pictures only a run needs are loaded behind it.
     if (framesDrawn_ > 0) {
         loadPlayPictures();
     }
@@ -249,9 +264,15 @@ bool App::frame() {
     } else {
         finishLoading();
     }
-    SDL_RenderClear(renderer_);
-    game_.render(renderer_);
-    ++framesDrawn_;
+    if (draw) {
+        SDL_RenderClear(renderer_);
+        game_.render(renderer_);
+        drawnNotShown_ = true;
+        ++framesDrawn_;
+    } else {
+        // Nothing is drawn, but the animations move on as if it were.
+        game_.render(nullptr);
+    }
     return true;
 }
 
@@ -339,6 +360,7 @@ void App::releaseLibraries() {
     textures::abandonDecoding();
     playPicturesDue_ = false;
     framesDrawn_ = 0;
+    drawnNotShown_ = false;
     game_ = Game();
     text_cache::clear();
     freeMenuTextures();

@@ -57,9 +57,11 @@ public:
     // Starts everything up in the working directory. On failure prints one line per reason on
     // stderr, releases what was started and returns false.
     bool startUp();
-    // One pass of the loop: show the last frame, handle events, update, clear, draw.
-    // False once the player has quit (the frame is then not drawn).
-    bool frame();
+    // One pass of the loop: show the last frame drawn, handle events, update, clear, draw.
+    // False once the player has quit (the frame is then not drawn). Without draw the frame is
+    // played and its animations move on, but no pixel is drawn and the next frame shows nothing
+    // new (the soak draws one frame in many).
+    bool frame(bool draw = true);
     // Frames until the player quits (or the frame count of the options has run), each lasting
     // at least kFrameMs.
     void runLoop();
@@ -90,6 +92,7 @@ private:
     bool sdlStarted_ = false;
     bool playPicturesDue_ = false;
     long long framesDrawn_ = 0;
+    bool drawnNotShown_ = false;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     Game game_;

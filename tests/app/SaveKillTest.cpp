@@ -1,7 +1,8 @@
 // The settings and the ranking are saved while the game may be killed at any moment (the power
 // goes, the player ends the process). A child process saves both over and over through the
 // game's own writers and is killed with SIGKILL after a random short delay; after every kill
-// each file must be a whole save, the one before or the one in progress, and load cleanly.
+// each file must be a whole save, the one before or the one in progress, and load cleanly. The
+// game started afterwards removes the temporary files the kills left.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,12 +12,15 @@
 #include <chrono>
 #include <filesystem>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "app/App.hpp"
 #include "app/ConfigFile.hpp"
+#include "app/Platform.hpp"
 #include "app/Ranking.hpp"
 #include "support/TempRunFolder.hpp"
 
@@ -176,4 +180,24 @@ TEST(SaveKill, EveryKillLeavesTheOldOrTheNewSave) {
     RecordProperty("kills", kKills);
     RecordProperty("killsDuringSaves", killsWithProgress);
     RecordProperty("temporaryFilesLeft", leftovers);
+
+    // The game started again clears away what the kills left, and only that. One stray of each
+    // save is planted too, so there is always something to clear.
+    TempRunFolder::write("datus/config/config.json.tmp-Kill01", "{\"half");
+    TempRunFolder::write("datus/config/ranking.json.tmp-Kill02", "{\"Sco");
+    TempRunFolder::write("datus/config/notes.tmp-Kill03", "the player's own");
+    ScriptedPlatform clock;
+    ScopedPlatform useClock(clock);
+    App app(App::Options{.seed = 1});
+    ASSERT_TRUE(app.startUp());
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator("datus/config")) {
+        left.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, (std::set<std::string>{"config.json", "ranking.json", "scenes.json",
+                                           "notes.tmp-Kill03"}));
+    std::string why;
+    EXPECT_EQ(settingsGeneration(why), settingsSeen) << why;
+    EXPECT_EQ(rankingGeneration(why), rankingSeen) << why;
+    app.shutDown();
 }

@@ -77,6 +77,21 @@ int ScriptedPlayer::frame() {
     // Drawing moves the animations on (an enemy's death plays out as it is drawn); nothing is
     // shown, but every piece of the scene is drawn as the game draws it.
     scene_.render(nullptr);
+    frameSeen();
+    return lastResult;
+}
+
+std::deque<SDL_Event> ScriptedPlayer::decideFrame(const View& view) {
+    view_ = view;
+    const Intent in = decide();
+    walking_ = in.move != 0;
+    apply(in);
+    std::deque<SDL_Event> decided;
+    decided.swap(events_);
+    return decided;
+}
+
+void ScriptedPlayer::frameSeen() {
     const Prota& p = *scene_.prota;
     if (p.hp < lastHp_) {
         hitsTaken += lastHp_ - p.hp;
@@ -90,7 +105,6 @@ int ScriptedPlayer::frame() {
     stillFrames_ = walking_ && std::abs(p.x - lastX_) < 1e-9 ? stillFrames_ + 1 : 0;
     lastX_ = p.x;
     frames += 1;
-    return lastResult;
 }
 
 int ScriptedPlayer::finish(int maxFrames) {

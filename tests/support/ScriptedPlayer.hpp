@@ -63,6 +63,12 @@ public:
     // Walks to the exit and asks to leave; true when the scene reported it completed.
     bool leave(int maxFrames);
 
+    // Playing inside the whole game (the soak), which runs the frames itself: the events of
+    // this frame's decision, for the game's queue, seen through the game's view; then, once the
+    // game has played the frame, frameSeen() takes in what it did.
+    std::deque<SDL_Event> decideFrame(const View& view);
+    void frameSeen();
+
     int frames = 0;
     int hitsTaken = 0;
     int lastResult = kGoOn;
