@@ -235,7 +235,10 @@ void Menu::handlePad(const PadInput& input) {
             pressHighlighted();
             break;
         case PadControl::Back:
-            goBack();
+            // A stray B on the title would quit the game; a pad leaves by the Exit button.
+            if (type_ != kTitle) {
+                goBack();
+            }
             break;
         default:
             break;

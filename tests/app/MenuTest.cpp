@@ -417,8 +417,11 @@ TEST_F(MenuPlay, ThePadShowsTheHighlightFirstThenMovesPressesAndGoesBack) {
     EXPECT_EQ(pad(title, PadControl::Confirm), kActionChooseInfinite);
     EXPECT_EQ(sounds, std::vector<std::string>{"click"});
     title.clearClick();
-    // B is Escape: the title's Exit, nothing on the difficulty screen.
-    EXPECT_EQ(pad(title, PadControl::Back), kActionExit);
+    // B goes back as Escape does, but a stray B never quits from the title.
+    EXPECT_EQ(pad(title, PadControl::Back), kActionNone);
+    Menu ranking(kRanking, nullptr, menu_layouts::rankingButtons());
+    ranking.resetHighlight();
+    EXPECT_EQ(pad(ranking, PadControl::Back), kActionToTitle);
     Menu difficulty(kDifficulty, nullptr, menu_layouts::difficultyButtons());
     difficulty.resetHighlight();
     EXPECT_EQ(pad(difficulty, PadControl::Back), kActionNone);
