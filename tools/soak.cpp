@@ -10,6 +10,8 @@
 //   explorer  clicks every button of every menu (settings, volumes, mute, both languages, the
 //             controls screen and its rebinding, the ranking), pauses runs to reach the menus
 //   chaos     presses, clicks and types anything anywhere
+//   pad       plays with a virtual pad alone: d-pad and stick through the menus, A, B, X and
+//             Start, sticks and triggers in a run, and the pad pulled out and plugged in again
 //
 // Whatever the mood, now and then the window is resized, loses focus, or goes fullscreen and
 // back (F11 or Alt+Enter), and very rarely the player quits (the game then starts again).
@@ -67,6 +69,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include "render/Audio.hpp"
 #include "scene/Escena.hpp"
 #include "support/ScriptedPlayer.hpp"
+#include "support/VirtualPad.hpp"
 
 namespace {
 
@@ -234,6 +237,9 @@ public:
         const bool muted = a.savedMusicVolume != 0 || a.savedSfxVolume != 0;
         mutes += muted && !previousMuted_;
         maxLevel = std::max(maxLevel, g.maxLevel);
+        const int pads = game.gamepad().openCount();
+        padsPlugged += pads > previousPads_;
+        previousPads_ = pads;
 
         previousType_ = type;
         previousLevel_ = level;
@@ -250,6 +256,7 @@ public:
     // A new App starts on the title with what its settings say.
     void restarted(Game& game) {
         previousType_ = 0;
+        previousPads_ = 0;
         previousLevel_ = nullptr;
         previousLanguage_ = globals().language;
         previousFullscreen_ = game.fullscreen();
@@ -273,7 +280,7 @@ public:
                                                  [](long long n) { return n > 0; });
         return everyDifficulty && gameOvers > 0 && revives > 0 && endlessRuns > 0 &&
                levelsCompleted > 0 && languageSwitches >= 2 && fullscreenToggles >= 2 &&
-               keysRebound > 0 && volumeChanges > 0 && mutes > 0 && pauses > 0;
+               keysRebound > 0 && volumeChanges > 0 && mutes > 0 && pauses > 0 && padsPlugged > 0;
     }
 
     void print(long long frames) const {
@@ -297,8 +304,8 @@ public:
             levelsCompleted, storiesCompleted, endlessLaps, maxLevel);
         std::printf(
             "language switches %lld, fullscreen toggles %lld, keys rebound %lld, "
-            "volume changes %lld, mutes %lld\n",
-            languageSwitches, fullscreenToggles, keysRebound, volumeChanges, mutes);
+            "volume changes %lld, mutes %lld, pads plugged in %lld\n",
+            languageSwitches, fullscreenToggles, keysRebound, volumeChanges, mutes, padsPlugged);
     }
 
     std::map<int, long long> shown;
@@ -315,6 +322,7 @@ public:
     long long keysRebound = 0;
     long long volumeChanges = 0;
     long long mutes = 0;
+    long long padsPlugged = 0;
     int maxLevel = 0;
 
 private:
@@ -328,18 +336,24 @@ private:
     int previousMusic_ = 0;
     int previousSfx_ = 0;
     bool previousMuted_ = false;
+    int previousPads_ = 0;
 };
 
 // ---- The monkey ---------------------------------------------------------------------------
 
-enum class Mood { Player, Reckless, Explorer, Chaos };
+enum class Mood { Player, Reckless, Explorer, Chaos, Pad };
 
 struct MoodWeight {
     Mood mood;
     int weight;
 };
-constexpr MoodWeight kMoods[] = {
-    {Mood::Player, 35}, {Mood::Reckless, 30}, {Mood::Explorer, 25}, {Mood::Chaos, 10}};
+constexpr MoodWeight kMoods[] = {{Mood::Player, 32},
+                                 {Mood::Reckless, 27},
+                                 {Mood::Explorer, 22},
+                                 {Mood::Chaos, 9},
+                                 {Mood::Pad, 10}};
+// With the pad: one frame in this many it is pulled out (and plugged in again the next).
+constexpr int kPadPulledOneIn = 600;
 constexpr int kShortestMoodFrames = 200;
 constexpr int kLongestMoodFrames = 1'200;
 
@@ -377,7 +391,9 @@ public:
         // Message boxes are not read; they must not pile up either.
         platform_.messages.clear();
         const int type = game.currentType();
-        if (mood_ == Mood::Chaos && type != kTitle) {
+        if (mood_ == Mood::Pad) {
+            padPlay();
+        } else if (mood_ == Mood::Chaos && type != kTitle) {
             chaos(window);
         } else if (type == kLevel && game.level()) {
             inLevel(game, *game.level());
@@ -400,6 +416,8 @@ public:
 
     // A new App: nothing is held any more.
     void forget() {
+        pad_.forget();
+        padTapped_.clear();
         held_.clear();
         pilot_.reset();
         platform_.buttons = 0;
@@ -486,6 +504,9 @@ private:
         setButton(SDL_BUTTON_LEFT, false);
         setButton(SDL_BUTTON_RIGHT, false);
         pilot_.reset();
+        // The pad leaves with its mood, as a player puts it down: the run pauses.
+        pad_.unplug();
+        padTapped_.clear();
     }
 
     // The monkey's own keys take over from the pilot.
@@ -622,6 +643,8 @@ private:
                 // Only the title comes here: its Exit would end the game over and over.
                 explorerMenu(game);
                 break;
+            case Mood::Pad:
+                break;  // the pad plays the menus itself
         }
     }
 
@@ -775,6 +798,64 @@ private:
         hold({foeX > heroX ? keys.rightKey : keys.leftKey});
     }
 
+    // ---- Pad: a virtual pad alone
+
+    void padPlay() {
+        if (!pad_.plugged()) {
+            pad_.plug();
+            return;
+        }
+        if (oneIn(kPadPulledOneIn)) {
+            pad_.unplug();
+            padTapped_.clear();
+            return;
+        }
+        // Buttons tapped last frame come up now.
+        for (SDL_GameControllerButton b : padTapped_) {
+            pad_.button(b, false);
+        }
+        padTapped_.clear();
+        static constexpr SDL_GameControllerButton kTapped[] = {
+            SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_A,
+            SDL_CONTROLLER_BUTTON_X,         SDL_CONTROLLER_BUTTON_X,
+            SDL_CONTROLLER_BUTTON_DPAD_UP,   SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+            SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+            SDL_CONTROLLER_BUTTON_B,         SDL_CONTROLLER_BUTTON_START};
+        switch (below(10)) {
+            case 0:
+            case 1: {
+                // Mostly the first eight: B and Start would back out of everything.
+                const int pick = chance(0.9) ? below(8) : 8 + below(2);
+                const SDL_GameControllerButton b = kTapped[pick];
+                pad_.button(b, true);
+                padTapped_.push_back(b);
+                break;
+            }
+            case 2:
+                // The left stick anywhere, near its dead zone too; mostly to the right.
+                pad_.axis(SDL_CONTROLLER_AXIS_LEFTX,
+                          chance(0.6) ? 12'000 + below(20'000) : below(65'536) - 32'768);
+                pad_.axis(SDL_CONTROLLER_AXIS_LEFTY,
+                          chance(0.8) ? below(16'000) - 8'000 : below(65'536) - 32'768);
+                break;
+            case 3:
+                pad_.axis(SDL_CONTROLLER_AXIS_RIGHTX, below(65'536) - 32'768);
+                pad_.axis(SDL_CONTROLLER_AXIS_RIGHTY, below(65'536) - 32'768);
+                break;
+            case 4:
+                // Triggers from rest to fully pulled.
+                pad_.axis(chance(0.7) ? SDL_CONTROLLER_AXIS_TRIGGERRIGHT
+                                      : SDL_CONTROLLER_AXIS_TRIGGERLEFT,
+                          below(65'536) - 32'768);
+                break;
+            case 5:
+                pad_.button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, chance(0.3));
+                break;
+            default:
+                break;  // nothing, most frames
+        }
+    }
+
     // ---- Chaos: the old monkey, anything anywhere
 
     void chaos(SDL_Window* window) {
@@ -834,6 +915,8 @@ private:
     double lastHeroX_ = 0.0;
     Mood mood_ = Mood::Player;
     int moodLeft_ = 0;
+    VirtualPad pad_;
+    std::vector<SDL_GameControllerButton> padTapped_;
 };
 
 double secondsSince(std::chrono::steady_clock::time_point start) {
@@ -887,6 +970,8 @@ int main(int argc, char** argv) {
     // Ctrl+C or a kill stops the soak; SDL would turn it into a quit, and the game would start
     // again.
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
+    // The dummy window never has the focus; SDL would keep the virtual pad's events from it.
+    setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
     // The endless mode is unlocked, so the monkey can reach it from the title screen.
     nlohmann::json settings = config_file::defaults();
     settings["infiniteUnlock"] = true;

@@ -24,51 +24,9 @@
 #include "scene/Escena.hpp"
 #include "support/SceneHarness.hpp"
 #include "support/TempRunFolder.hpp"
+#include "support/VirtualPad.hpp"
 
 namespace {
-
-// A pad as SDL's virtual joystick: plugged in and out, its buttons and axes set by hand. SDL
-// maps a virtual game controller's buttons and axes in SDL_GameController order.
-class VirtualPad {
-public:
-    ~VirtualPad() { unplug(); }
-
-    void plug() {
-        const int index =
-            SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
-                                      SDL_CONTROLLER_BUTTON_MAX, 0);
-        ASSERT_GE(index, 0) << SDL_GetError();
-        joystick_ = SDL_JoystickOpen(index);
-        ASSERT_NE(joystick_, nullptr) << SDL_GetError();
-        // A virtual axis rests at 0, which is a half-pulled trigger: let go of both.
-        axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, -32768);
-        axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
-    }
-    void unplug() {
-        if (joystick_ == nullptr) {
-            return;
-        }
-        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
-        SDL_JoystickClose(joystick_);
-        joystick_ = nullptr;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i) {
-            if (SDL_JoystickGetDeviceInstanceID(i) == id) {
-                SDL_JoystickDetachVirtual(i);
-                return;
-            }
-        }
-    }
-    void button(SDL_GameControllerButton b, bool down) {
-        SDL_JoystickSetVirtualButton(joystick_, b, down ? 1 : 0);
-    }
-    // Sticks from -32768 to 32767; triggers from -32768 (rest) to 32767 (pulled).
-    void axis(SDL_GameControllerAxis a, int value) {
-        SDL_JoystickSetVirtualAxis(joystick_, a, static_cast<Sint16>(value));
-    }
-
-private:
-    SDL_Joystick* joystick_ = nullptr;
-};
 
 // The whole game, started as the player starts it, played with a pad alone.
 class PadGame : public ::testing::Test {
@@ -119,7 +77,7 @@ protected:
 };
 
 TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
-    pad.plug();
+    ASSERT_TRUE(pad.plug()) << SDL_GetError();
     frames(2);
     ASSERT_EQ(game().gamepad().openCount(), 1);
 
@@ -242,7 +200,7 @@ TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
     EXPECT_FALSE(game().gamepad().held(PadControl::Left));
 
     // Plugged in again, Start resumes where the run was.
-    pad.plug();
+    ASSERT_TRUE(pad.plug()) << SDL_GetError();
     frames(2);
     ASSERT_EQ(game().gamepad().openCount(), 1);
     tap(SDL_CONTROLLER_BUTTON_START);
@@ -256,7 +214,7 @@ TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
 }
 
 TEST_F(PadGame, TheMouseHidesTheHighlightAndThePadShowsItAgain) {
-    pad.plug();
+    ASSERT_TRUE(pad.plug()) << SDL_GetError();
     frames(2);
     tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     EXPECT_TRUE(game().padInUse());
