@@ -465,7 +465,7 @@ std::string Escena::coinText(int coins) {
 std::string Escena::timeText(std::int64_t seconds) {
     constexpr std::int64_t kMaxShown = 99 * 3600 + 59 * 60 + 59;
     const std::int64_t t = std::clamp<std::int64_t>(seconds, 0, kMaxShown);
-    char buffer[16];
+    char buffer[32];  // "99:59:59" needs 9; room for what the compiler cannot rule out
     std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld", static_cast<long long>(t / 3600),
                   static_cast<long long>(t / 60 % 60), static_cast<long long>(t % 60));
     return buffer;
