@@ -29,16 +29,8 @@ constexpr double kCollapseDrop = 1.0;
 
 Codicia::Codicia() {
     sheet = bossTextures().greedSheet;
-    x = kStartX;
-    y = kStartY;
-    w = h = kStandingSize;
-    maxHp = hp = kHealth;
-    score = kScore;
-    coinValue = kCoins;
-    speed = kStartSpeed;
-    updateHitboxes();
-    ensureDstRect();
-    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
+    enterArena(kStartX, kStartY, kStandingSize, kStandingSize, kHealth, kScore, kCoins,
+               kStartSpeed);
     addAnimation("idle", 2, 0, 0, 512, 576, 33, true, false);
     addAnimation("run", 3, 0, 576, 576, 576, 16, true, false);
     addAnimation("tired", 2, 0, 1152, 576, 448, 50, true, false);

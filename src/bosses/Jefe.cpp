@@ -1,5 +1,7 @@
 #include "bosses/Jefe.hpp"
 
+#include <SDL_rect.h>
+
 #include "scene/Escena.hpp"
 
 void Jefe::onDefeated(Escena&) {}
@@ -14,6 +16,21 @@ bool Jefe::isDead() {
     }
     deathReported = true;
     return true;
+}
+
+void Jefe::enterArena(double startX, double startY, double width, double height, int health,
+                      int reward, int coins, double startSpeed) {
+    x = startX;
+    y = startY;
+    w = width;
+    h = height;
+    maxHp = hp = health;
+    score = reward;
+    coinValue = coins;
+    speed = startSpeed;
+    updateHitboxes();
+    ensureDstRect();
+    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
 }
 
 void Jefe::startOnceTheTalkIsOver(const Escena& scene) {

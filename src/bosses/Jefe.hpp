@@ -44,6 +44,10 @@ protected:
     // on the press that ends the conversation; a boss whose character has nothing to say (lines
     // missing from the dialogue file) starts it itself, or the arena would never open.
     void startOnceTheTalkIsOver(const Escena& scene);
+    // Every boss starts the same way: at its place and size, at full health, with its reward,
+    // and out of sight (its picture parked off-screen) until the scene first places it.
+    void enterArena(double startX, double startY, double width, double height, int health,
+                    int reward, int coins, double startSpeed);
 
     bool deathReported = false;
 };

@@ -31,17 +31,7 @@ constexpr double kHeartLeftOffset = 0.5;
 
 Lujuria::Lujuria() {
     sheet = bossTextures().lustSheet;
-    x = kStartX;
-    y = kStartY;
-    w = kWidth;
-    h = kHeight;
-    maxHp = hp = kHealth;
-    score = kScore;
-    coinValue = kCoins;
-    speed = kStartSpeed;
-    updateHitboxes();
-    ensureDstRect();
-    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
+    enterArena(kStartX, kStartY, kWidth, kHeight, kHealth, kScore, kCoins, kStartSpeed);
     addAnimation("idle", 4, 0, 0, 384, 576, 25, true, false);
     addAnimation("strut", 4, 1536, 0, 384, 576, 25, true, false);
     addAnimation("smack", 4, 0, 576, 768, 576, 25, true, false);

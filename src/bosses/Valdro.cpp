@@ -62,20 +62,10 @@ constexpr double kBoxShrinkAfterVanish = 1.0;
 
 Valdro::Valdro() {
     sheet = bossTextures().valdro1Sheet;
-    x = kStartX;
-    y = kStartY;
-    w = kWidth;
-    h = kHeight;
-    maxHp = hp = kHealth;
-    score = kScore;
-    coinValue = 0;
-    speed = 0.02;
     for (int i = 0; i < kActionCount; ++i) {
         actions[static_cast<std::size_t>(i)].duration = kDurations[i];
     }
-    updateHitboxes();
-    ensureDstRect();
-    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
+    enterArena(kStartX, kStartY, kWidth, kHeight, kHealth, kScore, 0, 0.02);
     addAnimation("idle", 3, 0, 1280, 896, 640, 33, true, false);
     addAnimation("idle3", 4, 0, 0, 896, 640, 25, true, false);
     addAnimation("cast", 3, 0, 1920, 896, 640, 33, false, false);
