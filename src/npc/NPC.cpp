@@ -33,9 +33,6 @@ constexpr int kBellboySecondLookVariant = 2;
 // The portraits cover the whole 16 × 9 view.
 constexpr double kPortraitW = 16.0;
 constexpr double kPortraitH = 9.0;
-// Greed says its later conversations by its body at the far end of the arena: its box and
-// portrait are drawn this many box widths further right.
-constexpr int kGreedBoxShift = 3;
 
 constexpr SDL_Color kTextColour{255, 255, 255, 255};
 
@@ -189,43 +186,23 @@ void NPC::drawDialogue(SDL_Renderer* renderer) {
     if (!talking || renderer == nullptr) {
         return;
     }
-    SDL_Rect box = npcs::textBoxRect();
-    const bool atGreedsBody = kind == kCodicia && conversationIndex > 0;
-    if (atGreedsBody) {
-        box.x += kGreedBoxShift * box.w;
-    }
+    const SDL_Rect box = npcs::textBoxRect();
     const std::shared_ptr<Renderizable> picture = npcs::portrait(kind);
     if (picture != nullptr && picture->dstRect != nullptr) {
-        // The portraits are shared: Greed's is moved for this drawing only.
-        SDL_Rect placed = *picture->dstRect;
-        if (atGreedsBody) {
-            placed.x = box.x;
-        }
         auto& atWindowSize = gPortraitsAtWindowSize[static_cast<std::size_t>(kind)];
         if (!atWindowSize) {
             atWindowSize = std::make_unique<PrescaledTexture>(true);
         }
-        atWindowSize->drawWhole(renderer, picture->texture, placed);
+        atWindowSize->drawWhole(renderer, picture->texture, *picture->dstRect);
     }
 
     TTF_Font* font = fonts::dialogueFont();
     if (font == nullptr) {
         return;
     }
-    const int fontHeight = TTF_FontHeight(font);
-    // Every character is drawn this many pixels wide; a tiny font leaves no room for text.
-    const int charWidth = fontHeight / 4;
-    if (charWidth < 1) {
-        return;
-    }
-    const int rowHeight = fontHeight / 2;
-    const int maxChars = box.w / charWidth - 4;
-    const std::vector<std::string> rows = npcs::wrapLine(currentLine(), maxChars);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const SDL_Rect dst{
-            box.x + 2 * charWidth, box.y + rowHeight + static_cast<int>(i) * rowHeight,
-            std::min(characterCount(rows[i]) * charWidth, box.w - 4 * charWidth), rowHeight};
-        drawRow(renderer, font, rows[i], dst);
+    for (const npcs::DialogueRow& row :
+         npcs::layOutLine(currentLine(), box, TTF_FontHeight(font))) {
+        drawRow(renderer, font, row.text, row.dst);
     }
 }
 
@@ -277,6 +254,25 @@ void updateDialogueRects(double scale, double camX, double camY) {
 
 SDL_Rect textBoxRect() {
     return gTextBox;
+}
+
+std::vector<DialogueRow> layOutLine(const std::string& line, const SDL_Rect& box, int fontHeight) {
+    std::vector<DialogueRow> placed;
+    // Every character is drawn this many pixels wide; a tiny font leaves no room for text.
+    const int charWidth = fontHeight / 4;
+    if (charWidth < 1) {
+        return placed;
+    }
+    const int rowHeight = fontHeight / 2;
+    const int maxChars = box.w / charWidth - 4;
+    std::vector<std::string> rows = wrapLine(line, maxChars);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const SDL_Rect dst{
+            box.x + 2 * charWidth, box.y + rowHeight + static_cast<int>(i) * rowHeight,
+            std::min(characterCount(rows[i]) * charWidth, box.w - 4 * charWidth), rowHeight};
+        placed.push_back(DialogueRow{std::move(rows[i]), dst});
+    }
+    return placed;
 }
 
 std::vector<std::string> wrapLine(const std::string& line, int maxChars) {

@@ -70,7 +70,8 @@ private:
 // Shared pictures of the characters and the text box, loaded once at start-up.
 namespace npcs {
 
-// The text box, in world units (placed like a world object over the screen).
+// The text box, in world units from the band's top-left corner: it and the portraits stay on the
+// shown part of the scene wherever the camera has scrolled.
 inline constexpr WorldRect kTextBox{0.0, 4.1, 16.0, 5.0};
 
 void loadNpcAssets(SDL_Renderer* renderer);
@@ -80,8 +81,8 @@ void freeNpcAssets();
 SDL_Texture* sheet(int kind);
 std::shared_ptr<Renderizable> portrait(int kind);
 // Converts the text box and the portraits to window pixels (called by the scene every frame and
-// when the window size changes).
-void updateDialogueRects(double scale, double camX, double camY);
+// when the window size changes). bandCamX is the camera measured from the band's left end.
+void updateDialogueRects(double scale, double bandCamX, double camY);
 // The text box in window pixels as last converted.
 SDL_Rect textBoxRect();
 
@@ -89,5 +90,15 @@ SDL_Rect textBoxRect();
 // is broken (on a UTF-8 character boundary). Counts characters, not bytes. Rows carry no
 // trailing space. Nothing fits in fewer than one character: no rows then.
 std::vector<std::string> wrapLine(const std::string& line, int maxChars);
+
+// One wrapped row of a line and where it is drawn in the window.
+struct DialogueRow {
+    std::string text;
+    SDL_Rect dst;
+};
+// Where the rows of a line go in a text box with the dialogue font fontHeight pixels high: a
+// fixed fontHeight / 4 pixels a character, two characters of margin each side, rows
+// fontHeight / 2 apart from fontHeight / 2 down. No rows when a character would be under a pixel.
+std::vector<DialogueRow> layOutLine(const std::string& line, const SDL_Rect& box, int fontHeight);
 
 }  // namespace npcs

@@ -517,7 +517,7 @@ void Escena::updateDstRect(double scale, double camX, double camY) {
     for (auto& item : items) {
         item->updateDstRect(scale, camX, camY);
     }
-    npcs::updateDialogueRects(scale, camX, camY);
+    npcs::updateDialogueRects(scale, camX - scrolled_, camY);
     prompt->updateDstRect(scale, camX, camY);
     prota->updateDstRect(scale, camX, camY);
     hearts->updateDstRect(scale, camX, camY);
@@ -588,7 +588,7 @@ int Escena::update(double scale, double& camX, double camY, double viewWidth, do
     for (auto& n : npcs) {
         n->updateDstRect(scale, camX, camY);
     }
-    npcs::updateDialogueRects(scale, camX, camY);
+    npcs::updateDialogueRects(scale, camX - scrolled_, camY);
     updateFallingItems();
     for (auto& item : items) {
         item->updateDstRect(scale, camX, camY);

@@ -263,13 +263,13 @@ TEST_F(DialogueDrawing, AnOpenConversationWritesItsLineInTheTextBox) {
     EXPECT_GT(inside, 20);
     EXPECT_EQ(outside, 0);
 
-    // Greed's later conversations are drawn at its body, three box widths to the right.
+    // Greed's later conversations, held at its body, are written in the same box.
     NPC greed(WorldRect{}, NPC::kCodicia, 0, 0);
-    greed.advance();
-    EXPECT_GT(textPixels(greed).first, 20);
-    press(greed, 2);
+    press(greed, 3);
     ASSERT_EQ(greed.currentLine(), "Greed beaten");
-    EXPECT_EQ(textPixels(greed), std::make_pair(0, 0));
+    const auto [greedInside, greedOutside] = textPixels(greed);
+    EXPECT_GT(greedInside, 20);
+    EXPECT_EQ(greedOutside, 0);
 
     // No font, a font too small for a character to be a pixel wide, a box too narrow for one
     // character: no text, and no division by zero.

@@ -1,17 +1,26 @@
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "npc/NPC.hpp"
+#include "render/Fonts.hpp"
+#include "support/SceneHarness.hpp"
+
 // The two dialogue files tell the same story: same characters, entries, conversations and lines,
-// and every line fits the text box of the smallest window.
+// and every line shows whole in the text box.
 namespace {
 
 using nlohmann::json;
+
+constexpr SDL_Keycode kRight = 'd';
+// The tutorial's bellboy stands here; walking to him scrolls the camera.
+constexpr double kBellboyX = 10.5;
 
 json readDialogue(const char* language) {
     std::ifstream in(std::string(VALDRO_SOURCE_DIR) + "/data/datus/dialog/conversaciones_" +
@@ -34,39 +43,6 @@ std::map<std::string, std::vector<std::vector<std::size_t>>> shape(const json& d
     return s;
 }
 
-std::size_t characters(const std::string& utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8) {
-        n += (c & 0xC0) != 0x80;
-    }
-    return n;
-}
-
-// Rows a line takes when wrapped word by word at maxChars characters a row.
-int rowsFor(const std::string& line, std::size_t maxChars) {
-    int rows = 0;
-    std::size_t row = 0;
-    std::size_t start = 0;
-    while (start <= line.size()) {
-        std::size_t end = line.find(' ', start);
-        if (end == std::string::npos) {
-            end = line.size();
-        }
-        const std::size_t word = characters(line.substr(start, end - start));
-        if (row == 0) {
-            rows += 1;
-            row = word;
-        } else if (row + 1 + word <= maxChars) {
-            row += 1 + word;
-        } else {
-            rows += 1;
-            row = word;
-        }
-        start = end + 1;
-    }
-    return rows;
-}
-
 TEST(StoryFiles, BothLanguagesHaveTheSameShape) {
     const json es = readDialogue("es");
     const json en = readDialogue("en");
@@ -77,38 +53,62 @@ TEST(StoryFiles, BothLanguagesHaveTheSameShape) {
     }
 }
 
-TEST(StoryFiles, EveryLineFitsTheTextBoxOfTheSmallestWindow) {
-    // A 320 x 240 window shows 16 x 12 units at 20 pixels each; the dialogue font is opened at
-    // that many points and the box is 16 x 5 units. Rows are fh / 2 apart from fh / 2 down, at
-    // a fixed fh / 4 pixels a character, less four characters of margin.
-    constexpr int kScale = 20;
-    constexpr int kBoxWidth = 16 * kScale;
-    constexpr int kBoxHeight = 5 * kScale;
+// Every line of both languages, wrapped and placed as the game draws it in the tutorial once the
+// hero has walked to the bellboy and the camera has scrolled: each row inside the text box and
+// the band (the box hangs a tenth of a unit below the band; its text never reaches there).
+TEST(StoryFiles, EveryLineShowsWholeInTheBandOfEveryWindow) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(VALDRO_RUN_DIR);
     ASSERT_EQ(TTF_Init(), 0);
-    TTF_Font* font = TTF_OpenFont(VALDRO_RUN_DIR "/fonts/cavolini_b.ttf", kScale);
-    ASSERT_NE(font, nullptr) << TTF_GetError();
-    const int fh = TTF_FontHeight(font);
-    TTF_CloseFont(font);
-    TTF_Quit();
-    const std::size_t maxChars = static_cast<std::size_t>(kBoxWidth / (fh / 4) - 4);
-    const int maxRows = kBoxHeight / (fh / 2) - 1;
-    ASSERT_GE(maxRows, 3);
+    const SDL_Point windows[] = {{1280, 720}, {800, 600}, {320, 240}};
+    for (const SDL_Point window : windows) {
+        const std::string size = std::to_string(window.x) + "x" + std::to_string(window.y);
+        harness::Stage stage(harness::shippedScene("tutorial"), 1, true, 1, window);
+        const double startCamX = stage.camX;
+        stage.press(kRight);
+        for (int f = 0; f < 2000 && stage.prota().x < kBellboyX; ++f) {
+            stage.step();
+        }
+        stage.release(kRight);
+        stage.step();
+        ASSERT_GT(stage.camX, startCamX + 1.0) << size << ": the camera never scrolled";
+        fonts::openFonts(static_cast<int>(stage.scale));
+        TTF_Font* font = fonts::dialogueFont();
+        ASSERT_NE(font, nullptr) << "the run folder has no font";
+        const SDL_Rect band = *stage.scene->dstRect;
+        const SDL_Rect box = npcs::textBoxRect();
+        EXPECT_GE(box.x, band.x) << size;
+        EXPECT_LE(box.x + box.w, band.x + band.w) << size;
+        EXPECT_GE(box.y, band.y) << size;
 
-    for (const char* language : {"es", "en"}) {
-        const json doc = readDialogue(language);  // the loop below must not outlive it
-        for (const auto& [character, entries] : doc.items()) {
-            for (const json& entry : entries) {
-                for (const json& conversation : entry) {
-                    for (const json& line : conversation) {
-                        const std::string text = line.get<std::string>();
-                        EXPECT_FALSE(text.empty()) << language << " " << character;
-                        EXPECT_LE(rowsFor(text, maxChars), maxRows)
-                            << language << " " << character << ": " << text;
+        for (const char* language : {"es", "en"}) {
+            const json doc = readDialogue(language);  // the loop below must not outlive it
+            for (const auto& [character, entries] : doc.items()) {
+                for (const json& entry : entries) {
+                    for (const json& conversation : entry) {
+                        for (const json& line : conversation) {
+                            const std::string text = line.get<std::string>();
+                            const auto rows = npcs::layOutLine(text, box, TTF_FontHeight(font));
+                            std::string joined;
+                            for (const npcs::DialogueRow& row : rows) {
+                                const SDL_Rect& d = row.dst;
+                                EXPECT_TRUE(d.x >= box.x && d.x + d.w <= box.x + box.w &&
+                                            d.y >= box.y && d.y + d.h <= box.y + box.h &&
+                                            d.y + d.h <= band.y + band.h)
+                                    << size << " " << language << " " << character << ": "
+                                    << row.text;
+                                joined += (joined.empty() ? "" : " ") + row.text;
+                            }
+                            EXPECT_EQ(joined, text) << size << " " << language << " " << character;
+                        }
                     }
                 }
             }
         }
+        fonts::closeFonts();
     }
+    TTF_Quit();
+    std::filesystem::current_path(previous);
 }
 
 }  // namespace

@@ -15,9 +15,9 @@
 #include "scene/Escena.hpp"
 #include "scene/SceneData.hpp"
 
-// Plays a scene headless the way the game does: a fixed 1280 × 720 window, the camera placed at
-// the scene's left end, events fed to handleEvent and one update per step, with the mouse and
-// clock of a ScriptedPlatform.
+// Plays a scene headless the way the game does: a 1280 × 720 window unless told otherwise, the
+// camera placed at the scene's left end, events fed to handleEvent and one update per step, with
+// the mouse and clock of a ScriptedPlatform.
 namespace harness {
 
 inline SDL_Event keyEvent(Uint32 type, SDL_Keycode key, bool repeat = false) {
@@ -70,8 +70,9 @@ public:
     static constexpr double kMargin = 1.5;
     static constexpr double kScrollMargin = 6.0;
 
-    explicit Stage(SceneData data, int difficulty = 1, bool tutorial = false, unsigned seed = 1)
-        : usePlatform_(platform_) {
+    explicit Stage(SceneData data, int difficulty = 1, bool tutorial = false, unsigned seed = 1,
+                   SDL_Point window = SDL_Point{kWindowW, kWindowH})
+        : window_(window), usePlatform_(platform_) {
         std::srand(seed);
         globals().activeKeys = kFixedKeySets[0];
         place(data);
@@ -113,9 +114,7 @@ public:
         platform_.mouseX = static_cast<int>((worldX - camX) * scale);
         platform_.mouseY = static_cast<int>((worldY - camY) * scale);
     }
-    void holdTrigger(bool held) {
-        platform_.buttons = held ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
-    }
+    void holdTrigger(bool held) { platform_.buttons = held ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0; }
     Prota& prota() { return *scene->prota; }
 
     ScriptedPlatform& input() { return platform_; }
@@ -128,16 +127,17 @@ public:
 
 private:
     void place(SceneData& data) {
-        scale = std::min(kWindowH / (data.height + 2 * kMargin), kWindowW / data.wShown);
-        viewWidth = kWindowW / scale;
-        const double viewHeight = kWindowH / scale;
+        scale = std::min(window_.y / (data.height + 2 * kMargin), window_.x / data.wShown);
+        viewWidth = window_.x / scale;
+        const double viewHeight = window_.y / scale;
         camX = (data.wShown - viewWidth) / 2.0;
         camY = (data.height - viewHeight) / 2.0;
-        data.bgDstRect = SDL_Rect{static_cast<int>(-camX * scale), static_cast<int>(-camY * scale),
-                                  static_cast<int>(scale * data.wShown),
-                                  static_cast<int>(scale * data.height)};
+        data.bgDstRect =
+            SDL_Rect{static_cast<int>(-camX * scale), static_cast<int>(-camY * scale),
+                     static_cast<int>(scale * data.wShown), static_cast<int>(scale * data.height)};
     }
 
+    SDL_Point window_;
     ScriptedPlatform platform_;
     ScopedPlatform usePlatform_;
 };
