@@ -32,8 +32,11 @@ void Inventory::recordPurchase(int kind) {
 }
 
 void Inventory::reapply(Prota& prota) const {
+    // Every purchase was paid for, so each counts again: three damage upgrades give three.
     for (const auto& [kind, entry] : entries_) {
-        applyEffect(kind, prota);
+        for (int i = 0; i < entry.count; ++i) {
+            applyEffect(kind, prota);
+        }
     }
 }
 

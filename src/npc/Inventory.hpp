@@ -22,7 +22,7 @@ public:
     void recordPurchase(int kind);
     void clear() { entries_.clear(); }
     const std::map<int, InventoryEntry>& entries() const { return entries_; }
-    // Gives a fresh player each recorded upgrade once (a revive).
+    // Gives a fresh player every recorded upgrade as many times as it was bought (a revive).
     void reapply(Prota& prota) const;
 
 private:

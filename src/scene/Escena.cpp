@@ -1019,6 +1019,11 @@ void Escena::interact() {
             takeItem(i);
             break;
         }
+        if (freeItem && overlapsPlayer(*items[i])) {
+            // The gift is not his to give yet: say so rather than ignore the press.
+            audio::playSound("nonono");
+            break;
+        }
     }
     // c. Characters. Only one starts talking per press.
     for (const auto& n : npcs) {
@@ -1108,6 +1113,20 @@ void Escena::tutorialHeart(NPC& bellboy) {
     }
 }
 
+namespace {
+// The shopkeeper's free item is his first conversation's gift: it may be taken once that
+// conversation has been heard to its end (or when there is no shopkeeper to hear).
+bool freeItemOffered(const std::vector<std::shared_ptr<NPC>>& npcs) {
+    for (const auto& n : npcs) {
+        if (n->kind == NPC::kBolsillos) {
+            return n->conversationIndex > 0 || (n->conversationIndex == 0 && !n->talking) ||
+                   n->finished();
+        }
+    }
+    return true;
+}
+}  // namespace
+
 bool Escena::mayTake(const Objeto& item) const {
     if (isTutorial) {
         return true;
@@ -1115,7 +1134,7 @@ bool Escena::mayTake(const Objeto& item) const {
     if (!freeItem) {
         return items::price(item.kind) <= prota->coins;
     }
-    return npcs.empty() || npcs.front()->finished() || levelNumber <= globals().maxLevel;
+    return freeItemOffered(npcs) || levelNumber <= globals().maxLevel;
 }
 
 void Escena::takeItem(std::size_t index) {
@@ -1335,7 +1354,7 @@ void Escena::drawPrompts(SDL_Renderer* renderer) {
         } else if (!freeItem) {
             show = true;
         } else {
-            show = !npcs.empty() && npcs.front()->finished();
+            show = mayTake(*item);
         }
         if (show) {
             prompt->render(renderer);

@@ -14,6 +14,9 @@
 #include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
 #include "app/SettingsMenu.hpp"
+#include "npc/Inventory.hpp"
+#include "npc/Items.hpp"
+#include "npc/Objeto.hpp"
 #include "render/Audio.hpp"
 #include "scene/Escena.hpp"
 #include "scene/SceneData.hpp"
@@ -127,6 +130,11 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     // Five seconds in, the hero falls with 120 points.
     clock.advanceMs(5000);
     game().level()->prota->score = 120;
+    // Three damage upgrades bought before the fall all come back with the revive.
+    for (int i = 0; i < 3; ++i) {
+        items::inventory().recordPurchase(Objeto::kDamage);
+        items::applyEffect(Objeto::kDamage, *game().level()->prota);
+    }
     game().perform(kActionGameOver, app->window());
     ASSERT_EQ(screen(), kGameOver);
     EXPECT_FALSE(clock.mouseCaptured);
@@ -139,6 +147,7 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     ASSERT_EQ(screen(), kLevel);
     EXPECT_EQ(globals().revivesLeft, 1);
     EXPECT_EQ(game().level()->prota->score, 120);
+    EXPECT_EQ(game().level()->prota->shotDamage, 5);
     EXPECT_TRUE(game().windowFixed());
     EXPECT_TRUE(clock.mouseCaptured);
     frames(20);

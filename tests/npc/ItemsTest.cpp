@@ -111,11 +111,11 @@ TEST(Items, InventoryCountsUpgradesAndStacksIconsInOrderOfPurchase) {
     EXPECT_DOUBLE_EQ(damage.icon->y, 3.45 + 1.41);
     EXPECT_EQ(damage.icon->kind, Objeto::kDamage);
 
-    // A revive gets each upgrade once, whatever the count; the inventory keeps its counts.
+    // A revive gets each upgrade as many times as it was bought; the inventory keeps its counts.
     Prota revived = freshPlayer();
     inventory.reapply(revived);
-    EXPECT_EQ(revived.shotDamage, 3);
-    EXPECT_EQ(revived.fireDelay, 42);
+    EXPECT_EQ(revived.shotDamage, 4);
+    EXPECT_EQ(revived.fireDelay, 29);
     EXPECT_EQ(inventory.entries().at(Objeto::kFireRate).count, 3);
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "actors/Disparo.hpp"
 #include "actors/Prota.hpp"
 #include "enemies/Blanky.hpp"
@@ -9,6 +12,7 @@
 #include "npc/Dialogue.hpp"
 #include "npc/NPC.hpp"
 #include "npc/Objeto.hpp"
+#include "render/Audio.hpp"
 #include "scene/Obstucalo.hpp"
 #include "support/SceneHarness.hpp"
 
@@ -20,10 +24,10 @@ constexpr SDL_Keycode kRight = 'd';
 constexpr SDL_Keycode kLeft = 'a';
 constexpr SDL_Keycode kJump = 'w';
 
-// Dialogue for the characters of these tests: the shopkeeper says one line, the bellboy has two
-// conversations (two lines, then one), the hero thinks one line.
+// Dialogue for the characters of these tests: the shopkeeper has two one-line conversations, the
+// bellboy has two conversations (two lines, then one), the hero thinks one line.
 const char* kTestDialogue = R"({
-  "bolsillos": [[["Welcome."]]],
+  "bolsillos": [[["Welcome."], ["Come again."]]],
   "botones": [[["Hello.", "Listen."], ["Go on."]], [], [], [["Room talk."], ["Again."]]],
   "codicia": [[["Mine."]]], "lujuria": [[["Mine."]]], "valdro": [[["Mine."]]],
   "prota": [[["Hmm."]]],
@@ -48,9 +52,9 @@ TEST_F(EscenaTest, TheExitNeedsTheFarSideAndAnEmptyRoom) {
         int expected;
     };
     const double edge = 32.0 - Escena::kExitDepth;
-    for (const Case c : {Case{edge, false, kActionNone}, Case{edge + 0.01, false,
-                                                               kActionLevelCompleted},
-                         Case{edge + 0.01, true, kActionNone}, Case{20.0, false, kActionNone}}) {
+    for (const Case c :
+         {Case{edge, false, kActionNone}, Case{edge + 0.01, false, kActionLevelCompleted},
+          Case{edge + 0.01, true, kActionNone}, Case{20.0, false, kActionNone}}) {
         Stage stage(harness::room(32.0));
         if (c.enemyLeft) {
             stage.scene->addEnemy(std::make_shared<Blanky>(2.0, 1.0, 1));
@@ -106,16 +110,17 @@ TEST_F(EscenaTest, EveryHitCostsFivePercentOfTheScore) {
     auto ghost = std::make_shared<Blanky>(p.x, p.y, 1);
     ghost->box2 = p.drawnRect();
     stage.scene->addEnemy(ghost);
-    stage.scene->addEnemyShot(std::make_shared<Disparo>(0, 0, 0, 0, 1, p.x + 0.25, p.y + 0.5,
-                                                        nullptr, 10.0, std::nullopt, -1, 0.0,
-                                                        0.5, 0.5));
+    stage.scene->addEnemyShot(std::make_shared<Disparo>(
+        0, 0, 0, 0, 1, p.x + 0.25, p.y + 0.5, nullptr, 10.0, std::nullopt, -1, 0.0, 0.5, 0.5));
     const int hpBefore = p.hp;
     stage.step();
     EXPECT_EQ(p.score, 902);  // 1000 → 950 → 902
     EXPECT_EQ(p.hp, hpBefore - 2);
 }
 
-TEST_F(EscenaTest, AShopGivesOneUpgradeAfterTheShopkeepersTalkAndSellsTheRest) {
+TEST_F(EscenaTest, AShopGivesOneUpgradeAfterTheShopkeepersFirstTalkAndSellsTheRest) {
+    std::vector<std::string> sounds;
+    audio::setSoundListener([&](const std::string& k) { sounds.push_back(k); });
     SceneData d = harness::room(16.0);
     d.shop = true;
     d.linesBolsillos = 0;
@@ -126,19 +131,24 @@ TEST_F(EscenaTest, AShopGivesOneUpgradeAfterTheShopkeepersTalkAndSellsTheRest) {
     Prota& p = stage.prota();
     p.coins = 3;
     const double slotX = stage.scene->items[0]->x;
-    // Not before the shopkeeper has spoken.
+    // Not before the shopkeeper has spoken, and the press is answered.
     p.moveTo(slotX, 6.9);
     stage.interact();
     EXPECT_EQ(stage.scene->items.size(), 3u);
+    ASSERT_FALSE(sounds.empty());
+    EXPECT_EQ(sounds.back(), "nonono");
     p.moveTo(1.0, 6.9);
     stage.interact();  // "Welcome."
     EXPECT_TRUE(stage.scene->talking());
     stage.interact();
     EXPECT_FALSE(stage.scene->talking());
+    // His first conversation is heard; the second ("Come again.") is still to come.
+    ASSERT_FALSE(stage.scene->npcs.front()->finished());
     p.moveTo(slotX, 6.9);
     stage.interact();
     EXPECT_EQ(stage.scene->items.size(), 2u) << "the first one is on the house";
     EXPECT_EQ(p.coins, 3);
+    EXPECT_EQ(sounds.back(), "itemBought");
     // Three coins buy nothing that costs ten or more.
     p.moveTo(stage.scene->items[0]->x, 6.9);
     stage.interact();
@@ -147,6 +157,7 @@ TEST_F(EscenaTest, AShopGivesOneUpgradeAfterTheShopkeepersTalkAndSellsTheRest) {
     stage.interact();
     EXPECT_EQ(stage.scene->items.size(), 1u);
     EXPECT_LT(p.coins, 40);
+    audio::setSoundListener(nullptr);
 }
 
 TEST_F(EscenaTest, TheBellboyAndTheHerosThoughtsSpeakInTurnNeverTogether) {
@@ -272,11 +283,10 @@ TEST(EscenaPlay, AShippedLevelIsPlayedFromStartToExit) {
         const auto& enemies = stage.scene->enemies;
         const bool fighting = !enemies.empty();
         if (fighting) {
-            const auto& target = *std::min_element(enemies.begin(), enemies.end(),
-                                                   [&](const auto& a, const auto& b) {
-                                                       return std::abs(a->x - p.x) <
-                                                              std::abs(b->x - p.x);
-                                                   });
+            const auto& target = *std::min_element(
+                enemies.begin(), enemies.end(), [&](const auto& a, const auto& b) {
+                    return std::abs(a->x - p.x) < std::abs(b->x - p.x);
+                });
             const double tx = target->x + target->w / 2;
             stage.aimAt(tx, target->y + target->h / 2);
             stage.holdTrigger(true);
