@@ -196,7 +196,8 @@ bool App::startUp() {
 
     GameGlobals& g = globals();
     g.keySets = buildKeySets(settings.customKeys);
-    g.activeKeys = g.keySets[static_cast<std::size_t>(settings.selectedKeySet)];
+    g.activeKeys = options_.keys ? *options_.keys
+                                 : g.keySets[static_cast<std::size_t>(settings.selectedKeySet)];
     g.maxLevel = settings.maxLevel;
 
     // The title shows its background and button plates at once. The other menus keep their
@@ -208,14 +209,18 @@ bool App::startUp() {
     textures::stopDeferring();
     playPicturesDue_ = true;
     dialogue::loadDialogueFiles();
-    g.language = settings.language;
+    g.language = options_.language ? *options_.language : settings.language;
 
     int width = settings.width;
     int height = settings.height;
     SDL_GetWindowSize(window_, &width, &height);
     game_ = Game(width, height, renderer_, std::move(config.document), options_.seed);
     game_.scenes() = std::move(scenes);
-    game_.setPlayerFiles(options_.configFile, options_.rankingFile);
+    if (options_.savePlayerFiles) {
+        game_.setPlayerFiles(options_.configFile, options_.rankingFile);
+    } else {
+        game_.keepPlayerFilesUntouched();
+    }
     if (options_.rankingFile != paths::kRankingFile) {
         // The Game reads the run folder's ranking; an installed game keeps the player's own.
         std::vector<std::string> problems;
@@ -428,6 +433,8 @@ int App::run(const std::vector<std::string>& args) {
         }
         options.scene = scene;
         options.sceneIsTutorial = *cl->sceneSlot == "tutorial";
+        // A practice run is not the player's story: it leaves settings and ranking alone.
+        options.savePlayerFiles = false;
     }
     if (replay) {
         return RecordedRun::replayGame(options, *replay);

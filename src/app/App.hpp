@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Game.hpp"
+#include "app/KeySet.hpp"
 #include "render/Paths.hpp"
 #include "scene/SceneData.hpp"
 
@@ -35,8 +36,12 @@ public:
         EventFeed* feed = nullptr;
         // The window's size instead of the one in the settings.
         std::optional<std::pair<int, int>> windowSize{};
-        // A replay leaves the player's settings and ranking as they were.
+        // A replay or a practice run leaves the player's settings and ranking as they were.
         bool savePlayerFiles = true;
+        // A replay plays with the keys and language it was recorded with, whatever the
+        // settings say, from the first scene on.
+        std::optional<KeySet> keys{};
+        std::optional<int> language{};
     };
 
     static constexpr int kFrameMs = 10;  // at most 100 frames per second

@@ -704,6 +704,9 @@ void Game::recordProgress() {
 }
 
 void Game::saveProgress() const {
+    if (!savesProgress_) {
+        return;
+    }
     if (!saveAll()) {
         say("the game's progress could not be saved now; it is tried again at exit");
     }

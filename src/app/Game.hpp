@@ -80,11 +80,14 @@ public:
     // Writes the configuration and the ranking (atomically); false when either failed.
     bool saveAll() const;
 
-    // Where progress is saved as it is made: the player's settings and ranking files.
+    // Where progress is saved as it is made: the player's settings and ranking files. Without
+    // them (a replay, a practice run) nothing the game does is ever written.
     void setPlayerFiles(std::string configFile, std::string rankingFile) {
         configPath_ = std::move(configFile);
         rankingPath_ = std::move(rankingFile);
+        savesProgress_ = true;
     }
+    void keepPlayerFilesUntouched() { savesProgress_ = false; }
     const nlohmann::json& config() const { return config_; }
     nlohmann::json& config() { return config_; }
     Ranking& ranking() { return ranking_; }
@@ -191,4 +194,5 @@ private:
     nlohmann::json scenes_;
     std::string configPath_ = paths::kConfigFile;
     std::string rankingPath_ = paths::kRankingFile;
+    bool savesProgress_ = true;
 };

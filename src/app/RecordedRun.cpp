@@ -162,6 +162,19 @@ int RecordedRun::recordGame(App::Options options, const std::string& sceneSpec,
     return 0;
 }
 
+bool RecordedRun::replayOptions(const Recording& tape, App::Options& options, std::string& why) {
+    options.seed = tape.seed;
+    options.difficulty = tape.difficulty;
+    if (!tape.scene.empty() && !sceneOf(tape.scene, options, why)) {
+        return false;
+    }
+    options.windowSize = {tape.windowWidth, tape.windowHeight};
+    options.savePlayerFiles = false;
+    options.keys = tape.keys;
+    options.language = tape.language;
+    return true;
+}
+
 int RecordedRun::replayGame(App::Options options, const std::string& path) {
     std::string why;
     const std::optional<Recording> tape = Recording::load(path, gameVersion(), why);
@@ -169,14 +182,10 @@ int RecordedRun::replayGame(App::Options options, const std::string& path) {
         say(why);
         return 2;
     }
-    options.seed = tape->seed;
-    options.difficulty = tape->difficulty;
-    if (!tape->scene.empty() && !sceneOf(tape->scene, options, why)) {
+    if (!replayOptions(*tape, options, why)) {
         say(path + ": " + why);
         return 2;
     }
-    options.windowSize = {tape->windowWidth, tape->windowHeight};
-    options.savePlayerFiles = false;
     if (!options.frames || *options.frames > tape->frames) {
         options.frames = tape->frames;
     }
@@ -194,9 +203,6 @@ int RecordedRun::replayGame(App::Options options, const std::string& path) {
     if (driver != nullptr && std::string(driver) == "dummy") {
         run.setPace(nullptr);
     }
-    GameGlobals& g = globals();
-    g.activeKeys = tape->keys;
-    g.language = tape->language;
     if (!playToTheEnd(app)) {
         app.shutDown();
         return 1;

@@ -44,6 +44,9 @@ public:
     // "state hash: HEX". Exit code 2 for a recording this game refuses, 1 when the replay
     // ends elsewhere than the recording did.
     static int replayGame(App::Options options, const std::string& path);
+    // What the replay of tape plays with: its seed, difficulty, scene, window, keys and
+    // language, and the player's files left alone. False with why when its scene is unknown.
+    static bool replayOptions(const Recording& tape, App::Options& options, std::string& why);
 
 private:
     void beginFrame(long long frame);

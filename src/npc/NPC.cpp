@@ -41,9 +41,19 @@ constexpr std::array<const char*, kSheetKinds> kSheetFiles = {paths::kPocketmanS
 constexpr std::array<const char*, kKinds> kPortraitFiles = {
     paths::kBolsillosBody, paths::kBellboyBody, paths::kCodiciaBody, paths::kLujuriaBody,
     paths::kValdroBody,    paths::kProtaBody,   paths::kTutorialBody};
+// The portraits whose name plate reads differently in English: Bolsillos is Pockets there,
+// Botones the Bellboy, Codicia and Lujuria are Greed and Lust.
+constexpr std::array<const char*, kKinds> kEnglishPortraitFiles = {paths::kBolsillosBodyEn,
+                                                                   paths::kBellboyBodyEn,
+                                                                   paths::kCodiciaBodyEn,
+                                                                   paths::kLujuriaBodyEn,
+                                                                   nullptr,
+                                                                   nullptr,
+                                                                   nullptr};
 
 std::array<SDL_Texture*, kSheetKinds> gSheets{};
 std::array<SDL_Texture*, kKinds> gPortraitTextures{};
+std::array<SDL_Texture*, kKinds> gEnglishPortraitTextures{};
 std::array<std::shared_ptr<Renderizable>, kKinds> gPortraits{};
 // Each portrait at the size the window shows it; the dialogue panel is opaque.
 std::array<std::unique_ptr<PrescaledTexture>, kKinds> gPortraitsAtWindowSize;
@@ -193,7 +203,10 @@ void NPC::drawDialogue(SDL_Renderer* renderer) {
         if (!atWindowSize) {
             atWindowSize = std::make_unique<PrescaledTexture>(true);
         }
-        atWindowSize->drawWhole(renderer, picture->texture, *picture->dstRect);
+        SDL_Texture* english = gEnglishPortraitTextures[static_cast<std::size_t>(kind)];
+        SDL_Texture* shown =
+            globals().language == 1 && english != nullptr ? english : picture->texture;
+        atWindowSize->drawWhole(renderer, shown, *picture->dstRect);
     }
 
     TTF_Font* font = fonts::dialogueFont();
@@ -219,6 +232,9 @@ void loadNpcAssets(SDL_Renderer* renderer) {
         gPortraits[i] =
             std::make_shared<Renderizable>(gPortraitTextures[i], 0.0, 0.0, kPortraitW, kPortraitH);
         gPortraits[i]->ensureDstRect();
+        if (kEnglishPortraitFiles[i] != nullptr) {
+            gEnglishPortraitTextures[i] = textures::load(renderer, kEnglishPortraitFiles[i]);
+        }
     }
 }
 
@@ -229,6 +245,7 @@ void freeNpcAssets() {
     for (int i = 0; i < kKinds; ++i) {
         gPortraitsAtWindowSize[i].reset();
         textures::destroy(gPortraitTextures[i]);
+        textures::destroy(gEnglishPortraitTextures[i]);
         gPortraits[i].reset();
     }
 }

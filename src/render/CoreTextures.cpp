@@ -39,6 +39,7 @@ Handles playHandles(CoreTextures& t) {
             list.emplace_back(&t.backgrounds[i], paths::kBackgroundImages[i]);
         }
     }
+    list.emplace_back(&t.shopBackgroundEn, paths::kShopBackgroundEn);
     return list;
 }
 
@@ -75,4 +76,13 @@ void freeCoreTextures() {
             textures::destroy(*handle);
         }
     }
+}
+
+SDL_Texture* inLanguage(SDL_Texture* picture, int language) {
+    const CoreTextures& t = coreTextures();
+    if (language == 1 && picture != nullptr && picture == t.backgrounds[kShopBackground] &&
+        t.shopBackgroundEn != nullptr) {
+        return t.shopBackgroundEn;
+    }
+    return picture;
 }

@@ -19,12 +19,16 @@ struct CoreTextures {
     SDL_Texture* rankingScreen = nullptr;
     // The background table that scene files index; entries 4 and 5 are menu backgrounds too.
     std::array<SDL_Texture*, 9> backgrounds{};
+    // The shop with its sign in English ("POCKETS & Co.").
+    SDL_Texture* shopBackgroundEn = nullptr;
 };
 
 // The background table's entries that are menu backgrounds: the plain menu board, and the board
 // with the language panel.
 inline constexpr std::size_t kMenuBoardBackground = 4;
 inline constexpr std::size_t kLanguageBoardBackground = 5;
+// The shop, whose sign is painted in the players' language.
+inline constexpr std::size_t kShopBackground = 3;
 
 CoreTextures& coreTextures();
 // Both halves below.
@@ -35,3 +39,6 @@ void loadMenuCoreTextures();
 // What only a run draws: the player, the platforms and the room backgrounds.
 void loadPlayCoreTextures();
 void freeCoreTextures();
+// The picture to draw for a core picture in a language (0 Spanish, 1 English): the English
+// version where one is painted, otherwise the picture itself.
+SDL_Texture* inLanguage(SDL_Texture* picture, int language);

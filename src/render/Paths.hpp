@@ -91,6 +91,8 @@ inline constexpr const char* kRankingScreen = "img/scuseMe.png";
 inline constexpr std::array<const char*, 9> kBackgroundImages = {
     "img/bg0.png", "img/bg1.png",      "img/bg2.png",     "img/bgshop.png",   kGameMenu,
     kGameMenuLang, "img/bg_greed.png", "img/bg_lust.png", "img/bg_valdro.png"};
+// The shop's background with its sign in English.
+inline constexpr const char* kShopBackgroundEn = "img/bgshop_en.png";
 
 // Scene and HUD pictures.
 inline constexpr const char* kCrosshair = "img/cruceta.png";
@@ -131,11 +133,15 @@ inline constexpr const char* kValdro3Sheet = "img/valdro3_sheet.png";
 
 // Talking characters.
 inline constexpr const char* kBellboyBody = "img/bellboy_body.png";
+inline constexpr const char* kBellboyBodyEn = "img/bellboy_body_en.png";
 inline constexpr const char* kBellboySheet = "img/bellboy_sheet.png";
 inline constexpr const char* kBolsillosBody = "img/bolsillos_body.png";
+inline constexpr const char* kBolsillosBodyEn = "img/bolsillos_body_en.png";
 inline constexpr const char* kValdroBody = "img/valdro_body.png";
 inline constexpr const char* kCodiciaBody = "img/codicia_body.png";
+inline constexpr const char* kCodiciaBodyEn = "img/codicia_body_en.png";
 inline constexpr const char* kLujuriaBody = "img/lujuria_body.png";
+inline constexpr const char* kLujuriaBodyEn = "img/lujuria_body_en.png";
 inline constexpr const char* kPocketmanSheet = "img/pocketman_sheet.png";
 inline constexpr const char* kProtaBody = "img/prota_body.png";
 inline constexpr const char* kTutorialBody = "img/tutorial_body.png";

@@ -1250,7 +1250,7 @@ void Escena::render(SDL_Renderer* renderer) {
         if (!bandPicture_) {
             bandPicture_ = std::make_unique<PrescaledTexture>();
         }
-        bandPicture_->draw(renderer, texture, srcRect, band);
+        bandPicture_->draw(renderer, inLanguage(texture, globals().language), srcRect, band);
     }
     const bool talkingNow = talking();
     for (const auto& n : npcs) {

@@ -13,13 +13,21 @@
 #include <filesystem>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "app/App.hpp"
+#include "app/Button.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/GameVersion.hpp"
+#include "app/Menu.hpp"
+#include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
 #include "app/RecordedRun.hpp"
 #include "app/Recording.hpp"
 #include "app/StateHash.hpp"
+#include "npc/Dialogue.hpp"
+#include "npc/NPC.hpp"
+#include "scene/Escena.hpp"
 #include "support/SceneHarness.hpp"
 #include "support/TempRunFolder.hpp"
 
@@ -27,9 +35,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr const char* kConfigFile = "datus/config/config.json";
+constexpr const char* kRankingFile = "datus/config/ranking.json";
+
 struct Shipped {
     const char* name;
-    const char* scene;  // as --scene takes it
+    const char* scene;  // as --scene takes it; empty for a run started from the title
     const char* slot;
     int position;
     int difficulty;
@@ -40,7 +51,14 @@ constexpr Shipped kShipped[] = {
     {"tutorial", "tutorial", "tutorial", -1, 1, 700},
     {"level", "scenes_1:0", "scenes_1", 0, 1, 700},
     {"greed", "greed", "greed", -1, 1, 700},
+    // Story -> Normal from the title, into the tutorial, then Pause -> Exit back to the title.
+    {"story", "", "", -1, 1, 640},
 };
+
+constexpr long long kStoryClickedAt = 5;
+constexpr long long kNormalClickedAt = 15;
+constexpr long long kPausedAt = 560;
+constexpr long long kExitClickedAt = 580;
 
 fs::path fileOf(const Shipped& s) {
     return fs::path(VALDRO_SOURCE_DIR) / "tests/recordings" / (std::string(s.name) + ".rec");
@@ -77,6 +95,57 @@ void playFrame(ScriptedPlatform& machine, long long frame) {
     }
 }
 
+// A click of the left button in the middle of a menu button, where the window shows it.
+void clickButton(ScriptedPlatform& machine, App& app, Menu& menu, int id) {
+    Game& game = app.game();
+    for (const auto& b : menu.buttons) {
+        if (b->id != id) {
+            continue;
+        }
+        SDL_Event e{};
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.x = static_cast<int>((b->area.x + b->area.w / 2 - game.camX()) * game.scale());
+        e.button.y = static_cast<int>((b->area.y + b->area.h / 2 - game.camY()) * game.scale());
+        machine.mouseX = e.button.x;
+        machine.mouseY = e.button.y;
+        e.type = SDL_MOUSEBUTTONDOWN;
+        SDL_PushEvent(&e);
+        e.type = SDL_MOUSEBUTTONUP;
+        SDL_PushEvent(&e);
+        return;
+    }
+    ADD_FAILURE() << "no button " << id;
+}
+
+// The story run's player: through the title's menus into the tutorial, where it plays as the
+// others do, then pauses and leaves.
+void playStoryFrame(ScriptedPlatform& machine, App& app, long long frame) {
+    if (frame < kNormalClickedAt + 10) {
+        machine.advanceMs(10);
+        machine.buttons = 0;
+        if (frame == kStoryClickedAt) {
+            clickButton(machine, app, app.game().titleScreen(), 4);  // Modo Historia
+        } else if (frame == kNormalClickedAt) {
+            clickButton(machine, app, app.game().difficultyScreen(), 23);  // Normal
+        }
+        return;
+    }
+    if (frame < kPausedAt) {
+        playFrame(machine, frame);
+        return;
+    }
+    machine.advanceMs(10);
+    machine.buttons = 0;
+    if (frame == kPausedAt) {
+        SDL_Event e = harness::keyEvent(SDL_KEYDOWN, SDLK_ESCAPE);
+        SDL_PushEvent(&e);
+        e = harness::keyEvent(SDL_KEYUP, SDLK_ESCAPE);
+        SDL_PushEvent(&e);
+    } else if (frame == kExitClickedAt) {
+        clickButton(machine, app, app.game().pauseScreen(), Menu::kBackId);  // Salir
+    }
+}
+
 // Plays s with the scripted player, recording as --record does.
 Recording record(const Shipped& s) {
     TempRunFolder folder;
@@ -92,8 +161,12 @@ Recording record(const Shipped& s) {
     App::Options options;
     options.seed = tape.seed;
     options.difficulty = s.difficulty;
-    options.scene = harness::shippedScene(s.slot, s.position);
-    options.sceneIsTutorial = std::string(s.slot) == "tutorial";
+    const bool fromTitle = std::string(s.scene).empty();
+    if (!fromTitle) {
+        options.scene = harness::shippedScene(s.slot, s.position);
+        options.sceneIsTutorial = std::string(s.slot) == "tutorial";
+        options.savePlayerFiles = false;
+    }
     options.frames = s.frames;
     options.feed = &run;
     App app(options);
@@ -102,7 +175,11 @@ Recording record(const Shipped& s) {
     tape.keys = globals().activeKeys;
     tape.language = globals().language;
     for (long long frame = 0; frame < s.frames; ++frame) {
-        playFrame(machine, frame);
+        if (fromTitle) {
+            playStoryFrame(machine, app, frame);
+        } else {
+            playFrame(machine, frame);
+        }
         if (!app.frame()) {
             break;
         }
@@ -154,6 +231,51 @@ TEST(ShippedRecordings, ReplayToTheirStoredEndState) {
                 << s.name << ": " << said;
         }
     }
+}
+
+// A replay is watched, not played: the settings and ranking it finds are byte for byte what it
+// leaves, even where the recording's keys and language are not the player's and the run it
+// replays reached a new scene and was given up.
+TEST(ShippedRecordings, ReplaysLeaveThePlayersFilesByteForByte) {
+    TempRunFolder folder;
+    nlohmann::json config = nlohmann::json::parse(TempRunFolder::read(kConfigFile));
+    config["language"] = "en";
+    config["SelectedKeySet"] = 2;
+    config["maxLevel"] = 0;
+    TempRunFolder::write(kConfigFile, config.dump(2));
+    const std::string configBefore = TempRunFolder::read(kConfigFile);
+    const std::string rankingBefore = TempRunFolder::read(kRankingFile);
+    for (const Shipped& s : kShipped) {
+        EXPECT_EQ(RecordedRun::replayGame(App::Options{}, fileOf(s).string()), 0) << s.name;
+        EXPECT_EQ(TempRunFolder::read(kConfigFile), configBefore) << s.name;
+        EXPECT_EQ(TempRunFolder::read(kRankingFile), rankingBefore) << s.name;
+    }
+}
+
+// The recorded language rules from the first line the first scene's characters are given.
+TEST(ShippedRecordings, AReplaySpeaksTheRecordedLanguageFromItsFirstScene) {
+    TempRunFolder folder;
+    nlohmann::json config = nlohmann::json::parse(TempRunFolder::read(kConfigFile));
+    config["language"] = "en";
+    TempRunFolder::write(kConfigFile, config.dump(2));
+    std::string why;
+    const auto tape = Recording::load(fileOf(kShipped[0]).string(), gameVersion(), why);
+    ASSERT_TRUE(tape) << why;
+    ASSERT_EQ(tape->language, 0);
+    App::Options options;
+    ASSERT_TRUE(RecordedRun::replayOptions(*tape, options, why)) << why;
+    App app(options);
+    ASSERT_TRUE(app.startUp());
+    const auto& scene = app.game().level();
+    ASSERT_TRUE(scene);
+    ASSERT_FALSE(scene->npcs.empty());
+    globals().language = 0;  // the scene is built; what it was built with is what it says
+    for (const auto& npc : scene->npcs) {
+        const int entry = npc->kind == NPC::kTutorial ? 0 : npc->linesIndex;
+        EXPECT_EQ(npc->conversations, dialogue::conversationsFor(0, npc->kind, entry))
+            << "character " << npc->kind << " speaks the settings' English";
+    }
+    app.shutDown();
 }
 
 TEST(ShippedRecordings, ARecordingOfAnotherVersionIsRefusedWithExitCodeTwo) {

@@ -62,6 +62,7 @@ const std::set<std::string> kCatalogue = {
     "img/bg1.png",
     "img/bg2.png",
     "img/bgshop.png",
+    "img/bgshop_en.png",
     "img/GameMenuLang.png",
     "img/bg_greed.png",
     "img/bg_lust.png",
@@ -93,11 +94,15 @@ const std::set<std::string> kCatalogue = {
     "img/lampy_light.png",
     "img/spotlight.png",
     "img/bellboy_body.png",
+    "img/bellboy_body_en.png",
     "img/bellboy_sheet.png",
     "img/bolsillos_body.png",
+    "img/bolsillos_body_en.png",
     "img/valdro_body.png",
     "img/codicia_body.png",
+    "img/codicia_body_en.png",
     "img/lujuria_body.png",
+    "img/lujuria_body_en.png",
     "img/pocketman_sheet.png",
     "img/prota_body.png",
     "img/tutorial_body.png",
@@ -119,7 +124,7 @@ const std::set<std::string> kCatalogue = {
 TEST(ArtCatalogue, ManifestListsExactlyTheGamesImages) {
     std::set<std::string> manifest;
     for (const auto& img : kImages) manifest.insert(std::string(img.path));
-    EXPECT_EQ(kCatalogue.size(), 74u);
+    EXPECT_EQ(kCatalogue.size(), 79u);
     EXPECT_EQ(manifest, kCatalogue);
 }
 

@@ -299,3 +299,35 @@ TEST_F(DialogueDrawing, ThePortraitFillsTheWindowWhileTalking) {
     SDL_GetRGB(pixels[400 * surface_->pitch / 4 + 100], surface_->format, &r, &g, &b);
     EXPECT_GT(r + g + b, 20);
 }
+
+// English players know the shopkeeper as Pockets: only his name plate changes with the language.
+TEST_F(DialogueDrawing, TheShopkeepersNamePlateFollowsTheLanguage) {
+    npcs::loadNpcAssets(renderer_);
+    npcs::updateDialogueRects(kScale, 0.0, 0.0);
+    NPC shopkeeper(kStand, NPC::kBolsillos, 0, 0);
+    shopkeeper.advance();
+    auto drawn = [&](int language) {
+        globals().language = language;
+        textPixels(shopkeeper);  // no font is open: the portrait alone
+        const auto* pixels = static_cast<const Uint32*>(surface_->pixels);
+        return std::vector<Uint32>(pixels, pixels + kHeight * surface_->pitch / 4);
+    };
+    const std::vector<Uint32> spanish = drawn(0);
+    const std::vector<Uint32> english = drawn(1);
+    globals().language = 0;
+    // The plate sits on the box's top edge, 3.5 to 4.1 units down.
+    const int plateTop = static_cast<int>(3.4 * kScale);
+    const int plateBottom = static_cast<int>(4.2 * kScale);
+    int plateDiffers = 0;
+    int elsewhereDiffers = 0;
+    for (int py = 0; py < kHeight; ++py) {
+        for (int px = 0; px < kWidth; ++px) {
+            const std::size_t at = static_cast<std::size_t>(py * surface_->pitch / 4 + px);
+            if (spanish[at] != english[at]) {
+                (py >= plateTop && py < plateBottom ? plateDiffers : elsewhereDiffers) += 1;
+            }
+        }
+    }
+    EXPECT_GT(plateDiffers, 100) << "the English plate still reads Bolsillos";
+    EXPECT_EQ(elsewhereDiffers, 0);
+}

@@ -263,7 +263,7 @@ void shop(const char* path) {
     room(path, 3200, st);
 }
 
-void shop_overlay(const char* path) {
+void shop_overlay(const char* path, const char* sign) {
     // redraw the shop with shelves on top of the base room
     cairo_surface_t* base = cairo_image_surface_create_from_png(out_path(path).c_str());
     cairo_t* cr = cairo_create(base);
@@ -310,7 +310,7 @@ void shop_overlay(const char* path) {
         body(
             cr, [&](cairo_t* k) { rrect(k, x, 80, 400, 90, 18); }, pal::burgundy, pal::burgundyDark,
             pal::burgundyLight);
-        text(cr, "BOLSILLOS & Co.", x + 200, 140, 44, pal::brassLight, Align::Center);
+        text(cr, sign, x + 200, 140, 44, pal::brassLight, Align::Center);
     }
     cairo_destroy(cr);
     cairo_surface_write_to_png(base, out_path(path).c_str());
@@ -690,8 +690,11 @@ void draw_backgrounds() {
     room("img/bg2.png", 6400,
          {rgb(104, 108, 70), rgb(94, 98, 62), pal::woodDark, pal::brassDark, pal::burgundyDark, 2,
           false, true, 12});
+    // The shopkeeper's sign in each language: Bolsillos is Pockets to English players.
     shop("img/bgshop.png");
-    shop_overlay("img/bgshop.png");
+    shop_overlay("img/bgshop.png", "BOLSILLOS & Co.");
+    shop("img/bgshop_en.png");
+    shop_overlay("img/bgshop_en.png", "POCKETS & Co.");
     vault("img/bg_greed.png");
     stage("img/bg_lust.png");
     room("img/bg_valdro.png", 3200,

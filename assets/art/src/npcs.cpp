@@ -323,35 +323,45 @@ void tutorial_bell(cairo_t* cr) {
     outline(cr, g_outline * 0.8);
 }
 
+// Each name plate in both languages: to English players the shopkeeper is Pockets, the sins are
+// Greed and Lust.
 void portraits() {
-    portrait("img/bellboy_body.png", "Botones", false, [](cairo_t* cr) {
+    const auto bellboy = [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 900, -60);
         cairo_scale(cr, 340, 340);
         paint_bellboy(cr, 1, 0);
         cairo_restore(cr);
-    });
-    portrait("img/bolsillos_body.png", "Bolsillos", false, [](cairo_t* cr) {
+    };
+    portrait("img/bellboy_body.png", "Botones", false, bellboy);
+    portrait("img/bellboy_body_en.png", "Bellboy", false, bellboy);
+    const auto pocketman = [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 900, -40);
         cairo_scale(cr, 340, 340);
         paint_pocketman(cr, 0);
         cairo_restore(cr);
-    });
-    portrait("img/codicia_body.png", "Codicia", false, [](cairo_t* cr) {
+    };
+    portrait("img/bolsillos_body.png", "Bolsillos", false, pocketman);
+    portrait("img/bolsillos_body_en.png", "Pockets", false, pocketman);
+    const auto greed = [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 820, -120);
         cairo_scale(cr, 170, 170);
         paint_greed(cr, 0, 0, false);
         cairo_restore(cr);
-    });
-    portrait("img/lujuria_body.png", "Lujuria", false, [](cairo_t* cr) {
+    };
+    portrait("img/codicia_body.png", "Codicia", false, greed);
+    portrait("img/codicia_body_en.png", "Greed", false, greed);
+    const auto lust = [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 880, -20);
         cairo_scale(cr, 210, 210);
         paint_lust(cr, 0, 2.4, false);
         cairo_restore(cr);
-    });
+    };
+    portrait("img/lujuria_body.png", "Lujuria", false, lust);
+    portrait("img/lujuria_body_en.png", "Lust", false, lust);
     portrait("img/valdro_body.png", "Valdro", false, [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 560, -60);

@@ -77,7 +77,7 @@ struct Layer {
 struct Patch {
     enum class Kind { Subtractive, Pluck, Fm };
     Kind kind = Kind::Subtractive;
-    std::vector<Layer> layers{Layer{}};
+    std::vector<Layer> layers = std::vector<Layer>(1);  // one default layer
     Adsr amp{};
     double cutoff = 6000.0;    // low-pass cutoff, Hz
     double filterEnvHz = 0.0;  // added to the cutoff at the filter envelope's peak

@@ -73,6 +73,7 @@ inline constexpr std::array kImages = {
     ImageSpec{"img/bg1.png", 6400, 900, Family::Background, false},
     ImageSpec{"img/bg2.png", 6400, 900, Family::Background, false},
     ImageSpec{"img/bgshop.png", 3200, 900, Family::Background, false},
+    ImageSpec{"img/bgshop_en.png", 3200, 900, Family::Background, false},
     ImageSpec{"img/bg_greed.png", 6400, 900, Family::Background, false},
     ImageSpec{"img/bg_lust.png", 3200, 900, Family::Background, false},
     ImageSpec{"img/bg_valdro.png", 3200, 900, Family::Background, false},
@@ -106,11 +107,15 @@ inline constexpr std::array kImages = {
     ImageSpec{"img/spotlight.png", 300, 155, Family::Boss, false},
     // talking characters
     ImageSpec{"img/bellboy_body.png", 1600, 900, Family::Portrait, false},
+    ImageSpec{"img/bellboy_body_en.png", 1600, 900, Family::Portrait, false},
     ImageSpec{"img/bellboy_sheet.png", 2304, 576, Family::Npc, false},
     ImageSpec{"img/bolsillos_body.png", 1600, 900, Family::Portrait, false},
+    ImageSpec{"img/bolsillos_body_en.png", 1600, 900, Family::Portrait, false},
     ImageSpec{"img/valdro_body.png", 1600, 900, Family::Portrait, false},
     ImageSpec{"img/codicia_body.png", 1600, 900, Family::Portrait, false},
+    ImageSpec{"img/codicia_body_en.png", 1600, 900, Family::Portrait, false},
     ImageSpec{"img/lujuria_body.png", 1600, 900, Family::Portrait, false},
+    ImageSpec{"img/lujuria_body_en.png", 1600, 900, Family::Portrait, false},
     ImageSpec{"img/pocketman_sheet.png", 768, 576, Family::Npc, false},
     ImageSpec{"img/prota_body.png", 1600, 900, Family::Portrait, false},
     ImageSpec{"img/tutorial_body.png", 1600, 900, Family::Portrait, false},
@@ -131,7 +136,7 @@ inline constexpr std::array kImages = {
     ImageSpec{"img/altavozX.png", 128, 128, Family::Hud, false},
 };
 
-static_assert(kImages.size() == 74, "the game loads 74 images");
+static_assert(kImages.size() == 79, "the game loads 79 images");
 
 // Every animation table and source rectangle the game uses.
 inline constexpr std::array kCuts = {
@@ -243,6 +248,7 @@ inline constexpr std::array kCuts = {
     Cut{"img/bg1.png", "band", 1, 0, 0, 1600, 900},
     Cut{"img/bg2.png", "band", 1, 0, 0, 1600, 900},
     Cut{"img/bgshop.png", "band", 1, 0, 0, 1600, 900},
+    Cut{"img/bgshop_en.png", "band", 1, 0, 0, 1600, 900},
     Cut{"img/bg_greed.png", "band", 1, 0, 0, 1600, 900},
     Cut{"img/bg_lust.png", "band", 1, 0, 0, 1600, 900},
     Cut{"img/bg_valdro.png", "band", 1, 0, 0, 1600, 900},
