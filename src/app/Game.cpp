@@ -518,6 +518,8 @@ void Game::enterLevel(int index) {
     placeLevel(data);
     const int checkpointBefore = globals().checkpointLevel;
     level_->loadScene(data);
+    // This frame is drawn with the new room: everything in it in place before the first draw.
+    level_->updateDstRect(scale_, camX_, camY_);
     // The scene counts checkpoints in scenes entered; a revive needs the place in the list,
     // which differs once an endless run has gone round.
     if (globals().checkpointLevel != checkpointBefore) {

@@ -16,7 +16,9 @@
 #include "app/SettingsMenu.hpp"
 #include "npc/Inventory.hpp"
 #include "npc/Items.hpp"
+#include "npc/NPC.hpp"
 #include "npc/Objeto.hpp"
+#include "scene/Plataforma.hpp"
 #include "render/Audio.hpp"
 #include "scene/Escena.hpp"
 #include "scene/SceneData.hpp"
@@ -260,6 +262,7 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         ASSERT_EQ(game().levelIndex(), i);
         ASSERT_EQ(screen(), kLevel);
     }
+    EXPECT_EQ(globals().enemyLevel, 0) << "Easy's enemies never grow, boss after boss";
     sounds.clear();
     game().perform(kActionLevelCompleted, app->window());
     EXPECT_EQ(screen(), kTitle);
@@ -292,7 +295,7 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
     }
     EXPECT_EQ(game().checkpointIndex(), 4);
     // Three bosses behind, Normal's enemies have grown from level 1 to 4.
-    globals().enemyLevel = 4;
+    EXPECT_EQ(globals().enemyLevel, 4);
     const int maxHp = game().level()->prota->maxHp;
     for (int death = 0; death < 2; ++death) {  // Normal's two revives
         game().perform(kActionGameOver, app->window());
@@ -302,6 +305,50 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         // Revives neither weaken the enemies nor pile up hearts.
         EXPECT_EQ(globals().enemyLevel, 4);
         EXPECT_EQ(game().level()->prota->maxHp, maxHp);
+    }
+}
+
+// The frame drawn as the hero walks out of a scene shows the next room whole: its platforms,
+// characters and items where they stand, the hero at its start, exactly where the scene itself
+// would place them.
+TEST_F(GamePlay, TheFirstFrameOfASceneShowsItWhole) {
+    start();
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 23);
+    game().perform(kActionLevelCompleted, app->window());
+    ASSERT_TRUE(frames(5));
+    Escena& left = *game().level();
+    left.enemies.clear();
+    left.prota->moveTo(left.w - 0.5, left.prota->y);
+    left.exitRequested = true;
+    ASSERT_TRUE(frames());  // walks out, and the next room is drawn
+    ASSERT_EQ(game().levelIndex(), 2);
+    Escena& entered = *game().level();
+    std::vector<Renderizable*> drawn = {entered.prota.get()};
+    for (const auto& p : entered.platforms) {
+        drawn.push_back(p.get());
+    }
+    for (const auto& n : entered.npcs) {
+        drawn.push_back(n.get());
+    }
+    for (const auto& item : entered.items) {
+        drawn.push_back(item.get());
+    }
+    // What has no window rectangle is never drawn in the band (the guide speaks from off-stage).
+    std::erase_if(drawn, [](const Renderizable* r) { return r->dstRect == nullptr; });
+    ASSERT_GT(drawn.size(), 2u);
+    std::vector<SDL_Rect> asDrawn;
+    for (const Renderizable* r : drawn) {
+        asDrawn.push_back(*r->dstRect);
+    }
+    entered.updateDstRect(game().scale(), game().camX(), game().camY());
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const SDL_Rect& placed = *drawn[i]->dstRect;
+        EXPECT_TRUE(asDrawn[i].x == placed.x && asDrawn[i].y == placed.y &&
+                    asDrawn[i].w == placed.w && asDrawn[i].h == placed.h)
+            << "thing " << i << " was drawn at " << asDrawn[i].x << "," << asDrawn[i].y << " "
+            << asDrawn[i].w << "x" << asDrawn[i].h << " instead of " << placed.x << ","
+            << placed.y << " " << placed.w << "x" << placed.h;
     }
 }
 
