@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kKinds = 6;
 constexpr int kLabelKinds = 5;  // the heart dropped by enemies has no label
-constexpr int kLanguages = 2;
 
 constexpr std::array<int, kKinds> kPrices = {15, 10, 20, 15, 20, 0};
 // The label stands next to the item the player is on; the scene moves it there.
@@ -33,7 +32,6 @@ const std::array<const char*, kKinds> kNames = {"Aumento de da\xF1o",
 std::array<SDL_Texture*, kKinds> gImages{};
 std::array<SDL_Texture*, kLabelKinds> gLabelTextures{};
 std::array<std::shared_ptr<Renderizable>, kLabelKinds> gLabels{};
-std::array<SDL_Texture*, kLanguages> gInfo{};
 
 bool validKind(int kind) {
     return kind >= 0 && kind < kKinds;
@@ -52,8 +50,6 @@ void loadItemAssets(SDL_Renderer* renderer) {
         gLabels[i] = std::make_shared<Renderizable>(gLabelTextures[i], 0.0, 0.0, kLabelW, kLabelH);
         gLabels[i]->ensureDstRect();
     }
-    gInfo[0] = textures::load(renderer, paths::kItemInfoEs);
-    gInfo[1] = textures::load(renderer, paths::kItemInfoEn);
 }
 
 void freeItemAssets() {
@@ -63,9 +59,6 @@ void freeItemAssets() {
     for (int i = 0; i < kLabelKinds; ++i) {
         textures::destroy(gLabelTextures[i]);
         gLabels[i].reset();
-    }
-    for (SDL_Texture*& t : gInfo) {
-        textures::destroy(t);
     }
 }
 
@@ -83,10 +76,6 @@ std::shared_ptr<Renderizable> label(int kind) {
 
 std::string name(int kind) {
     return validKind(kind) ? kNames[kind] : "";
-}
-
-SDL_Texture* infoImage(int language) {
-    return gInfo[language == 0 ? 0 : 1];
 }
 
 void applyEffect(int kind, Prota& prota) {

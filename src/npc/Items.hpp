@@ -26,8 +26,6 @@ std::shared_ptr<Renderizable> label(int kind);  // null for kind 5 and outside 0
 // The shop's name of an item: Spanish only, single-byte Latin-1 text (ñ is 0xF1, ó 0xF3). Empty
 // for the heart container and for kinds outside 0 to 5.
 std::string name(int kind);
-// The item information picture by language (0 Spanish, 1 English).
-SDL_Texture* infoImage(int language);
 
 // Applies the item's effect to the player (hearts are the caller's to resize): kinds 0 to 3 are
 // the lasting upgrades, 4 a heart container (one more heart, all filled), 5 a heart (one heart

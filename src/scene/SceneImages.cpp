@@ -11,8 +11,7 @@ std::vector<std::pair<SDL_Texture**, const char*>> handles(SceneImages& t) {
     std::vector<std::pair<SDL_Texture**, const char*>> list = {
         {&t.crosshair, paths::kCrosshair}, {&t.reticle, paths::kReticle},
         {&t.hearts, paths::kHearts},       {&t.emptyHearts, paths::kEmptyHearts},
-        {&t.coin, paths::kCoin},           {&t.prompt, paths::kPrompt},
-        {&t.protaHead, paths::kProtaHead}};
+        {&t.coin, paths::kCoin},           {&t.prompt, paths::kPrompt}};
     for (std::size_t i = 0; i < t.trees.size(); ++i) {
         list.emplace_back(&t.trees[i], paths::kTreeLayers[i]);
     }

@@ -15,7 +15,6 @@ struct SceneImages {
     SDL_Texture* coin = nullptr;
     SDL_Texture* prompt = nullptr;
     std::array<SDL_Texture*, 3> trees{};  // trees1, trees2, trees3
-    SDL_Texture* protaHead = nullptr;
 };
 
 SceneImages& sceneImages();
