@@ -54,7 +54,10 @@ std::string StateHash::of(Game& game) {
     const GameGlobals& g = globals();
     h.add(g.difficulty).add(g.revivesLeft).add(g.checkpointLevel).add(g.enemyLevel);
     h.add(g.deathScore).add(g.deathMaxHealth).add(g.deathMoney).add(g.maxLevel);
-    h.add(static_cast<std::int64_t>(game.playSeconds())).add(game.camX()).add(game.camY()).add(game.scale());
+    h.add(static_cast<std::int64_t>(game.playSeconds()))
+        .add(game.camX())
+        .add(game.camY())
+        .add(game.scale());
     // The next draw of each random source stands for its whole state; the Game's own is copied
     // so taking the fingerprint does not move it.
     std::mt19937 rngCopy = game.rng();
@@ -66,7 +69,7 @@ std::string StateHash::of(Game& game) {
     if (scene == nullptr) {
         return h.add(-1).hex();
     }
-    h.add(scene->type).add(scene->levelNumber).add(scene->exitRequested);
+    h.add(scene->screenType()).add(scene->levelNumber).add(scene->exitRequested);
     h.add(scene->pauseRequested).add(scene->backgroundScroll);
     if (const Prota* p = scene->prota.get()) {
         h.add(*p).add(p->vx).add(p->vy).add(p->coins).add(p->ducking).add(p->dashing);

@@ -232,35 +232,7 @@ void Escena::placeBackground(const SceneData& d) {
 }
 
 void Escena::buildContents(const SceneData& d, int enemyLevel) {
-    for (std::size_t i = 0; i < d.platformPositions.size(); ++i) {
-        const WorldRect& p = d.platformPositions[i];
-        const int index = i < d.platformIndex.size() ? d.platformIndex[i] : -1;
-        std::shared_ptr<Plataforma> platform;
-        if (index == -1) {
-            // An invisible ledge: its top is its y.
-            platform = std::make_shared<Plataforma>(nullptr, p.x, p.y, p.w, 0.0, p.y);
-        } else {
-            const double surface = i < d.platformSurfaces.size() ? d.platformSurfaces[i] : p.y;
-            platform =
-                std::make_shared<Plataforma>(platformImage(index), p.x, p.y, p.w, p.h, surface);
-            if (i < d.platformSrc.size()) {
-                platform->setSrcRect(d.platformSrc[i]);
-            }
-            platform->ensureDstRect();
-        }
-        platforms.push_back(platform);
-    }
-    for (std::size_t i = 0; i < d.obstaclePositions.size() && i < d.obstacleHitboxes.size(); ++i) {
-        const int index = i < d.obstacleIndex.size() ? d.obstacleIndex[i] : -1;
-        auto obstacle = std::make_shared<Obstucalo>(platformImage(index), d.obstaclePositions[i],
-                                                    d.obstacleHitboxes[i]);
-        if (i < d.obstacleSrc.size()) {
-            obstacle->setSrcRect(d.obstacleSrc[i]);
-        }
-        obstacle->ensureDstRect();
-        platforms.push_back(obstacle);
-        obstacles.push_back(obstacle);
-    }
+    room_physics::build(d, platformImage, platforms, obstacles);
     for (const WorldRect& p : d.blankyPositions) {
         enemies.push_back(std::make_shared<Blanky>(p.x, p.y, enemyLevel));
     }
@@ -481,10 +453,6 @@ void Escena::updateDstRect(double scale, double camX, double camY) {
     scale_ = scale;
     camX_ = camX;
     camY_ = camY;
-    if (type != kLevel) {
-        Renderizable::updateDstRect(scale, camX, camY);
-        return;
-    }
     // The band stays put on screen while the camera scrolls: it starts where the camera's left
     // end was when the scene was entered.
     ensureDstRect();
@@ -528,9 +496,6 @@ void Escena::updateDstRect(double scale, double camX, double camY) {
 // ---- Frame update -----------------------------------------------------------------------
 
 int Escena::update(double scale, double& camX, double camY, double viewWidth, double scrollMargin) {
-    if (type != kLevel) {
-        return kActionNone;
-    }
     scale_ = scale;
     camY_ = camY;
     int mouseX = 0;
@@ -554,9 +519,9 @@ int Escena::update(double scale, double& camX, double camY, double viewWidth, do
     if (!talkingNow) {
         prota->update(*this, crosshair->x + crosshair->w / 2.0, crosshair->y + crosshair->h / 2.0);
         scrollCamera(viewWidth, scrollMargin, camX);
-        landOnPlatforms();
+        room_physics::land(platforms, *prota, w);
         if (prota->vx != 0.0 || prota->vy != 0.0) {
-            collideWithObstacles();
+            room_physics::collide(obstacles, *prota, w);
         }
     }
     camX_ = camX;
@@ -666,50 +631,6 @@ void Escena::applyScroll(double s, double& camX) {
     camX += s;
     scrolled_ += s;
     crosshair->x += s;
-}
-
-bool Escena::isFloor(const Plataforma& p) const {
-    return p.x == 0.0 && p.y == kFloorY && (p.w == 16.0 || p.w == 32.0 || p.w >= w);
-}
-
-void Escena::landOnPlatforms() {
-    if (prota->y <= 0.0) {
-        prota->hitCeiling(0.0);
-        return;
-    }
-    const double feet = prota->y + prota->h;
-    const double centreX = prota->x + prota->w / 2.0;
-    for (const auto& p : platforms) {
-        if (p->holds(feet, centreX, prota->vy, isFloor(*p))) {
-            prota->land(p->surface);
-            return;
-        }
-    }
-    if (prota->vy == 0.0 && !prota->airborne) {
-        prota->startFalling();
-    }
-}
-
-void Escena::collideWithObstacles() {
-    for (const auto& o : obstacles) {
-        const WorldRect p{prota->x, prota->y, prota->w, prota->h};
-        switch (o->collide(p, prota->vx, prota->vy, isFloor(*o))) {
-            case Obstucalo::kLeftFace:
-                prota->moveTo(o->hitbox.x - prota->w, prota->y);
-                break;
-            case Obstucalo::kRightFace:
-                prota->moveTo(o->hitbox.x + o->hitbox.w, prota->y);
-                break;
-            case Obstucalo::kUnderside:
-                prota->hitCeiling(o->hitbox.y + o->hitbox.h);
-                break;
-            case Obstucalo::kTop:
-                prota->land(o->surface);
-                break;
-            case Obstucalo::kNone:
-                break;
-        }
-    }
 }
 
 void Escena::playerHit() {
@@ -870,9 +791,6 @@ void Escena::updateFallingItems() {
 // ---- Input ------------------------------------------------------------------------------
 
 void Escena::handleEvent(const SDL_Event& event, double scale, double camX, double camY) {
-    if (type != kLevel) {
-        return;
-    }
     scale_ = scale;
     camX_ = camX;
     camY_ = camY;
@@ -948,9 +866,6 @@ void Escena::handleEvent(const SDL_Event& event, double scale, double camX, doub
 }
 
 void Escena::handlePad(const PadInput& input) {
-    if (type != kLevel) {
-        return;
-    }
     if (input.control == PadControl::Aim) {
         padAiming = true;
         padAimX = input.aimX;
@@ -1232,12 +1147,6 @@ void drawInBand(SDL_Renderer* renderer, Renderizable& r, const SDL_Rect& band) {
 }  // namespace
 
 void Escena::render(SDL_Renderer* renderer) {
-    if (type != kLevel) {
-        if (renderer != nullptr && texture != nullptr) {
-            SDL_RenderCopy(renderer, texture, srcRect, dstRect);
-        }
-        return;
-    }
     const SDL_Rect band = bandOf(*this);
     for (int i = static_cast<int>(treeLayers.size()) - 1; i >= 0; --i) {
         Background& layer = *treeLayers[static_cast<std::size_t>(i)];

@@ -9,6 +9,7 @@
 
 #include "app/Screen.hpp"
 #include "render/Renderizable.hpp"
+#include "scene/RoomPhysics.hpp"
 #include "scene/SceneData.hpp"
 
 class Animated;
@@ -38,7 +39,7 @@ public:
     static constexpr int kMaxHeartsShown = 7;
     static constexpr double kHeartSize = 1.3;
     // The floor every scene shares, and the ceiling.
-    static constexpr double kFloorY = 8.9;
+    static constexpr double kFloorY = room_physics::kFloorY;
     // Chance that a killed enemy drops a heart (none in boss arenas).
     static constexpr double kHeartDropChance = 0.25;
     // Aiming with the pad's right stick: the crosshair stands this far from the hero's centre.
@@ -55,7 +56,7 @@ public:
     Escena& operator=(const Escena&) = delete;
 
     // Screen
-    int screenType() const override { return type; }
+    int screenType() const override { return kLevel; }
     void handleEvent(const SDL_Event& event, double scale, double camX, double camY) override;
     int update(double scale, double& camX, double camY, double viewWidth,
                double scrollMargin) override;
@@ -106,7 +107,6 @@ public:
     static std::string timeText(std::int64_t seconds);
     static std::string extraHeartsText(int hp);
 
-    int type = kLevel;
     bool exitRequested = false;
     bool pauseRequested = false;
     // The direction the right stick last aimed (a unit vector, y down); the crosshair keeps to
@@ -149,8 +149,6 @@ private:
     // The crosshair at the mouse pointer, or where the pad aims.
     void placeCrosshair(int mouseX, int mouseY, double scale, double camX, double camY);
 
-    void landOnPlatforms();
-    void collideWithObstacles();
     void updateEnemies();
     void updateBoss(double camX, double viewWidth);
     void updateEnemyShots(double scale, double camX, double camY);
@@ -158,7 +156,6 @@ private:
     void placePrompt(double scale, double camX, double camY);
     void updateFallingItems();
     void applyScroll(double s, double& camX);
-    bool isFloor(const Plataforma& p) const;
     void playerHit();
 
     void interact();

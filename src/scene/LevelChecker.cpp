@@ -18,6 +18,7 @@
 #include "scene/Escena.hpp"
 #include "scene/Obstucalo.hpp"
 #include "scene/Plataforma.hpp"
+#include "scene/RoomPhysics.hpp"
 
 using nlohmann::json;
 
@@ -92,11 +93,6 @@ const char* furnitureName(int index) {
     }
 }
 
-// The floor of a level: it holds the player anywhere once the feet reach it.
-bool isFloorPlatform(const WorldRect& r, double sceneWidth) {
-    return r.x == 0.0 && r.y == kFloorY && (r.w == 16.0 || r.w == 32.0 || r.w >= sceneWidth);
-}
-
 // Interior overlap of two rectangles by more than the tolerance on both axes.
 bool overlapsInside(const WorldRect& a, const WorldRect& b) {
     const double dx = std::min(a.x + a.w, b.x + b.w) - std::max(a.x, b.x);
@@ -110,53 +106,45 @@ bool overlapsInside(const WorldRect& a, const WorldRect& b) {
 class Room {
 public:
     explicit Room(const SceneData& d) : width_(d.width), empty_(d.width, d.height) {
-        for (std::size_t i = 0; i < d.platformPositions.size(); ++i) {
-            const WorldRect& r = d.platformPositions[i];
-            const int index = i < d.platformIndex.size() ? d.platformIndex[i] : 0;
+        room_physics::build(
+            d, [](int) -> SDL_Texture* { return nullptr; }, platforms_, obstacles_);
+        firstObstacle_ = platforms_.size() - obstacles_.size();
+        for (std::size_t i = 0; i < platforms_.size(); ++i) {
             Ledge l;
-            l.x = r.x;
-            l.w = r.w;
-            l.floorRule = isFloorPlatform(r, d.width);
-            if (index == -1 || i >= d.platformSurfaces.size()) {
-                l.surface = r.y;
+            l.platform = platforms_[i];
+            l.x = l.platform->x;
+            l.w = l.platform->w;
+            l.surface = l.platform->surface;
+            l.floorRule = room_physics::isFloor(*l.platform, d.width);
+            if (i < firstObstacle_) {
+                const int index = i < d.platformIndex.size() ? d.platformIndex[i] : -1;
+                l.name = quoted("platformPositions") + "[" + std::to_string(i) + "] (" +
+                         furnitureName(index) + " at x " + num(l.x) + ", top " + num(l.surface) +
+                         ")";
             } else {
-                l.surface = d.platformSurfaces[i];
+                const std::size_t o = i - firstObstacle_;
+                const int index = o < d.obstacleIndex.size() ? d.obstacleIndex[o] : -1;
+                l.obstacle = true;
+                l.block = obstacles_[o];
+                l.hitbox = l.block->hitbox;
+                l.name = quoted("obstacleHitboxes") + "[" + std::to_string(o) + "] (" +
+                         furnitureName(index) + " at x " + num(l.hitbox.x) + ", top " +
+                         num(l.surface) + ")";
             }
-            l.name = quoted("platformPositions") + "[" + std::to_string(i) + "] (" +
-                     furnitureName(index) + " at x " + num(r.x) + ", top " + num(l.surface) + ")";
-            l.platform = std::make_shared<Plataforma>(nullptr, r.x, r.y, r.w, r.h, l.surface);
-            ledges.push_back(l);
-        }
-        for (std::size_t i = 0; i < d.obstaclePositions.size() && i < d.obstacleHitboxes.size();
-             ++i) {
-            const WorldRect& r = d.obstaclePositions[i];
-            const int index = i < d.obstacleIndex.size() ? d.obstacleIndex[i] : 2;
-            Ledge l;
-            l.x = r.x;
-            l.w = r.w;
-            l.floorRule = isFloorPlatform(r, d.width);
-            l.surface = d.obstacleHitboxes[i].y;
-            l.obstacle = true;
-            l.hitbox = d.obstacleHitboxes[i];
-            l.name = quoted("obstacleHitboxes") + "[" + std::to_string(i) + "] (" +
-                     furnitureName(index) + " at x " + num(l.hitbox.x) + ", top " + num(l.surface) +
-                     ")";
-            l.block = std::make_shared<Obstucalo>(nullptr, r, l.hitbox);
-            l.platform = l.block;
             ledges.push_back(l);
         }
     }
 
-    // One frame of the player in this room, resolved like a level frame. Returns the ledge the
+    // One frame of the player in this room, resolved as a level frame is. Returns the ledge the
     // player stands on afterwards, or -1 in the air.
     int step(Prota& p) {
         p.update(empty_, p.x + p.w / 2.0 + 5.0, p.y);
         stopAtSceneEnds(p);
-        int standing = landOnLedges(p);
+        int standing = room_physics::land(platforms_, p, width_);
         if (p.vx != 0.0 || p.vy != 0.0) {
-            const int onObstacle = collideWithObstacles(p);
+            const int onObstacle = room_physics::collide(obstacles_, p, width_);
             if (onObstacle >= 0) {
-                standing = onObstacle;
+                standing = static_cast<int>(firstObstacle_) + onObstacle;
             }
         }
         return p.airborne ? -1 : standing;
@@ -174,59 +162,9 @@ private:
         }
     }
 
-    static bool lands(const Ledge& l, const Prota& p) {
-        return l.platform->holds(p.y + p.h, p.x + p.w / 2.0, p.vy, l.floorRule);
-    }
-
-    int landOnLedges(Prota& p) {
-        if (p.y <= 0.0) {
-            p.hitCeiling(0.0);
-            return -1;
-        }
-        for (std::size_t i = 0; i < ledges.size(); ++i) {
-            if (lands(ledges[i], p)) {
-                p.land(ledges[i].surface);
-                return static_cast<int>(i);
-            }
-        }
-        if (p.vy == 0.0 && !p.airborne) {
-            p.startFalling();
-        }
-        return -1;
-    }
-
-    static int contact(const Ledge& l, const Prota& p) {
-        return l.block->collide(WorldRect{p.x, p.y, p.w, p.h}, p.vx, p.vy, l.floorRule);
-    }
-
-    int collideWithObstacles(Prota& p) {
-        int landedOn = -1;
-        for (std::size_t i = 0; i < ledges.size(); ++i) {
-            const Ledge& l = ledges[i];
-            if (!l.obstacle) {
-                continue;
-            }
-            switch (contact(l, p)) {
-                case Obstucalo::kLeftFace:
-                    p.moveTo(l.hitbox.x - p.w, p.y);
-                    break;
-                case Obstucalo::kRightFace:
-                    p.moveTo(l.hitbox.x + l.hitbox.w, p.y);
-                    break;
-                case Obstucalo::kUnderside:
-                    p.hitCeiling(l.hitbox.y + l.hitbox.h);
-                    break;
-                case Obstucalo::kTop:
-                    p.land(l.surface);
-                    landedOn = static_cast<int>(i);
-                    break;
-                default:
-                    break;
-            }
-        }
-        return landedOn;
-    }
-
+    std::vector<std::shared_ptr<Plataforma>> platforms_;
+    std::vector<std::shared_ptr<Obstucalo>> obstacles_;
+    std::size_t firstObstacle_ = 0;
     double width_;
     Escena empty_;
 };

@@ -18,9 +18,9 @@
 #include "npc/Items.hpp"
 #include "npc/NPC.hpp"
 #include "npc/Objeto.hpp"
-#include "scene/Plataforma.hpp"
 #include "render/Audio.hpp"
 #include "scene/Escena.hpp"
+#include "scene/Plataforma.hpp"
 #include "scene/SceneData.hpp"
 #include "support/TempRunFolder.hpp"
 
@@ -347,8 +347,8 @@ TEST_F(GamePlay, TheFirstFrameOfASceneShowsItWhole) {
         EXPECT_TRUE(asDrawn[i].x == placed.x && asDrawn[i].y == placed.y &&
                     asDrawn[i].w == placed.w && asDrawn[i].h == placed.h)
             << "thing " << i << " was drawn at " << asDrawn[i].x << "," << asDrawn[i].y << " "
-            << asDrawn[i].w << "x" << asDrawn[i].h << " instead of " << placed.x << ","
-            << placed.y << " " << placed.w << "x" << placed.h;
+            << asDrawn[i].w << "x" << asDrawn[i].h << " instead of " << placed.x << "," << placed.y
+            << " " << placed.w << "x" << placed.h;
     }
 }
 

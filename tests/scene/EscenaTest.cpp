@@ -7,13 +7,13 @@
 
 #include "actors/Disparo.hpp"
 #include "actors/Prota.hpp"
+#include "bosses/SheetLease.hpp"
 #include "enemies/Blanky.hpp"
 #include "enemies/Butter.hpp"
 #include "npc/Dialogue.hpp"
 #include "npc/NPC.hpp"
 #include "npc/Objeto.hpp"
 #include "render/Audio.hpp"
-#include "scene/Obstucalo.hpp"
 #include "support/SceneHarness.hpp"
 
 namespace {
@@ -240,20 +240,43 @@ TEST(EscenaClip, PicturesCutAtTheBandAreWholeAgainAfterDrawing) {
     EXPECT_EQ(r.dstRect->x, -50);
 }
 
+// The story on Impossible starts below nothing: no heart is drawn, full or empty, and the strip
+// never reaches back before its first heart.
+TEST_F(EscenaTest, ImpossiblesStoryDrawsNoHeartsBelowZero) {
+    Stage stage(harness::shippedScene("tutorial"), 3, true);
+    stage.step();
+    ASSERT_EQ(stage.prota().hp, -1);
+    ASSERT_EQ(stage.prota().maxHp, 0);
+    for (const auto* strip : {stage.scene->hearts.get(), stage.scene->emptyHearts.get()}) {
+        EXPECT_EQ(strip->w, 0.0);
+        ASSERT_NE(strip->srcRect, nullptr);
+        EXPECT_EQ(strip->srcRect->w, 0);
+    }
+}
+
 TEST(EscenaLifecycle, HundredsOfScenesComeAndGoWithoutLeaking) {
-    const char* slots[] = {"tutorial", "shop_1", "botones_2", "shop_2", "botones_3", "botones_4"};
+    // The arenas lend the boss sheets only while the fight is on.
+    const char* slots[] = {"tutorial",  "shop_1", "greed",     "botones_2", "shop_2",
+                           "botones_3", "lust",   "botones_4", "valdro"};
     Stage stage(harness::shippedScene("tutorial"), 1, true);
     for (int lap = 0; lap < 30; ++lap) {
         for (const char* slot : slots) {
             stage.next(harness::shippedScene(slot));
             stage.steps(3);
+            const bool arena = stage.scene->boss != nullptr;
+            ASSERT_EQ(arena, std::string(slot) == "greed" || std::string(slot) == "lust" ||
+                                 std::string(slot) == "valdro")
+                << slot;
+            if (!arena) {
+                EXPECT_EQ(SheetLease::holders(), 0) << "after " << slot;
+            }
         }
         for (int pool = 1; pool <= 5; ++pool) {
             stage.next(harness::shippedScene("scenes_" + std::to_string(pool), 0));
             stage.steps(3);
         }
     }
-    EXPECT_EQ(stage.scene->levelNumber, 30 * 11);
+    EXPECT_EQ(stage.scene->levelNumber, 30 * 14);
     EXPECT_GT(stage.prota().hp, 0);
 }
 
