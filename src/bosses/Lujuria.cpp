@@ -82,10 +82,13 @@ void Lujuria::spawnCompanions(Escena& scene) {
 }
 
 void Lujuria::update(Prota& prota, Escena& scene, double, double) {
+    // The lamp and the cone appear on her first update, whatever the phase: a talk ended
+    // before it (two presses in the arena's first frame) must not leave her without a lamp to
+    // shoot down, or she could never be hurt.
+    if (!companionsSpawned) {
+        spawnCompanions(scene);
+    }
     if (phase == 0) {
-        if (!companionsSpawned) {
-            spawnCompanions(scene);
-        }
         startOnceTheTalkIsOver(scene);
         return;
     }
@@ -94,7 +97,7 @@ void Lujuria::update(Prota& prota, Escena& scene, double, double) {
         return;
     }
     // A lamp that has left the stage without being shot can no longer shield her.
-    if (companionsSpawned && lamp_.expired()) {
+    if (lamp_.expired()) {
         lampBroken = true;
     }
     const WorldRect player = prota.drawnRect();
@@ -366,7 +369,10 @@ bool Lujuria::isDead() {
     deathReported = true;
     hitbox.x = kOutOfReach;
     box2.x = kOutOfReach;
+    // Felled mid smack she lies where her body stood, not where the wide sprite began.
+    x = bodyX();
     w = kWidth;
+    wide = false;
     return true;
 }
 

@@ -233,7 +233,8 @@ void Valdro::meleeStep(const WorldRect& player, const Escena& scene) {
         return;
     }
     if (step >= kWalkHomeFrom) {
-        x -= speed;
+        // A swing thrown from home would step him out through his own wall: the wall stops him.
+        x = std::clamp(x - speed, scene.x, std::max(scene.x, scene.x + scene.w - w));
         updateHitboxes();
         // Home is 3.5 from its own wall; the wall itself stops it too, so the walk always ends.
         const bool home =

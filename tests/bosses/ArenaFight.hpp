@@ -23,13 +23,15 @@ public:
 
     Jefe& boss() { return *stage.scene->boss; }
 
-    // Presses the interaction key through the boss's conversation (each press followed by a
-    // frame). Returns the presses it took.
-    int talkThrough(int maxPresses = 20) {
+    // Presses the interaction key through the boss's conversation, each press followed by a
+    // frame, or all of them within the arena's first frame. Returns the presses it took.
+    int talkThrough(bool frameAfterEachPress = true, int maxPresses = 20) {
         int presses = 0;
         while (boss().phase == 0 && presses < maxPresses) {
             stage.interact();
-            stage.step();
+            if (frameAfterEachPress) {
+                stage.step();
+            }
             presses += 1;
         }
         return presses;

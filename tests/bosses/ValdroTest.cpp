@@ -130,6 +130,28 @@ TEST(Valdro, TheMeleeHitWalksUpSwingsWideAndWalksHome) {
     EXPECT_GE(fight.valdro.centre(), 12.5);
 }
 
+// Swinging at a player who stands beside him at home, he never steps out through his wall,
+// however often he swings.
+TEST(Valdro, SwingsFromHomeKeepHimInsideHisWalls) {
+    for (bool leftSide : {false, true}) {
+        SCOPED_TRACE(leftSide);
+        Fight fight;
+        fight.valdro.side = leftSide;
+        fight.valdro.x = leftSide ? 0.0 : 16.0 - Valdro::kWidth;
+        fight.valdro.updateHitboxes();
+        fight.room.scene.prota->moveTo(leftSide ? 3.0 : 12.0, 6.9);
+        for (int swing = 0; swing < 5; ++swing) {
+            fight.begin(State::MeleeHit);
+            for (int f = 0; f < 1000 && fight.valdro.actionRunning; ++f) {
+                fight.frames(1);
+                ASSERT_GE(fight.valdro.x, 0.0);
+                ASSERT_LE(fight.valdro.x + fight.valdro.w, 16.0);
+            }
+            ASSERT_FALSE(fight.valdro.actionRunning);
+        }
+    }
+}
+
 TEST(Valdro, ChangesFormBelowThreeQuartersAndOneHalf) {
     std::srand(9);
     Fight fight;
