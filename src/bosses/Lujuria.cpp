@@ -63,12 +63,8 @@ double Lujuria::distanceTo(const WorldRect& player) const {
     return player.centerX() - (x + w / 2.0);
 }
 
-void Lujuria::startFight() {
-    if (phase != 0) {
-        return;
-    }
-    phase = 1;
-    audio::playMusic(paths::kBoss2Music);
+const char* Lujuria::fightMusic() const {
+    return paths::kBoss2Music;
 }
 
 void Lujuria::spawnCompanions(Escena& scene) {
@@ -343,22 +339,12 @@ bool Lujuria::hitByShot(std::shared_ptr<Disparo> shot) {
     if (!shot || !lampBroken || hp <= 0 || !overlaps(shot->rect(), hitbox)) {
         return false;
     }
-    hp -= shot->damage;
-    if (hp < 1) {
-        interruptWith("death");
-        hitbox.x = kOutOfReach;
-        box2.x = kOutOfReach;
-        dying = true;
-    } else {
+    if (!takeShot(*shot)) {
         if (phase >= 1 && hp < maxHp / 2) {
             phase = 2;
         }
-        if (sheet != nullptr) {
-            SDL_SetTextureColorMod(sheet, 255, 125, 125);
-        }
-        tintTicks = kTintFrames;
+        flashRed();
     }
-    audio::playSound("bossHit");
     return true;
 }
 

@@ -1,7 +1,5 @@
 #include "bosses/Valdro.hpp"
 
-#include <SDL_render.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -16,7 +14,6 @@
 #include "scene/Escena.hpp"
 
 namespace {
-constexpr int kDurations[Valdro::kActionCount] = {50, 100, 100, 100, 100, 80, 100, 100, 400, 100};
 // Base weights: phases 1 and 2 with the player far (8.0 or more) or near, and phase 3.
 constexpr double kFarWeights[Valdro::kActionCount] = {0, 20, 20, 20, 20, 0, 10, 0, 0, 0};
 constexpr double kNearWeights[Valdro::kActionCount] = {20, 20, 20, 0, 0, 20, 10, 0, 0, 0};
@@ -62,9 +59,6 @@ constexpr double kBoxShrinkAfterVanish = 1.0;
 
 Valdro::Valdro() {
     sheet = bossTextures().valdro1Sheet;
-    for (int i = 0; i < kActionCount; ++i) {
-        actions[static_cast<std::size_t>(i)].duration = kDurations[i];
-    }
     enterArena(kStartX, kStartY, kWidth, kHeight, kHealth, kScore, 0, 0.02);
     addAnimation("idle", 3, 0, 1280, 896, 640, 33, true, false);
     addAnimation("idle3", 4, 0, 0, 896, 640, 25, true, false);
@@ -86,12 +80,8 @@ void Valdro::updateHitboxes() {
     box2 = hitbox;
 }
 
-void Valdro::startFight() {
-    if (phase != 0) {
-        return;
-    }
-    phase = 1;
-    audio::playMusic(paths::kBoss3Music);
+const char* Valdro::fightMusic() const {
+    return paths::kBoss3Music;
 }
 
 void Valdro::update(Prota& prota, Escena& scene, double, double) {
@@ -121,7 +111,7 @@ void Valdro::choose(const WorldRect& player, int playerHp) {
             a.baseWeight = 0.0;
             a.learnedWeight = 0.0;
         }
-        actions[static_cast<std::size_t>(State::Vanish)].baseWeight = kVanishWeight;
+        record(State::Vanish).baseWeight = kVanishWeight;
         phaseChanged = true;
     } else {
         setBaseWeights(std::abs(player.centerX() - centre()));
@@ -134,18 +124,18 @@ void Valdro::choose(const WorldRect& player, int playerHp) {
     // With nothing to draw from it keeps its last action.
     if (const auto drawn = randomBelow(static_cast<int>(std::ceil(sum)))) {
         roll = *drawn + 1;
-        action = kActionCount - 1;
+        action = State::FireRain;
         double running = 0.0;
         for (int i = 0; i < kActionCount; ++i) {
             const ActionRecord& a = actions[static_cast<std::size_t>(i)];
             running += a.baseWeight + a.learnedWeight;
             if (roll <= running) {
-                action = i;
+                action = static_cast<State>(i);
                 break;
             }
         }
     }
-    ActionRecord& rest = actions[static_cast<std::size_t>(State::Rest)];
+    ActionRecord& rest = record(State::Rest);
     rest.learnedWeight = std::max(rest.learnedWeight, 0.0);
 }
 
@@ -159,7 +149,7 @@ void Valdro::setBaseWeights(double distance) {
 }
 
 void Valdro::learn(int playerHp) {
-    ActionRecord& last = actions[static_cast<std::size_t>(std::clamp(action, 0, kActionCount - 1))];
+    ActionRecord& last = record(action);
     if (playerHp < lastPlayerHp) {
         last.hurtPlayer = true;
     }
@@ -173,7 +163,7 @@ void Valdro::learn(int playerHp) {
 }
 
 void Valdro::runAction(const WorldRect& player, Escena& scene) {
-    switch (currentAction()) {
+    switch (action) {
         case State::MeleeHit:
             meleeStep(player, scene);
             break;
@@ -339,7 +329,7 @@ void Valdro::restStep() {
     if (step == 0) {
         actionRunning = true;
         step = 1;
-        actions[static_cast<std::size_t>(State::Rest)].learnedWeight = kRestPenalty;
+        record(State::Rest).learnedWeight = kRestPenalty;
         return;
     }
     if (step >= kRestEnds) {
@@ -429,19 +419,10 @@ bool Valdro::hitByShot(std::shared_ptr<Disparo> shot) {
     if (!shot || hp <= 0 || !overlaps(shot->rect(), hitbox)) {
         return false;
     }
-    hp -= shot->damage;
-    if (hp < 1) {
-        interruptWith("death");
-        vy = kSinkSpeed;
-        hitbox.x = kOutOfReach;
-        box2.x = kOutOfReach;
-        dying = true;
+    if (takeShot(*shot)) {
+        vy = kSinkSpeed;  // it sinks to the floor
     } else {
-        if (sheet != nullptr) {
-            SDL_SetTextureColorMod(sheet, 255, 125, 125);
-        }
-        tintTicks = kTintFrames;
+        flashRed();
     }
-    audio::playSound("bossHit");
     return true;
 }
