@@ -44,14 +44,11 @@ Lujuria::Lujuria() {
 
 Lujuria::~Lujuria() {
     // Her companions may outlive her in a list: they must not reach back into her.
-    if (blackout) {
-        blackout->owner = nullptr;
-    }
-    if (auto lamp = lamp_.lock()) {
-        lamp->owner = nullptr;
-    }
-    if (auto light = spotlight_.lock()) {
-        light->owner = nullptr;
+    const std::shared_ptr<Companion> companions[] = {blackout, lamp_.lock(), spotlight_.lock()};
+    for (const auto& c : companions) {
+        if (c) {
+            c->owner = nullptr;
+        }
     }
 }
 

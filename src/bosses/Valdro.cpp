@@ -55,6 +55,10 @@ constexpr int kRainSpots = 3;
 constexpr double kRainFromLeftBelow = 9.0;
 constexpr double kRainFromRightAbove = 3.0;
 constexpr double kBoxShrinkAfterVanish = 1.0;
+
+WorldRect arenaOf(const Escena& scene) {
+    return WorldRect{scene.x, scene.y, scene.w, scene.h};
+}
 }  // namespace
 
 Valdro::Valdro() {
@@ -252,7 +256,7 @@ void Valdro::waveStep(Escena& scene, bool rushing) {
         setAnimation("shoot");
     } else if (step == kCastAt) {
         audio::playSound("valdroWave");
-        scene.addEnemy(std::make_shared<Onda>(towardsPlayerSide(), rushing, phase));
+        scene.addEnemy(std::make_shared<Onda>(towardsPlayerSide(), rushing, phase, arenaOf(scene)));
     } else if (step >= kCastEnds) {
         finish();
         return;
@@ -268,8 +272,8 @@ void Valdro::skullStep(Escena& scene, int pattern) {
     } else if (step == kCastAt) {
         const double shift = pattern == Calavera::kDrop ? randomBelow(2).value_or(0) : 0;
         for (int index = 1; index <= 3; ++index) {
-            scene.addEnemy(
-                std::make_shared<Calavera>(towardsPlayerSide(), pattern, index, phase, shift));
+            scene.addEnemy(std::make_shared<Calavera>(towardsPlayerSide(), pattern, index, phase,
+                                                      shift, arenaOf(scene)));
         }
     } else if (step >= kCastEnds) {
         finish();
@@ -353,8 +357,8 @@ void Valdro::weavingStep(Escena& scene) {
         audio::playSound("fire");
         for (int dir : {1, -1}) {
             for (int index : {1, 2}) {
-                scene.addEnemy(
-                    std::make_shared<Calavera>(dir, Calavera::kWeave, index, phase, 0.0));
+                scene.addEnemy(std::make_shared<Calavera>(dir, Calavera::kWeave, index, phase, 0.0,
+                                                          arenaOf(scene)));
             }
         }
     }
@@ -379,8 +383,8 @@ void Valdro::wallStep(const WorldRect& player, Escena& scene) {
         const int dir = player.centerX() > scene.x + scene.w / 2.0 ? -1 : 1;
         for (int row = 1; row <= 3; ++row) {
             const bool gap = randomBelow(kGapChance).value_or(1) == 0;
-            scene.addEnemy(
-                std::make_shared<Calavera>(dir, Calavera::kWall, gap ? 0 : row, phase, 0.0));
+            scene.addEnemy(std::make_shared<Calavera>(dir, Calavera::kWall, gap ? 0 : row, phase,
+                                                      0.0, arenaOf(scene)));
         }
     }
     step += 1;
@@ -402,10 +406,12 @@ void Valdro::fireRainStep(Escena& scene) {
         audio::playSound("fire");
         for (int index = 0; index < 3; ++index) {
             if (x < kRainFromLeftBelow) {
-                scene.addEnemy(std::make_shared<Calavera>(1, Calavera::kRain, index, phase, 0.0));
+                scene.addEnemy(std::make_shared<Calavera>(1, Calavera::kRain, index, phase, 0.0,
+                                                          arenaOf(scene)));
             }
             if (x > kRainFromRightAbove) {
-                scene.addEnemy(std::make_shared<Calavera>(-1, Calavera::kRain, index, phase, 0.0));
+                scene.addEnemy(std::make_shared<Calavera>(-1, Calavera::kRain, index, phase, 0.0,
+                                                          arenaOf(scene)));
             }
         }
         finish();

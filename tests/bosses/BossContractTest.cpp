@@ -123,7 +123,7 @@ TEST_F(BossDrawing, AHitBossFlashesRedWhileItsProjectilesFly) {
             projectile =
                 std::make_shared<Corazon>(2.0, 5.0, 1, true, room.scene.prota->drawnRect());
         } else {
-            projectile = std::make_shared<Onda>(1, false, 1);
+            projectile = std::make_shared<Onda>(1, false, 1, WorldRect{0.0, 0.0, 16.0, 9.0});
         }
         room.scene.addEnemy(projectile);
         ASSERT_EQ(projectile->sheet, boss->sheet);
