@@ -12,6 +12,9 @@ class Disparo;
 // its drawn rectangle, and tells the scene when it may be removed (isDead).
 class Mortal : public Animated {
 public:
+    // Where a fallen or vanished fighter's boxes go so that nothing touches them any more.
+    static constexpr double kOutOfReach = 5000.0;
+
     using Animated::Animated;
 
     // A Mortal draws its current animation frame, unrotated.
@@ -29,6 +32,13 @@ public:
     virtual void syncBox2();
 
     WorldRect drawnRect() const { return WorldRect{x, y, w, h}; }
+
+    // The killing blow: plays "death" at once (cutting a "damage" flash short) and moves both
+    // boxes out of reach so nothing can touch it any more.
+    void startDying();
+    // Nothing shows before the first frame places the picture: its pixel rectangle starts far
+    // off screen.
+    void parkOffScreen();
 
     int maxHp = 0;
     int hp = 0;

@@ -16,7 +16,7 @@
 namespace {
 
 // Where the player is hittable while dashing: far outside every scene.
-constexpr double kOutOfReach = 2000.0;
+constexpr double kDashingBoxX = 2000.0;
 // A shot is narrowed by this much at its left and top edges before it is tested.
 constexpr double kShotGrace = 0.05;
 
@@ -306,8 +306,8 @@ bool Prota::isDead() {
 void Prota::updateHitboxes() {
     if (dashing) {
         // The player cannot be touched while dashing.
-        hitbox.x = kOutOfReach;
-        bodyBox.x = kOutOfReach;
+        hitbox.x = kDashingBoxX;
+        bodyBox.x = kDashingBoxX;
         return;
     }
     hitbox = WorldRect{x + 0.2, y + 1.2, 0.6, 0.8};

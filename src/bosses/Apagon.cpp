@@ -8,19 +8,12 @@
 #include "bosses/Lujuria.hpp"
 
 namespace {
-constexpr WorldRect kNowhere{-20000.0, -20000.0, 0.0, 0.0};
 // Below this the fade-out has run its course.
 constexpr int kAlmostGone = 6;
 }  // namespace
 
-Apagon::Apagon(Lujuria* lust) : owner(lust) {
+Apagon::Apagon(Lujuria* lust) : Companion(lust, false) {
     placeSprite(0.0, 0.0, kWidth, kHeight, bossTextures().spotlight, 0, 0, 300, 155, 10000);
-}
-
-void Apagon::updateHitboxes() {
-    // Darkness does not hurt.
-    hitbox = kNowhere;
-    box2 = kNowhere;
 }
 
 bool Apagon::update(WorldRect player, Escena&) {

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "bosses/BossProjectile.hpp"
-
-class Lujuria;
+#include "bosses/Companion.hpp"
 
 // The blackout of Lust's second phase: the stage goes dark but for a circle around the player.
 // It fades in while Lust stands and out once she has fallen (or is gone), then removes itself.
 // Its fade is its own: the shared spotlight texture only mirrors it when drawn, so without a
 // texture it still fades and leaves.
-class Apagon : public BossProjectile {
+class Apagon : public Companion {
 public:
     static constexpr double kWidth = 33.0;
     static constexpr double kHeight = 16.0;
@@ -22,11 +20,8 @@ public:
     explicit Apagon(Lujuria* owner);
 
     bool update(WorldRect player, Escena& scene) override;
-    void updateHitboxes() override;
     // Hands the fade to the texture before a draw.
     void applyAlpha();
 
-    // Not an owning link: Lust owns the blackout and clears this when she goes.
-    Lujuria* owner;
     int alpha = 0;
 };

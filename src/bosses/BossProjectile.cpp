@@ -23,8 +23,7 @@ void BossProjectile::placeSprite(double px, double py, double pw, double ph,
     sheet = sheetTexture;
     addAnimation("idle", 1, sheetX, sheetY, frameW, frameH, ticks, true, false);
     setAnimation("idle");
-    ensureDstRect();
-    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
+    parkOffScreen();
     updateHitboxes();
 }
 

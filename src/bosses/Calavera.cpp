@@ -9,41 +9,50 @@ struct Start {
     double y;
 };
 
-// The far side of the 16-wide arena, mirrored for skulls sent leftwards.
-constexpr double kEnterLeft = -1.4;
-constexpr double kEnterRight = 16.0;
-constexpr double kRainMirror = 14.5;
+// Arcs leave from his hand, this far either side of the middle.
+constexpr double kArcFromLeft = -5.2;
+constexpr double kArcFromRight = 3.8;
+// Drops fall at these distances from the middle, for skulls 1 to 3.
+constexpr double kDropsRightward[4] = {0.0, 6.0, 3.0, 0.0};
+constexpr double kDropsLeftward[4] = {0.0, -2.0, -5.0, -8.0};
+// Fire rain comes in from behind the wall it starts at.
+constexpr double kRainInset = 1.5;
 
-Start startOf(int dir, int pattern, int index, double shift) {
+Start startOf(int dir, int pattern, int index, double shift, const WorldRect& arena) {
     const bool right = dir > 0;
+    const double middle = arena.centerX();
+    // Skulls crossing the arena come in just outside the wall behind them.
+    const double enterLeft = arena.x - Calavera::kSize;
+    const double enterRight = arena.x + arena.w;
     switch (pattern) {
         case Calavera::kArc:
-            return {right ? 2.8 : 11.8, 6.7};
+            return {middle + (right ? kArcFromLeft : kArcFromRight), 6.7};
         case Calavera::kDrop: {
-            const double fromRight[4] = {0.0, 14.0, 11.0, 8.0};
-            const double fromLeft[4] = {0.0, 6.0, 3.0, 0.0};
             const int i = index >= 1 && index <= 3 ? index : 1;
-            return {right ? fromRight[i] - shift : fromLeft[i] + shift, -1.4};
+            return {
+                right ? middle + kDropsRightward[i] - shift : middle + kDropsLeftward[i] + shift,
+                -1.4};
         }
         case Calavera::kWeave:
-            return {right ? kEnterLeft : kEnterRight, 6.3};
+            return {right ? enterLeft : enterRight, 6.3};
         case Calavera::kWall: {
             const double rows[4] = {15.0, 4.3, 5.9, 7.5};
-            return {right ? kEnterLeft : kEnterRight, rows[index >= 0 && index <= 3 ? index : 0]};
+            return {right ? enterLeft : enterRight, rows[index >= 0 && index <= 3 ? index : 0]};
         }
         case Calavera::kRain:
         default: {
             const Start drops[3] = {{-1.5, -2.0}, {-3.0, -1.0}, {-4.5, 0.0}};
             const Start s = drops[index >= 0 && index <= 2 ? index : 0];
-            return {right ? s.x : kRainMirror - s.x, s.y};
+            return {right ? arena.x + s.x : arena.x + arena.w - kRainInset - s.x, s.y};
         }
     }
 }
 }  // namespace
 
-Calavera::Calavera(int direction, int kind, int index, int phase, double shift)
+Calavera::Calavera(int direction, int kind, int index, int phase, double shift,
+                   const WorldRect& arena)
     : pattern(kind >= kArc && kind <= kRain ? kind : kRain), dir(direction > 0 ? 1 : -1) {
-    const Start s = startOf(dir, pattern, index, shift);
+    const Start s = startOf(dir, pattern, index, shift, arena);
     placeSprite(s.x, s.y, kSize, kSize, bossTextures().valdro1Sheet, 3072, phase <= 1 ? 1280 : 1920,
                 192, 192);
     box2.x = kParkedX;

@@ -14,7 +14,8 @@ public:
     static constexpr double kWeaveHeight = 4.5;
 
     // dir: +1 flies right, -1 left. index picks the skull within its group; shift moves a drop.
-    Calavera(int dir, int pattern, int index, int phase, double shift);
+    // Where it starts is measured from the arena's middle and its walls.
+    Calavera(int dir, int pattern, int index, int phase, double shift, const WorldRect& arena);
 
     bool update(WorldRect player, Escena& scene) override;
 

@@ -40,14 +40,12 @@ Codicia::Codicia() {
     setAnimation("idle");
 }
 
-void Codicia::startFight() {
-    // A second character finishing its lines must not restart the fight.
-    if (phase != 0) {
-        return;
-    }
-    phase = 1;
+const char* Codicia::fightMusic() const {
+    return paths::kBoss1Music;
+}
+
+void Codicia::onFightStarts() {
     setAnimation("run");
-    audio::playMusic(paths::kBoss1Music);
     audio::playSound("greedRun");
 }
 
@@ -178,16 +176,8 @@ bool Codicia::hitByShot(std::shared_ptr<Disparo> shot) {
     if (!shot || substate != State::Exposed || hp <= 0 || !overlaps(shot->rect(), hitbox)) {
         return false;
     }
-    hp -= shot->damage;
-    if (hp < 1) {
-        // The death must not wait behind a damage flash.
-        interruptWith("death");
-        hitbox.x = kOutOfReach;
-        box2.x = kOutOfReach;
-        dying = true;
-    } else {
+    if (!takeShot(*shot)) {
         playDamage();
     }
-    audio::playSound("bossHit");
     return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "bosses/Jefe.hpp"
-#include "bosses/SheetLease.hpp"
 
 // Greed, the first boss: a runner. It dashes across its long arena faster and faster, collapses
 // tired at the far side and throws pearls (from phase 1), diamonds (from phase 2) and coins
@@ -25,12 +24,10 @@ public:
     static constexpr double kRestGap = 3.0;
     // Lying tired, it stays exposed once the shown area's centre is closer than this.
     static constexpr double kExposeDistance = 12.0;
-    static constexpr double kOutOfReach = 5000.0;
 
     Codicia();
 
     void update(Prota& prota, Escena& scene, double camX, double viewWidth) override;
-    void startFight() override;
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
 
     State substate = State::Running;
@@ -42,6 +39,8 @@ public:
     int coinBase = 150;
 
 private:
+    const char* fightMusic() const override;
+    void onFightStarts() override;
     void runStep(const Escena& scene, double left, double shown);
     void tiredStep(Escena& scene, double left, double shown);
     void exposedStep(Escena& scene);
@@ -52,6 +51,4 @@ private:
     void throwCoins(Escena& scene, double spawnX, int dir);
     // Next reload: base plus a share of a draw below 100 per phase.
     int reload(int base, double share) const;
-
-    SheetLease lease_{*this};
 };

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "bosses/BossProjectile.hpp"
-
-class Lujuria;
+#include "bosses/Companion.hpp"
 
 // The cone of Lust's spotlight, shining on her from the top of the stage while her lamp is
 // whole. It never touches the player and goes out when the lamp breaks.
-class Foco : public BossProjectile {
+class Foco : public Companion {
 public:
     static constexpr double kOffset = -0.5;
     static constexpr double kWidth = 4.0;
@@ -14,9 +12,6 @@ public:
 
     explicit Foco(Lujuria* owner);
 
+    // Follows her body; goes out when the lamp breaks or she is gone.
     bool update(WorldRect player, Escena& scene) override;
-    void updateHitboxes() override;
-
-    // Cleared by Lust when she goes; the light then goes out.
-    Lujuria* owner;
 };

@@ -1,7 +1,7 @@
 #include "bosses/Jefe.hpp"
 
-#include <SDL_rect.h>
-
+#include "actors/Disparo.hpp"
+#include "render/Audio.hpp"
 #include "scene/Escena.hpp"
 
 void Jefe::onDefeated(Escena&) {}
@@ -18,6 +18,26 @@ bool Jefe::isDead() {
     return true;
 }
 
+void Jefe::startFight() {
+    // A second character finishing its lines must not restart the fight.
+    if (phase != 0) {
+        return;
+    }
+    phase = 1;
+    audio::playMusic(fightMusic());
+    onFightStarts();
+}
+
+bool Jefe::takeShot(const Disparo& shot) {
+    hp -= shot.damage;
+    const bool killed = hp < 1;
+    if (killed) {
+        startDying();
+    }
+    audio::playSound("bossHit");
+    return killed;
+}
+
 void Jefe::enterArena(double startX, double startY, double width, double height, int health,
                       int reward, int coins, double startSpeed) {
     x = startX;
@@ -29,8 +49,7 @@ void Jefe::enterArena(double startX, double startY, double width, double height,
     coinValue = coins;
     speed = startSpeed;
     updateHitboxes();
-    ensureDstRect();
-    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
+    parkOffScreen();
 }
 
 void Jefe::startOnceTheTalkIsOver(const Escena& scene) {

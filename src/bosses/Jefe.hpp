@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "actors/Mortal.hpp"
+#include "bosses/SheetLease.hpp"
 
 class Escena;
 class Prota;
+class Disparo;
 struct SDL_Rect;
 struct SDL_Renderer;
 
@@ -20,11 +22,14 @@ struct SDL_Renderer;
 class Jefe : public Mortal {
 public:
     enum Kind : int { kGreed = 0, kLust = 1, kValdro = 2 };
+    // Drawn frames a hit boss flashes red.
+    static constexpr int kTintFrames = 10;
 
     // One frame of the fight. camX and viewWidth tell where the shown area is.
     virtual void update(Prota& prota, Escena& scene, double camX, double viewWidth) = 0;
-    // The conversation before the fight has ended. Only acts from phase 0.
-    virtual void startFight() = 0;
+    // The conversation before the fight has ended: phase 1 and the fight music (then the
+    // boss's own start, onFightStarts). Only acts from phase 0.
+    void startFight();
     // Called once, right after the scene cleared its enemies for the death (Lust leaves her
     // blackout behind to fade out).
     virtual void onDefeated(Escena& scene);
@@ -40,6 +45,16 @@ public:
     double aux = 0.0;
 
 protected:
+    // The music of the fight.
+    virtual const char* fightMusic() const = 0;
+    // What the boss does as its fight starts, after the music.
+    virtual void onFightStarts() {}
+    // A shot that hurts: health drops by its damage and "bossHit" plays; the killing blow starts
+    // the death. True when it was the killing blow.
+    bool takeShot(const Disparo& shot);
+    // The red flash that tells the player the hit went home.
+    void flashRed() { tintTicks = kTintFrames; }
+
     // Phase 0 ends when the scene's characters have stopped talking. The scene starts the fight
     // on the press that ends the conversation; a boss whose character has nothing to say (lines
     // missing from the dialogue file) starts it itself, or the arena would never open.
@@ -50,4 +65,8 @@ protected:
                     int reward, int coins, double startSpeed);
 
     bool deathReported = false;
+
+private:
+    // The boss's sheets are freed when the run leaves the arena, even while it is still held.
+    SheetLease lease_{*this};
 };

@@ -1,20 +1,16 @@
 #include "bosses/Lampy.hpp"
 
 #include "actors/Disparo.hpp"
-#include "bosses/BossProjectile.hpp"
 #include "bosses/BossTextures.hpp"
 #include "bosses/Lujuria.hpp"
 
-Lampy::Lampy(Lujuria* lust) : owner(lust) {
+Lampy::Lampy(Lujuria* lust) : Companion(lust, true) {
     sheet = bossTextures().lampySheet;
     x = (lust != nullptr ? lust->x : 0.0) + kCreateOffset;
     y = kHangY;
     w = h = kSize;
     maxHp = hp = kHealth;
-    sightRange = BossProjectile::kAlwaysAwake;
-    score = 0;
-    ensureDstRect();
-    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
+    parkOffScreen();
     updateHitboxes();
     addAnimation("idle", 4, 0, 0, 128, 128, 16, true, false);
     addAnimation("damage", 1, 0, 128, 128, 128, 10, false, false);

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "bosses/SheetLease.hpp"
-#include "enemies/Enemigo.hpp"
-
-class Lujuria;
+#include "bosses/Companion.hpp"
 
 // Lust's lamp, hanging above her. While it is whole she cannot be hurt; shooting it down breaks
 // it for good (even before the fight has started).
-class Lampy : public Enemigo {
+class Lampy : public Companion {
 public:
     static constexpr double kSize = 1.5;
     static constexpr double kHangY = 0.75;
@@ -20,10 +17,4 @@ public:
     bool update(WorldRect player, Escena& scene) override;
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
     const char* hitSoundKey() const override { return "blankyHit"; }
-
-    // Cleared by Lust when she goes; the lamp then stays where it hangs.
-    Lujuria* owner;
-
-private:
-    SheetLease lease_{*this};
 };

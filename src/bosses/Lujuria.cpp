@@ -44,14 +44,11 @@ Lujuria::Lujuria() {
 
 Lujuria::~Lujuria() {
     // Her companions may outlive her in a list: they must not reach back into her.
-    if (blackout) {
-        blackout->owner = nullptr;
-    }
-    if (auto lamp = lamp_.lock()) {
-        lamp->owner = nullptr;
-    }
-    if (auto light = spotlight_.lock()) {
-        light->owner = nullptr;
+    const std::shared_ptr<Companion> companions[] = {blackout, lamp_.lock(), spotlight_.lock()};
+    for (const auto& c : companions) {
+        if (c) {
+            c->owner = nullptr;
+        }
     }
 }
 
@@ -63,12 +60,8 @@ double Lujuria::distanceTo(const WorldRect& player) const {
     return player.centerX() - (x + w / 2.0);
 }
 
-void Lujuria::startFight() {
-    if (phase != 0) {
-        return;
-    }
-    phase = 1;
-    audio::playMusic(paths::kBoss2Music);
+const char* Lujuria::fightMusic() const {
+    return paths::kBoss2Music;
 }
 
 void Lujuria::spawnCompanions(Escena& scene) {
@@ -82,10 +75,13 @@ void Lujuria::spawnCompanions(Escena& scene) {
 }
 
 void Lujuria::update(Prota& prota, Escena& scene, double, double) {
+    // The lamp and the cone appear on her first update, whatever the phase: a talk ended
+    // before it (two presses in the arena's first frame) must not leave her without a lamp to
+    // shoot down, or she could never be hurt.
+    if (!companionsSpawned) {
+        spawnCompanions(scene);
+    }
     if (phase == 0) {
-        if (!companionsSpawned) {
-            spawnCompanions(scene);
-        }
         startOnceTheTalkIsOver(scene);
         return;
     }
@@ -94,7 +90,7 @@ void Lujuria::update(Prota& prota, Escena& scene, double, double) {
         return;
     }
     // A lamp that has left the stage without being shot can no longer shield her.
-    if (companionsSpawned && lamp_.expired()) {
+    if (lamp_.expired()) {
         lampBroken = true;
     }
     const WorldRect player = prota.drawnRect();
@@ -340,22 +336,12 @@ bool Lujuria::hitByShot(std::shared_ptr<Disparo> shot) {
     if (!shot || !lampBroken || hp <= 0 || !overlaps(shot->rect(), hitbox)) {
         return false;
     }
-    hp -= shot->damage;
-    if (hp < 1) {
-        interruptWith("death");
-        hitbox.x = kOutOfReach;
-        box2.x = kOutOfReach;
-        dying = true;
-    } else {
+    if (!takeShot(*shot)) {
         if (phase >= 1 && hp < maxHp / 2) {
             phase = 2;
         }
-        if (sheet != nullptr) {
-            SDL_SetTextureColorMod(sheet, 255, 125, 125);
-        }
-        tintTicks = kTintFrames;
+        flashRed();
     }
-    audio::playSound("bossHit");
     return true;
 }
 
@@ -366,7 +352,10 @@ bool Lujuria::isDead() {
     deathReported = true;
     hitbox.x = kOutOfReach;
     box2.x = kOutOfReach;
+    // Felled mid smack she lies where her body stood, not where the wide sprite began.
+    x = bodyX();
     w = kWidth;
+    wide = false;
     return true;
 }
 

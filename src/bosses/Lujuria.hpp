@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "bosses/Jefe.hpp"
-#include "bosses/SheetLease.hpp"
 #include "scene/WorldRect.hpp"
 
 class Apagon;
@@ -37,14 +36,11 @@ public:
     // A strut stops this close to a wall.
     static constexpr double kWallGap = 1.0;
     static constexpr double kStrutRoom = 8.0;
-    static constexpr int kTintFrames = 10;
-    static constexpr double kOutOfReach = 5000.0;
 
     Lujuria();
     ~Lujuria() override;
 
     void update(Prota& prota, Escena& scene, double camX, double viewWidth) override;
-    void startFight() override;
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
     bool isDead() override;
     void onDefeated(Escena& scene) override;
@@ -72,6 +68,7 @@ public:
     std::shared_ptr<Apagon> blackout;
 
 private:
+    const char* fightMusic() const override;
     void spawnCompanions(Escena& scene);
     void choose(double d);
     void runAction(double d, const WorldRect& player, Escena& scene);
@@ -91,5 +88,4 @@ private:
     std::weak_ptr<Lampy> lamp_;
     std::weak_ptr<Foco> spotlight_;
     bool blackoutHandedOver_ = false;
-    SheetLease lease_{*this};
 };

@@ -3,10 +3,14 @@
 #include "bosses/BossTextures.hpp"
 #include "scene/Escena.hpp"
 
-Onda::Onda(int dir, bool rushing, int phase) : vx(dir * kSpeed), accelerating(rushing) {
+Onda::Onda(int dir, bool rushing, int phase, const WorldRect& arena)
+    : vx(dir * kSpeed), accelerating(rushing) {
     const bool firstPhase = phase <= 1;
     const double width = firstPhase ? 2.0 : 3.0;
-    const double startX = firstPhase ? (dir > 0 ? 4.0 : 10.0) : (dir > 0 ? 3.0 : 11.0);
+    const double middle = arena.centerX();
+    const double behind = firstPhase ? kBehindMiddle : kWideBehindMiddle;
+    const double ahead = firstPhase ? kAheadOfMiddle : kWideAheadOfMiddle;
+    const double startX = dir > 0 ? middle - behind : middle + ahead;
     placeSprite(startX, kTop, width, kHeight, bossTextures().valdro1Sheet, 2688,
                 firstPhase ? 1280 : 1920, firstPhase ? 256 : 384, 640);
     box2.x = kParkedX;

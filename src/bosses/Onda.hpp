@@ -11,9 +11,15 @@ public:
     static constexpr double kRushAccel = 0.19 / 100.0;
     static constexpr double kTop = 4.0;
     static constexpr double kHeight = 5.0;
+    // Where it starts, from the arena's middle: first-form waves, then the wider ones.
+    static constexpr double kBehindMiddle = 4.0;
+    static constexpr double kAheadOfMiddle = 2.0;
+    static constexpr double kWideBehindMiddle = 5.0;
+    static constexpr double kWideAheadOfMiddle = 3.0;
 
-    // dir: +1 sweeps right, -1 left. Phases 2 and 3 send a wider wave.
-    Onda(int dir, bool accelerating, int phase);
+    // dir: +1 sweeps right, -1 left. Phases 2 and 3 send a wider wave. It starts a little off
+    // the middle of the arena, on the side it comes from.
+    Onda(int dir, bool accelerating, int phase, const WorldRect& arena);
 
     bool update(WorldRect player, Escena& scene) override;
 

@@ -1,7 +1,5 @@
 #include "bosses/Valdro.hpp"
 
-#include <SDL_render.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -16,7 +14,6 @@
 #include "scene/Escena.hpp"
 
 namespace {
-constexpr int kDurations[Valdro::kActionCount] = {50, 100, 100, 100, 100, 80, 100, 100, 400, 100};
 // Base weights: phases 1 and 2 with the player far (8.0 or more) or near, and phase 3.
 constexpr double kFarWeights[Valdro::kActionCount] = {0, 20, 20, 20, 20, 0, 10, 0, 0, 0};
 constexpr double kNearWeights[Valdro::kActionCount] = {20, 20, 20, 0, 0, 20, 10, 0, 0, 0};
@@ -58,13 +55,14 @@ constexpr int kRainSpots = 3;
 constexpr double kRainFromLeftBelow = 9.0;
 constexpr double kRainFromRightAbove = 3.0;
 constexpr double kBoxShrinkAfterVanish = 1.0;
+
+WorldRect arenaOf(const Escena& scene) {
+    return WorldRect{scene.x, scene.y, scene.w, scene.h};
+}
 }  // namespace
 
 Valdro::Valdro() {
     sheet = bossTextures().valdro1Sheet;
-    for (int i = 0; i < kActionCount; ++i) {
-        actions[static_cast<std::size_t>(i)].duration = kDurations[i];
-    }
     enterArena(kStartX, kStartY, kWidth, kHeight, kHealth, kScore, 0, 0.02);
     addAnimation("idle", 3, 0, 1280, 896, 640, 33, true, false);
     addAnimation("idle3", 4, 0, 0, 896, 640, 25, true, false);
@@ -86,12 +84,8 @@ void Valdro::updateHitboxes() {
     box2 = hitbox;
 }
 
-void Valdro::startFight() {
-    if (phase != 0) {
-        return;
-    }
-    phase = 1;
-    audio::playMusic(paths::kBoss3Music);
+const char* Valdro::fightMusic() const {
+    return paths::kBoss3Music;
 }
 
 void Valdro::update(Prota& prota, Escena& scene, double, double) {
@@ -121,7 +115,7 @@ void Valdro::choose(const WorldRect& player, int playerHp) {
             a.baseWeight = 0.0;
             a.learnedWeight = 0.0;
         }
-        actions[static_cast<std::size_t>(State::Vanish)].baseWeight = kVanishWeight;
+        record(State::Vanish).baseWeight = kVanishWeight;
         phaseChanged = true;
     } else {
         setBaseWeights(std::abs(player.centerX() - centre()));
@@ -134,18 +128,18 @@ void Valdro::choose(const WorldRect& player, int playerHp) {
     // With nothing to draw from it keeps its last action.
     if (const auto drawn = randomBelow(static_cast<int>(std::ceil(sum)))) {
         roll = *drawn + 1;
-        action = kActionCount - 1;
+        action = State::FireRain;
         double running = 0.0;
         for (int i = 0; i < kActionCount; ++i) {
             const ActionRecord& a = actions[static_cast<std::size_t>(i)];
             running += a.baseWeight + a.learnedWeight;
             if (roll <= running) {
-                action = i;
+                action = static_cast<State>(i);
                 break;
             }
         }
     }
-    ActionRecord& rest = actions[static_cast<std::size_t>(State::Rest)];
+    ActionRecord& rest = record(State::Rest);
     rest.learnedWeight = std::max(rest.learnedWeight, 0.0);
 }
 
@@ -159,7 +153,7 @@ void Valdro::setBaseWeights(double distance) {
 }
 
 void Valdro::learn(int playerHp) {
-    ActionRecord& last = actions[static_cast<std::size_t>(std::clamp(action, 0, kActionCount - 1))];
+    ActionRecord& last = record(action);
     if (playerHp < lastPlayerHp) {
         last.hurtPlayer = true;
     }
@@ -173,7 +167,7 @@ void Valdro::learn(int playerHp) {
 }
 
 void Valdro::runAction(const WorldRect& player, Escena& scene) {
-    switch (currentAction()) {
+    switch (action) {
         case State::MeleeHit:
             meleeStep(player, scene);
             break;
@@ -233,7 +227,8 @@ void Valdro::meleeStep(const WorldRect& player, const Escena& scene) {
         return;
     }
     if (step >= kWalkHomeFrom) {
-        x -= speed;
+        // A swing thrown from home would step him out through his own wall: the wall stops him.
+        x = std::clamp(x - speed, scene.x, std::max(scene.x, scene.x + scene.w - w));
         updateHitboxes();
         // Home is 3.5 from its own wall; the wall itself stops it too, so the walk always ends.
         const bool home =
@@ -261,7 +256,7 @@ void Valdro::waveStep(Escena& scene, bool rushing) {
         setAnimation("shoot");
     } else if (step == kCastAt) {
         audio::playSound("valdroWave");
-        scene.addEnemy(std::make_shared<Onda>(towardsPlayerSide(), rushing, phase));
+        scene.addEnemy(std::make_shared<Onda>(towardsPlayerSide(), rushing, phase, arenaOf(scene)));
     } else if (step >= kCastEnds) {
         finish();
         return;
@@ -277,8 +272,8 @@ void Valdro::skullStep(Escena& scene, int pattern) {
     } else if (step == kCastAt) {
         const double shift = pattern == Calavera::kDrop ? randomBelow(2).value_or(0) : 0;
         for (int index = 1; index <= 3; ++index) {
-            scene.addEnemy(
-                std::make_shared<Calavera>(towardsPlayerSide(), pattern, index, phase, shift));
+            scene.addEnemy(std::make_shared<Calavera>(towardsPlayerSide(), pattern, index, phase,
+                                                      shift, arenaOf(scene)));
         }
     } else if (step >= kCastEnds) {
         finish();
@@ -338,7 +333,7 @@ void Valdro::restStep() {
     if (step == 0) {
         actionRunning = true;
         step = 1;
-        actions[static_cast<std::size_t>(State::Rest)].learnedWeight = kRestPenalty;
+        record(State::Rest).learnedWeight = kRestPenalty;
         return;
     }
     if (step >= kRestEnds) {
@@ -362,8 +357,8 @@ void Valdro::weavingStep(Escena& scene) {
         audio::playSound("fire");
         for (int dir : {1, -1}) {
             for (int index : {1, 2}) {
-                scene.addEnemy(
-                    std::make_shared<Calavera>(dir, Calavera::kWeave, index, phase, 0.0));
+                scene.addEnemy(std::make_shared<Calavera>(dir, Calavera::kWeave, index, phase, 0.0,
+                                                          arenaOf(scene)));
             }
         }
     }
@@ -388,8 +383,8 @@ void Valdro::wallStep(const WorldRect& player, Escena& scene) {
         const int dir = player.centerX() > scene.x + scene.w / 2.0 ? -1 : 1;
         for (int row = 1; row <= 3; ++row) {
             const bool gap = randomBelow(kGapChance).value_or(1) == 0;
-            scene.addEnemy(
-                std::make_shared<Calavera>(dir, Calavera::kWall, gap ? 0 : row, phase, 0.0));
+            scene.addEnemy(std::make_shared<Calavera>(dir, Calavera::kWall, gap ? 0 : row, phase,
+                                                      0.0, arenaOf(scene)));
         }
     }
     step += 1;
@@ -411,10 +406,12 @@ void Valdro::fireRainStep(Escena& scene) {
         audio::playSound("fire");
         for (int index = 0; index < 3; ++index) {
             if (x < kRainFromLeftBelow) {
-                scene.addEnemy(std::make_shared<Calavera>(1, Calavera::kRain, index, phase, 0.0));
+                scene.addEnemy(std::make_shared<Calavera>(1, Calavera::kRain, index, phase, 0.0,
+                                                          arenaOf(scene)));
             }
             if (x > kRainFromRightAbove) {
-                scene.addEnemy(std::make_shared<Calavera>(-1, Calavera::kRain, index, phase, 0.0));
+                scene.addEnemy(std::make_shared<Calavera>(-1, Calavera::kRain, index, phase, 0.0,
+                                                          arenaOf(scene)));
             }
         }
         finish();
@@ -428,19 +425,10 @@ bool Valdro::hitByShot(std::shared_ptr<Disparo> shot) {
     if (!shot || hp <= 0 || !overlaps(shot->rect(), hitbox)) {
         return false;
     }
-    hp -= shot->damage;
-    if (hp < 1) {
-        interruptWith("death");
-        vy = kSinkSpeed;
-        hitbox.x = kOutOfReach;
-        box2.x = kOutOfReach;
-        dying = true;
+    if (takeShot(*shot)) {
+        vy = kSinkSpeed;  // it sinks to the floor
     } else {
-        if (sheet != nullptr) {
-            SDL_SetTextureColorMod(sheet, 255, 125, 125);
-        }
-        tintTicks = kTintFrames;
+        flashRed();
     }
-    audio::playSound("bossHit");
     return true;
 }

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "bosses/Jefe.hpp"
-#include "bosses/SheetLease.hpp"
 #include "scene/WorldRect.hpp"
 
 // Valdro, the final boss: a caster that keeps to one side of its arena and picks one of ten
@@ -31,7 +30,6 @@ public:
         bool hurtPlayer = false;
         double baseWeight = 0.0;
         double learnedWeight = 0.0;
-        int duration = 0;
     };
 
     static constexpr double kStartX = 9.0;
@@ -45,23 +43,21 @@ public:
     static constexpr double kFloorY = 9.0;
     static constexpr double kSinkSpeed = 0.1;
     static constexpr double kStepSpeed = 0.08;
-    static constexpr int kTintFrames = 10;
-    static constexpr double kOutOfReach = 5000.0;
 
     Valdro();
 
     void update(Prota& prota, Escena& scene, double camX, double viewWidth) override;
-    void startFight() override;
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
     void updateHitboxes() override;
 
     double centre() const { return x + w / 2.0; }
-    State currentAction() const { return static_cast<State>(action); }
+    // The action's record in the table.
+    ActionRecord& record(State a) { return actions[static_cast<std::size_t>(a)]; }
 
     std::array<ActionRecord, kActionCount> actions;
     int step = 0;
     int roll = 0;
-    int action = 0;
+    State action = State::MeleeHit;  // the current or last action
     int volleyCount = 1;
     int lastPlayerHp = 0;
     double vy = 0.0;
@@ -71,6 +67,7 @@ public:
     bool walkAnimSet = false;
 
 private:
+    const char* fightMusic() const override;
     void choose(const WorldRect& player, int playerHp);
     void setBaseWeights(double distance);
     void learn(int playerHp);
@@ -87,6 +84,4 @@ private:
     void finish();
     void fall();
     int towardsPlayerSide() const { return side ? 1 : -1; }
-
-    SheetLease lease_{*this};
 };

@@ -5,10 +5,6 @@
 
 #include "actors/Disparo.hpp"
 
-namespace {
-constexpr double kOutOfReach = 5000.0;
-}
-
 Enemigo::Enemigo() {
     maxHp = 20;
     hp = 20;
@@ -49,22 +45,13 @@ bool Enemigo::seesPlayer(const WorldRect& player) const {
     return sightRange * sightRange >= dx * dx + dy * dy;
 }
 
-void Enemigo::startDying() {
-    // A killing blow during the "damage" flash still shows the whole death.
-    interruptWith("death");
-    hitbox.x = kOutOfReach;
-    box2.x = kOutOfReach;
-    dying = true;
-}
-
 void Enemigo::placeBody(double bodyX, double bodyY, double size, SDL_Texture* bodySheet) {
     x = bodyX;
     y = bodyY;
     w = size;
     h = size;
     sheet = bodySheet;
-    ensureDstRect();
-    *dstRect = SDL_Rect{-1000, -1000, 0, 0};
+    parkOffScreen();
     updateHitboxes();
 }
 

@@ -40,8 +40,6 @@ public:
 
     // The player is within sightRange of the enemy's centre (nearest point of the player's box).
     bool seesPlayer(const WorldRect& player) const;
-    // Plays "death" and moves both boxes out of reach so nothing can touch the enemy any more.
-    void startDying();
 
     bool awake = false;
     double sightRange = 0.0;

@@ -5,6 +5,8 @@
 namespace {
 const std::string kDamage = "damage";
 const std::string kDefault = "default";
+// While tintTicks runs a hit object is drawn in this red.
+constexpr SDL_Color kTint{255, 125, 125, 255};
 }  // namespace
 
 Animated::Animated(SDL_Texture* sheetTexture) : sheet(sheetTexture) {
@@ -196,16 +198,21 @@ void Animated::drawClipped(SDL_Renderer* renderer, const SDL_Rect& clip) {
         clipToRect(src, clip);
     }
     lastClippedSource_ = src;
+    if (sheet != nullptr) {
+        // The tint is this object's own: whatever else shares the sheet (a boss's projectiles)
+        // is drawn in its own colour before or after it.
+        if (tintTicks > 0) {
+            SDL_SetTextureColorMod(sheet, kTint.r, kTint.g, kTint.b);
+        } else {
+            SDL_SetTextureColorMod(sheet, 255, 255, 255);
+        }
+    }
     if (renderer != nullptr && sheet != nullptr && (dstRect == nullptr || dstRect->w > 0)) {
         SDL_RenderCopyEx(renderer, sheet, &src, dstRect, angle, nullptr,
                          flipped ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE);
     }
     advanceTick();
-    if (tintTicks < 1) {
-        if (sheet != nullptr) {
-            SDL_SetTextureColorMod(sheet, 255, 255, 255);
-        }
-    } else {
+    if (tintTicks > 0) {
         tintTicks -= 1;
     }
 }

@@ -35,8 +35,8 @@ public:
     // Draws the current frame rotated about center (null: the rectangle's centre), then advances
     // the animation by one tick.
     void draw(SDL_Renderer* renderer, double drawAngle, const SDL_Point* center);
-    // Draws the current frame cut to the pixel rectangle clip, advances one tick, then counts
-    // down a tint set on the sheet and resets it to white when it has run out.
+    // Draws the current frame cut to the pixel rectangle clip, red while tintTicks runs (white
+    // otherwise, whatever else drew from the sheet), advances one tick and counts tintTicks down.
     void drawClipped(SDL_Renderer* renderer, const SDL_Rect& clip);
 
     // The sheet rectangle of the shown frame; false when the current animation is unknown.
@@ -52,7 +52,7 @@ public:
     int frame = 0;
     std::string resumeAnimation = "default";
     bool flipped = false;
-    int tintTicks = 0;
+    int tintTicks = 0;  // drawn frames left of a red hit flash
 
 protected:
     void advanceTick();

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <nlohmann/json.hpp>
 
 #include "actors/Prota.hpp"
@@ -14,6 +16,8 @@
 #include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
 #include "app/SettingsMenu.hpp"
+#include "bosses/BossTextures.hpp"
+#include "bosses/SheetLease.hpp"
 #include "npc/Inventory.hpp"
 #include "npc/Items.hpp"
 #include "npc/NPC.hpp"
@@ -350,6 +354,61 @@ TEST_F(GamePlay, TheFirstFrameOfASceneShowsItWhole) {
             << asDrawn[i].w << "x" << asDrawn[i].h << " instead of " << placed.x << "," << placed.y
             << " " << placed.w << "x" << placed.h;
     }
+}
+
+// A boss's sheets are loaded from its arena until the run leaves it, whichever way: onwards,
+// by a game over, or by completing the story in the last arena.
+TEST_F(GamePlay, BossSheetsGoWithTheRunWhicheverWayItEnds) {
+    const std::filesystem::path pictures = std::filesystem::path(VALDRO_RUN_DIR) / "img";
+    if (!std::filesystem::exists(pictures / "greed_sheet.png")) {
+        GTEST_SKIP() << "the run folder holds no generated images";
+    }
+    std::filesystem::create_directory_symlink(pictures, run.path("img"));
+    start();
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 22);  // Easy: revives without end
+    const auto arenaOf = [&](int kind) {
+        for (std::size_t i = 0; i < game().levels().size(); ++i) {
+            if (game().levels()[i].boss == kind) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    };
+    const auto anyBossSheet = [] {
+        const BossTextures& t = bossTextures();
+        return t.greedSheet != nullptr || t.lustSheet != nullptr || t.lampySheet != nullptr ||
+               t.lampyLight != nullptr || t.spotlight != nullptr || t.valdro1Sheet != nullptr ||
+               t.valdro2Sheet != nullptr || t.valdro3Sheet != nullptr;
+    };
+    const int greed = arenaOf(0);
+    const int valdro = arenaOf(2);
+    ASSERT_GT(greed, 0);
+    ASSERT_GT(valdro, greed);
+    while (game().levelIndex() < greed) {
+        game().perform(kActionLevelCompleted, app->window());
+    }
+    ASSERT_NE(bossTextures().greedSheet, nullptr) << "the generated sheets are loaded";
+
+    game().perform(kActionGameOver, app->window());
+    EXPECT_FALSE(anyBossSheet()) << "a game over in the arena frees its sheets";
+    EXPECT_EQ(SheetLease::holders(), 0);
+    click(game().gameOverScreen(), 26);  // revive at the checkpoint before the arena
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_LT(game().levelIndex(), greed);
+    EXPECT_FALSE(anyBossSheet());
+
+    while (game().levelIndex() < valdro) {
+        game().perform(kActionLevelCompleted, app->window());
+    }
+    ASSERT_NE(bossTextures().valdro1Sheet, nullptr);
+    EXPECT_EQ(bossTextures().greedSheet, nullptr);
+    for (int i = 0; i < 5 && screen() == kLevel; ++i) {
+        game().perform(kActionLevelCompleted, app->window());
+    }
+    ASSERT_EQ(screen(), kTitle) << "the story is completed";
+    EXPECT_FALSE(anyBossSheet()) << "completing the story frees the last boss's sheets";
+    EXPECT_EQ(SheetLease::holders(), 0);
 }
 
 TEST_F(GamePlay, ThePlayClockCountsExactTimeAcrossPauses) {

@@ -81,14 +81,10 @@ private:
 };
 
 TEST(ArenaPictures, EachFightAtItsBusiestShowsTheBossWhatItThrowsAndTheHud) {
-    const struct {
-        const char* slot;
-        double standOff;
-    } arenas[] = {{"greed", 2.2}, {"lust", 3.5}, {"valdro", 5.2}};
-    for (const auto& a : arenas) {
-        SCOPED_TRACE(a.slot);
+    for (const char* slot : {"greed", "lust", "valdro"}) {
+        SCOPED_TRACE(slot);
         Canvas canvas;
-        ArenaFight fight(a.slot, FightPilot(a.standOff, true), 30);
+        ArenaFight fight(slot, 30);
         fight.stage.prota().maxHp = fight.stage.prota().hp = 50;  // stay alive to look around
         fight.talkThrough();
         // The busiest moment of the first forty seconds: most things in flight.
@@ -105,7 +101,7 @@ TEST(ArenaPictures, EachFightAtItsBusiestShowsTheBossWhatItThrowsAndTheHud) {
                 fight.stage.scene->drawHighScore(canvas.renderer, 0);
                 fight.stage.scene->drawScore(canvas.renderer);
                 fight.stage.scene->drawTime(canvas.renderer, f / 100);
-                ASSERT_TRUE(canvas.save(a.slot));
+                ASSERT_TRUE(canvas.save(slot));
             }
         }
         EXPECT_GT(busiest, 0u) << "the boss threw or summoned something";

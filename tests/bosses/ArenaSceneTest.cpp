@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
 
 #include "bosses/ArenaFight.hpp"
 #include "bosses/Codicia.hpp"
@@ -76,7 +80,7 @@ void expectWonAndCredited(ArenaFight& fight, const DeathWatch& watch, int frameL
 TEST_F(BossArena, TheConversationStartsTheFightOnce) {
     for (const char* slot : {"greed", "lust", "valdro"}) {
         SCOPED_TRACE(slot);
-        ArenaFight fight(slot, FightPilot(3.0, true), 1);
+        ArenaFight fight(slot, 1);
         ASSERT_FALSE(fight.stage.scene->npcs.empty());
         EXPECT_TRUE(fight.stage.scene->npcs.front()->talking);
         const int presses = fight.talkThrough();
@@ -98,82 +102,128 @@ TEST_F(BossArena, ABossWithNothingToSayStillFights) {
     for (int language : {0, 1}) {
         dialogue::setDialogueText(language, "{}");
     }
-    ArenaFight fight("valdro", FightPilot(3.0, true), 1);
+    ArenaFight fight("valdro", 1);
     EXPECT_FALSE(fight.stage.scene->talking());
     fight.stage.step();
     EXPECT_EQ(fight.boss().phase, 1);
 }
 
-TEST_F(BossArena, GreedIsBeatenAndOnlyHurtWhileTheViewIsClose) {
-    constexpr int kLimit = 20000;
-    ArenaFight fight("greed", FightPilot(2.2, true), 1);
-    fight.talkThrough();
-    auto& greed = dynamic_cast<Codicia&>(fight.boss());
-    DeathWatch watch(fight);
-    int lastHp = greed.hp;
-    int lastPhase = greed.phase;
-    auto lastState = greed.substate;
-    int phaseChanges = 0;
-    fight.fight(kLimit, [&] {
-        watch();
-        const harness::Stage& s = fight.stage;
-        if (greed.substate == Codicia::State::Exposed && lastState == Codicia::State::Tired) {
-            const double bandCentre = s.camX + s.viewWidth / 2.0;
-            EXPECT_LT(std::abs(greed.x + greed.w / 2.0 - bandCentre), Codicia::kExposeDistance);
-        }
-        if (greed.hp < lastHp) {
-            EXPECT_EQ(greed.substate, Codicia::State::Exposed) << "hurt only while exposed";
-        }
-        if (greed.phase != lastPhase) {
-            phaseChanges += 1;
-            const int threshold = lastPhase == 1 ? 20 : 10;
-            EXPECT_LT(greed.hp, threshold);
-            EXPECT_GE(greed.hp, threshold - 2 * fight.stage.prota().shotDamage);
-        }
-        lastHp = greed.hp;
-        lastPhase = greed.phase;
-        lastState = greed.substate;
-    });
-    EXPECT_EQ(phaseChanges, 2);
-    expectWonAndCredited(fight, watch, kLimit);
+// The boss's own rules, watched every frame of a fight; the checks that need the whole fight
+// run once it is won.
+std::function<void()> rulesOf(ArenaFight& fight, std::function<void()>& onWin) {
+    Jefe& boss = fight.boss();
+    if (auto* greed = dynamic_cast<Codicia*>(&boss)) {
+        auto phaseChanges = std::make_shared<int>(0);
+        onWin = [phaseChanges] { EXPECT_EQ(*phaseChanges, 2); };
+        return [&fight, greed, phaseChanges, lastHp = greed->hp, lastPhase = greed->phase,
+                lastState = greed->substate]() mutable {
+            const harness::Stage& s = fight.stage;
+            if (greed->substate == Codicia::State::Exposed && lastState == Codicia::State::Tired) {
+                const double bandCentre = s.camX + s.viewWidth / 2.0;
+                EXPECT_LT(std::abs(greed->x + greed->w / 2.0 - bandCentre),
+                          Codicia::kExposeDistance);
+            }
+            if (greed->hp < lastHp) {
+                EXPECT_EQ(greed->substate, Codicia::State::Exposed) << "hurt only while exposed";
+            }
+            if (greed->phase != lastPhase) {
+                *phaseChanges += 1;
+                const int threshold = lastPhase == 1 ? 20 : 10;
+                EXPECT_LT(greed->hp, threshold);
+                EXPECT_GE(greed->hp, threshold - 2 * s.scene->prota->shotDamage);
+            }
+            lastHp = greed->hp;
+            lastPhase = greed->phase;
+            lastState = greed->substate;
+        };
+    }
+    if (auto* lust = dynamic_cast<Lujuria*>(&boss)) {
+        auto sawBlackout = std::make_shared<bool>(false);
+        onWin = [sawBlackout] { EXPECT_TRUE(*sawBlackout); };
+        return [lust, sawBlackout] {
+            if (!lust->lampBroken) {
+                EXPECT_EQ(lust->hp, Lujuria::kHealth) << "immune while her lamp shines";
+            }
+            if (lust->hp > 0) {
+                EXPECT_EQ(lust->phase == 2, lust->hp < Lujuria::kHealth / 2);
+            }
+            *sawBlackout = *sawBlackout || lust->phase == 2;
+        };
+    }
+    auto& valdro = dynamic_cast<Valdro&>(boss);
+    auto highestPhase = std::make_shared<int>(1);
+    onWin = [highestPhase] { EXPECT_EQ(*highestPhase, 3) << "beaten in its three forms"; };
+    return [&valdro, highestPhase] { *highestPhase = std::max(*highestPhase, valdro.phase); };
 }
 
-TEST_F(BossArena, LustIsBeatenAndImmuneWhileHerLampShines) {
-    constexpr int kLimit = 20000;
-    ArenaFight fight("lust", FightPilot(3.5, true), 1);
-    fight.talkThrough();
-    auto& lust = dynamic_cast<Lujuria&>(fight.boss());
-    DeathWatch watch(fight);
-    bool sawBlackout = false;
-    fight.fight(kLimit, [&] {
-        watch();
-        if (!lust.lampBroken) {
-            EXPECT_EQ(lust.hp, Lujuria::kHealth);
-        }
-        if (lust.hp > 0) {
-            EXPECT_EQ(lust.phase == 2, lust.hp < Lujuria::kHealth / 2);
-        }
-        sawBlackout = sawBlackout || lust.phase == 2;
-    });
-    EXPECT_TRUE(sawBlackout);
-    expectWonAndCredited(fight, watch, kLimit);
-}
-
-// Valdro is the hardest fight: the scripted player wins this seed on Normal's five hearts, while
-// on many others it falls with Valdro nearly beaten.
-TEST_F(BossArena, ValdroIsBeatenInItsThreeForms) {
+// One fight from the conversation to the end. Lust's talk is ended within the arena's first
+// frame, before her first update (presses from the keyboard and the pad together): her lamp
+// must come all the same, or she could never be hurt.
+bool wins(const char* slot, unsigned seed, int difficulty) {
     constexpr int kLimit = 40000;
-    ArenaFight fight("valdro", FightPilot(5.2, false), 30);
-    fight.talkThrough();
-    auto& valdro = dynamic_cast<Valdro&>(fight.boss());
+    ArenaFight fight(slot, seed, difficulty);
+    const bool lust = std::string(slot) == "lust";
+    fight.talkThrough(!lust);
+    EXPECT_EQ(fight.boss().phase, 1);
+    std::function<void()> onWin;
+    std::function<void()> rules = rulesOf(fight, onWin);
     DeathWatch watch(fight);
-    int highestPhase = 1;
     fight.fight(kLimit, [&] {
         watch();
-        highestPhase = std::max(highestPhase, valdro.phase);
+        rules();
     });
-    EXPECT_EQ(highestPhase, 3);
+    if (fight.boss().hp > 0) {
+        EXPECT_LE(fight.stage.prota().hp, 0) << "the fight ends with one of them down";
+        return false;
+    }
+    onWin();
     expectWonAndCredited(fight, watch, kLimit);
+    return true;
+}
+
+// A player who reads only the screen, starts with the hearts a run brings and buys nothing
+// plays ten seeds on Normal. Easy brings the same hearts but revives without end: after a fall
+// the player comes back before the arena with full hearts (and the draws have moved on), so
+// every seed is won within some tries.
+void expectWinRates(const char* slot, int normalWinsAtLeast) {
+    constexpr int kSeeds = 10;
+    constexpr int kTries = 15;
+    int normalWins = 0;
+    for (unsigned seed = 1; seed <= kSeeds; ++seed) {
+        SCOPED_TRACE(seed);
+        normalWins += wins(slot, seed, ArenaFight::kNormal) ? 1 : 0;
+    }
+    int easyWins = 0;
+    int easyTries = 0;
+    for (unsigned seed = 1; seed <= kSeeds; ++seed) {
+        SCOPED_TRACE(seed);
+        for (int attempt = 0; attempt < kTries; ++attempt) {
+            easyTries += 1;
+            if (wins(slot, seed + 100 * attempt, ArenaFight::kEasy)) {
+                easyWins += 1;
+                break;
+            }
+        }
+    }
+    std::printf("%s: Normal won %d of %d; Easy won %d of %d in %d tries\n", slot, normalWins,
+                kSeeds, easyWins, kSeeds, easyTries);
+    EXPECT_GE(normalWins, normalWinsAtLeast);
+    EXPECT_EQ(easyWins, kSeeds);
+}
+
+TEST_F(BossArena, GreedIsBeatenOnMostSeedsAndOnlyHurtWhileTheViewIsClose) {
+    expectWinRates("greed", 8);
+}
+
+TEST_F(BossArena, LustIsBeatenOnMostSeedsAndImmuneWhileHerLampShines) {
+    expectWinRates("lust", 8);
+}
+
+// Valdro is the hardest fight by far: his waves must be dashed through towards him, and a
+// player who comes out of the dash near him is caught by his swing. This player beats him on
+// Normal on about three seeds in ten; the test holds it to one at least.
+TEST_F(BossArena, ValdroIsBeatenInItsThreeFormsOnEasyAndSometimesOnNormal) {
+    expectWinRates("valdro", 1);
 }
 
 }  // namespace

@@ -5,37 +5,72 @@
 #include <vector>
 
 #include "actors/Prota.hpp"
-#include "bosses/Apagon.hpp"
-#include "bosses/Foco.hpp"
-#include "bosses/Jefe.hpp"
-#include "bosses/Lampy.hpp"
-#include "scene/Escena.hpp"
 
 namespace {
-// Shots reach about this far from the player's centre (muzzle 1.5 plus range 5, less a margin).
-constexpr double kReach = 6.3;
-// The gap kept between the player and the boss's body.
+// Shots reach about this far from the player's centre (muzzle 1.5 plus range 5 plus half a
+// shot, less a margin).
+constexpr double kReach = 6.6;
 // How far ahead the pilot looks for things about to hit it, in frames.
 constexpr int kLookAhead = 20;
 constexpr int kFallLookAhead = 60;
 // A dash starts this many frames before contact, so it carries the player through.
 constexpr int kDashAt = 8;
 // Things slower than this are walked away from while there is room.
-constexpr double kOutwalkable = 0.06;
+constexpr double kOutwalkable = 0.03;
 constexpr double kRoomToWalk = 3.0;
-// How far a dash carries the player (33 frames at twice the walking speed).
+// The player's own numbers, learnt by playing: walking speed, how far and how long a dash
+// carries, and the rest a dash needs after it.
+constexpr double kWalkSpeed = 0.07;
 constexpr double kDashReach = 4.6;
 constexpr double kDashFrames = 33.0;
+constexpr int kDashRest = Prota::kDashRecovery + 1;
 // A dash must not end this close to the boss: it may step up meanwhile.
 constexpr double kBossMargin = 2.5;
 // How far to the side of a boss overhead the player stands.
 constexpr double kUnderneathGap = 2.5;
-
-bool touching(const WorldRect& a, const WorldRect& b) {
-    return overlaps(a, b);
-}
+// Valdro standing is wider than this; hovering in his last form he is narrower.
+constexpr double kValdroStanding = 6.5;
+// Lust's lamp: the round thing of this size hanging above the stage.
+constexpr double kLampSize = 1.5;
+constexpr double kLampBelow = 2.5;
+// Lust's body is this wide; a smack widens her picture on the side of the arm.
+constexpr double kLustBody = 3.0;
+// Light (the spotlight's cone) is taller than this and hurts nobody.
+constexpr double kLightHeight = 8.5;
+// Her smack only hurts once the arm swings, a moment after she has wound up.
+constexpr int kSwingAfter = 45;
+// After a hit the player blinks and nothing hurts for a while (a few frames kept in hand).
+constexpr int kBlinkFrames = Prota::kInvulnerableDuration - 10;
+// Where skulls come in, the player's centre keeps this far from the wall.
+constexpr double kSkullWallGap = 1.3;
+// A boss moving faster than this from one frame to the next has not moved but changed shape.
+constexpr double kTeleport = 0.5;
+// A dash from this close to Lust's body carries the player right through it.
+constexpr double kDashThroughGap = 0.6;
+// A walk through the boss while blinking must be over before the blink is.
+constexpr int kBlinkSpare = 40;
 
 }  // namespace
+
+FightPilot::FightPilot(Arena arena) : arena_(arena) {
+    // What each fight has taught: how far to keep from the boss, and whether the boss is narrow
+    // enough to dash through when cornered.
+    switch (arena) {
+        case Arena::Greed:
+            standOff_ = 2.2;
+            dashThroughBoss_ = true;
+            break;
+        case Arena::Lust:
+            standOff_ = 5.0;
+            dashThroughBoss_ = true;
+            break;
+        case Arena::Valdro:
+            // His centre 8 away: far enough that he does not come to swing, near enough to shoot.
+            standOff_ = 5.2;
+            dashThroughBoss_ = false;
+            break;
+    }
+}
 
 WorldRect FightPilot::ahead(const Seen& s, double frames) {
     return WorldRect{s.box.x + s.vx * frames, s.box.y + s.vy * frames, s.box.w, s.box.h};
@@ -68,96 +103,165 @@ int FightPilot::contactIn(const Seen& s, const WorldRect& me) {
     // What falls straight down is seen coming from further off.
     const int horizon = std::abs(s.vx) < 0.02 ? kFallLookAhead : kLookAhead;
     for (int f = 0; f <= horizon; ++f) {
-        if (touching(ahead(s, f), me)) {
+        if (overlaps(ahead(s, f), me)) {
             return f;
         }
     }
     return kFallLookAhead + 1;
 }
 
-FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
-    const Prota& p = *scene.prota;
-    const WorldRect me{p.x, p.y, p.w, p.h};
+void FightPilot::watchMyself(const WorldRect& me, int hearts) {
+    if (lastHearts_ >= 0 && hearts < lastHearts_) {
+        untouchable_ = kBlinkFrames;
+    } else if (untouchable_ > 0) {
+        untouchable_ -= 1;
+    }
+    lastHearts_ = hearts;
+    // Standing still on something, the picture does not move up or down; a dash shows the
+    // wide dash picture, and a new one needs a rest after it.
+    grounded_ = haveLastMe_ && me.y == lastMe_.y;
+    const bool dashingNow = me.w > 1.5;
+    if (dashing_ && !dashingNow) {
+        sinceDash_ = 0;
+    } else if (!dashingNow) {
+        sinceDash_ += 1;
+    }
+    dashing_ = dashingNow;
+    lastMe_ = me;
+    haveLastMe_ = true;
+}
+
+void FightPilot::rememberBoss(const View& view) {
+    if (view.bossSeen) {
+        Seen now{view.boss};
+        if (bossKnown_) {
+            now.vx = view.boss.x - boss_.box.x;
+        }
+        if (view.boss.w <= kLustBody + 0.5) {
+            bossNarrow_ = view.boss;
+        }
+        boss_ = now;
+        bossKnown_ = true;
+        return;
+    }
+    if (!bossKnown_) {
+        return;
+    }
+    // Out of the band it has run on the way it was going; lost in the dark it is looked for
+    // where it was last seen.
+    const bool inBand = boss_.box.x + boss_.box.w > view.shownLeft && boss_.box.x < view.shownRight;
+    if (inBand && boss_.vx > 0.0 && boss_.box.x + boss_.box.w > view.shownRight - 1.0) {
+        boss_.box.x = view.shownRight + 0.1;
+    } else if (inBand && boss_.vx < 0.0 && boss_.box.x < view.shownLeft + 1.0) {
+        boss_.box.x = view.shownLeft - boss_.box.w - 0.1;
+    }
+}
+
+WorldRect FightPilot::bossBody() const {
+    const WorldRect& b = boss_.box;
+    switch (arena_) {
+        case Arena::Valdro:
+            // Shots land between his arms: the middle three sevenths of the standing figure,
+            // the middle quarter of the hovering one.
+            if (b.w > kValdroStanding) {
+                return WorldRect{b.x + 2.0 * b.w / 7.0, b.y, 3.0 * b.w / 7.0, b.h};
+            }
+            return WorldRect{b.x + 0.375 * b.w, b.y, 0.25 * b.w, b.h};
+        case Arena::Lust:
+            if (b.w > kLustBody + 0.5) {
+                // Her arm reaches out from where her body stood.
+                const bool grewLeft = b.x < bossNarrow_.x - 1.0;
+                return WorldRect{grewLeft ? b.x + b.w - kLustBody : b.x, b.y, kLustBody, b.h};
+            }
+            return b;
+        case Arena::Greed:
+        default:
+            return b;
+    }
+}
+
+FightPilot::Decision FightPilot::decide(const View& view) {
+    const WorldRect& me = view.me;
+    watchMyself(me, view.hearts);
+    rememberBoss(view);
+    framesWide_ = arena_ == Arena::Lust && boss_.box.w > kLustBody + 0.5 ? framesWide_ + 1 : 0;
     const double myX = me.centerX();
     Decision d;
 
     // What moves on screen, with its speed as seen since the last frame.
     std::vector<Seen> hazards;
-    std::map<const Enemigo*, Seen> seen;
-    const Lampy* lamp = nullptr;
-    for (const auto& e : scene.enemies) {
-        if (dynamic_cast<const Foco*>(e.get()) || dynamic_cast<const Apagon*>(e.get())) {
+    std::map<const void*, Seen> seen;
+    const Sprite* lamp = nullptr;
+    for (const Sprite& t : view.things) {
+        if (t.box.h > kLightHeight) {
             continue;
         }
-        if (auto l = dynamic_cast<const Lampy*>(e.get())) {
-            if (!l->dying) {
-                lamp = l;
-            }
+        if (arena_ == Arena::Lust && std::abs(t.box.w - kLampSize) < 0.05 &&
+            t.box.y + t.box.h < kLampBelow) {
+            lamp = &t;
             continue;
         }
-        if (e->dying) {
-            continue;
+        Seen s{t.box};
+        auto it = lastSeen_.find(t.id);
+        if (it != lastSeen_.end()) {
+            s.vx = t.box.x - it->second.box.x;
+            s.vy = t.box.y - it->second.box.y;
         }
-        const WorldRect box = e->box2;
-        Seen s{box};
-        auto it = lastSeen_.find(e.get());
-        // Speed is known from the second frame it is in play (boxes start parked far away),
-        // its change from the third.
-        if (it != lastSeen_.end() && it->second.box.x > -1000.0) {
-            s.vx = box.x - it->second.box.x;
-            s.vy = box.y - it->second.box.y;
-            s.ax = s.vx - it->second.vx;
-            s.ay = s.vy - it->second.vy;
-        }
-        seen[e.get()] = s;
-        if (box.x > -1000.0) {
-            hazards.push_back(s);
-        }
+        seen[t.id] = s;
+        hazards.push_back(s);
     }
     lastSeen_ = std::move(seen);
 
-    // The boss as drawn, and how it moved.
-    const WorldRect bossBox{boss.x, boss.y, boss.w, boss.h};
-    // A sprite drawn much wider than what touches (Valdro's arms) may swing out to its full
-    // width: keep clear of all of it.
-    Seen bossSeen{bossBox.w > boss.box2.w + 2.0 ? bossBox : boss.box2};
-    if (haveLastBoss_) {
-        bossSeen.vx = bossBox.x - lastBoss_.x;
+    // Valdro's skull walls come in through the walls: never wait right against one.
+    const double wallGap = arena_ == Arena::Valdro ? kSkullWallGap : 0.6;
+    const double low = view.arenaLeft + wallGap;
+    const double high = view.arenaRight - wallGap;
+    if (!bossKnown_) {
+        d.keys |= Prota::kKeyRight;
+        return d;
     }
-    lastBoss_ = bossBox;
-    haveLastBoss_ = true;
-    const bool bossAlive = boss.hp > 0;
-    const bool bossSolid = bossAlive && boss.box2.x > -100.0 && boss.box2.x < 1000.0;
-    if (bossSolid) {
+    // The whole boss hurts to touch (Valdro's arms swing out to all of his picture), but for
+    // Lust's arm while she only winds up.
+    const bool windingUp = framesWide_ > 0 && framesWide_ < kSwingAfter;
+    const WorldRect bossBox = windingUp ? bossBody() : boss_.box;
+    // Its speed as its body moves: a picture that jumps (a smack's arm, a reappearance) is not a
+    // boss rushing in.
+    double bossVx = haveLastBossBox_ ? bossBox.x - lastBossBox_.x : 0.0;
+    if (std::abs(bossVx) > kTeleport) {
+        bossVx = 0.0;
+    }
+    lastBossBox_ = bossBox;
+    haveLastBossBox_ = true;
+    const Seen bossSeen{bossBox, bossVx, 0.0};
+    const bool blinking = untouchable_ > kBlinkSpare;
+    if (blinking) {
+        // Blinking: nothing hurts, so walk through to the roomier side.
+        hazards.clear();
+    } else {
         hazards.push_back(bossSeen);
     }
 
-    // Target: the lamp while it shines, otherwise the boss.
-    // Shots land on the boss's body: for Valdro the middle of the picture, between the arms.
-    const bool bodyInPlay = boss.hitbox.x > -100.0 && boss.hitbox.x < 1000.0;
-    const WorldRect target = lamp != nullptr ? lamp->drawnRect()
-                             : bodyInPlay    ? boss.hitbox
-                                             : bossBox;
+    // Target: the lamp while it shines, otherwise the boss's body.
+    const WorldRect target = lamp != nullptr ? lamp->box : bossBody();
     // Aim a little inside the target's nearest point.
     const double inset = std::min(0.05, target.w / 2.0);
     d.aimX = std::clamp(myX, target.x + inset, target.x + target.w - inset);
     d.aimY = std::clamp(me.centerY(), target.y + inset, target.y + target.h - inset);
     const double toTarget = std::hypot(d.aimX - myX, d.aimY - me.centerY());
-    d.fire = bossAlive && toTarget < kReach;
+    d.fire = toTarget < kReach;
 
     // Where to stand: beside the boss at the stand-off, on the side the player is on, within
     // reach of the target; the lamp is shot from a jump.
-    // What hurts to touch is the boss's contact box; keep off that.
-    const WorldRect body = bossSolid ? boss.box2 : bossBox;
-    const bool leftOfBoss = myX < body.centerX();
+    const WorldRect body = arena_ == Arena::Lust ? bossBody() : bossBox;
+    const bool roomierLeft = body.x - low > high - (body.x + body.w);
+    const bool leftOfBoss = blinking ? roomierLeft : myX < body.centerX();
     // A boss hovering overhead is shot from a little to one side of it.
     const bool overhead = body.y + body.h < me.y - 0.5;
     const double gap = overhead ? kUnderneathGap - body.w / 2.0 : standOff_;
     double wanted = leftOfBoss ? body.x - gap - me.w / 2.0 : body.x + body.w + gap + me.w / 2.0;
-    const double low = scene.x + 0.6;
-    const double high = scene.x + scene.w - 0.6;
-    if (wanted < low || wanted > high) {
-        // No room on this side: go round to the other.
+    if ((wanted < low || wanted > high) && blinking) {
+        // No room on this side: go round to the other (through Lust only while nothing hurts;
+        // cornered otherwise, the player waits by the wall and dashes through her).
         wanted = leftOfBoss ? body.x + body.w + gap + me.w / 2.0 : body.x - gap - me.w / 2.0;
     }
     wanted = std::clamp(wanted, low, high);
@@ -169,8 +273,10 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
     }
     // The lamp is shot at the top of a jump from the floor (from a table it would be touched).
     const double bossGap = std::max(body.x - (me.x + me.w), me.x - (body.x + body.w));
-    if (lamp != nullptr && std::abs(target.centerX() - myX) < 5.0 && me.y + me.h > 8.5 &&
-        bossGap > 2.0) {
+    // Not from right under it: the lamp hurts to touch.
+    const double underLamp = std::abs(target.centerX() - myX);
+    if (lamp != nullptr && underLamp < 6.0 && underLamp > 2.0 && me.y + me.h > 8.5 &&
+        bossGap > 3.0 && std::abs(boss_.vx) < 0.01) {
         d.keys |= Prota::kKeyJump;
     }
 
@@ -184,13 +290,34 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
         if (t < soonest) {
             soonest = t;
             threat = &hazards[i];
-            threatIsBoss = bossSolid && i + 1 == hazards.size();
+            threatIsBoss = !blinking && i + 1 == hazards.size();
         }
     }
-    if (threat != nullptr && !p.dashing) {
+    // Cornered on the side Lust's arm reaches: step up to her body while she winds up and dash
+    // right through it before the swing.
+    const bool onArmSide = windingUp && (myX < body.centerX()) == (boss_.box.x < body.x);
+    const double roomAway = myX < body.centerX() ? myX - low : high - myX;
+    if (onArmSide && roomAway < kDashReach && !dashing_ && !blinking) {
+        const bool herRight = body.centerX() > myX;
+        const double gapToBody = herRight ? body.x - (me.x + me.w) : me.x - (body.x + body.w);
+        d.keys &=
+            static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight | Prota::kKeyJump));
+        if (gapToBody > kDashThroughGap) {
+            d.keys |= herRight ? Prota::kKeyRight : Prota::kKeyLeft;
+        } else if (sinceDash_ >= kDashRest && grounded_) {
+            d.keys |= herRight ? Prota::kKeyRight : Prota::kKeyLeft;
+            if (!dashHeld_) {
+                d.keys |= Prota::kKeyDash;
+                dashes += 1;
+            }
+            dashRight_ = herRight;
+        }
+        threat = nullptr;
+    }
+    if (threat != nullptr && !dashing_) {
         const Seen& s = *threat;
         const bool fromRight = s.box.centerX() > myX;
-        const bool mayDash = p.dashTimer < 1 && p.dashCooldown < 1 && !p.airborne;
+        const bool mayDash = sinceDash_ >= kDashRest && grounded_;
         const auto go = [&d](bool right) {
             d.keys &= static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight));
             d.keys |= right ? Prota::kKeyRight : Prota::kKeyLeft;
@@ -206,7 +333,7 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
         const double roomBehind = fromRight ? myX - low : high - myX;
         // A dash carries the player through the boss only if it is narrow or coming fast.
         const bool passable =
-            dashThroughBoss_ || s.box.w + me.w < kDashFrames * (2.0 * p.walkSpeed + std::abs(s.vx));
+            dashThroughBoss_ || s.box.w + me.w < kDashFrames * (2.0 * kWalkSpeed + std::abs(s.vx));
         if (threatIsBoss && mayDash && soonest <= 3 && (roomBehind > kDashReach || passable)) {
             // Back off from the boss at a dash while there is room; cornered, dash through it.
             dash(roomBehind > kDashReach ? !fromRight : fromRight);
@@ -216,7 +343,7 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
             // Falling on the player: step into the nearest clear column, rather away from the
             // boss when both are as near.
             const double clear =
-                clearColumn(hazards, bossSolid, myX, low, high, leftOfBoss ? -1.0 : 1.0);
+                clearColumn(hazards, true, myX, low, high, leftOfBoss ? -1.0 : 1.0);
             if (std::abs(clear - myX) > 0.05) {
                 go(clear > myX);
             } else {
@@ -226,16 +353,22 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
             // Slower than the player: just walk ahead of it.
             go(!fromRight);
         } else if (soonest <= kDashAt) {
-            const double dashEnd = myX + (fromRight ? kDashReach : -kDashReach);
+            // A wall stops a dash where it stands.
+            const double dashEnd =
+                std::clamp(myX + (fromRight ? kDashReach : -kDashReach),
+                           view.arenaLeft + me.w / 2.0, view.arenaRight - me.w / 2.0);
             // Where the boss will be when the dash ends, if it keeps walking.
             const WorldRect bossThen = ahead(bossSeen, kDashFrames);
-            const bool bossLevel = boss.box2.y < me.y + me.h && me.y < boss.box2.y + boss.box2.h;
+            const bool bossLevel = bossBox.y < me.y + me.h && me.y < bossBox.y + bossBox.h;
             const bool intoBoss =
-                !threatIsBoss && bossSolid && bossLevel &&
-                dashEnd > std::min(boss.box2.x, bossThen.x) - kBossMargin &&
-                dashEnd < std::max(boss.box2.x, bossThen.x) + boss.box2.w + kBossMargin;
-            const bool low = s.box.y > me.y + 0.4 && s.box.h < 2.0;
-            if (low && !p.airborne && (intoBoss || !mayDash)) {
+                bossLevel && dashEnd > std::min(bossBox.x, bossThen.x) - kBossMargin &&
+                dashEnd < std::max(bossBox.x, bossThen.x) + bossBox.w + kBossMargin;
+            // A low thing is jumped, unless more of its kind fly above it (a wall of skulls).
+            const bool stacked = std::any_of(hazards.begin(), hazards.end(), [&s](const Seen& o) {
+                return &o != &s && std::abs(o.box.x - s.box.x) < 1.0 && o.box.y < s.box.y;
+            });
+            const bool lowThreat = s.box.y > me.y + 0.4 && s.box.h < 2.0 && !stacked;
+            if (lowThreat && grounded_ && (intoBoss || !mayDash)) {
                 d.keys |= Prota::kKeyJump;
                 jumps += 1;
             } else if (mayDash) {
@@ -256,7 +389,7 @@ FightPilot::Decision FightPilot::decide(const Escena& scene, const Jefe& boss) {
             }
         }
     }
-    if (p.dashing) {
+    if (dashing_) {
         // Letting go of the direction would end the dash at once.
         d.keys &=
             static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight | Prota::kKeyJump));

@@ -235,6 +235,27 @@ TEST(Lujuria, ALeftFacingSmackWidensHerToTheLeftUnderHerLamp) {
     EXPECT_FALSE(lust.wide);
     EXPECT_DOUBLE_EQ(lust.x, 8.0);
     EXPECT_DOUBLE_EQ(lust.w, Lujuria::kWidth);
+
+    // Felled in the middle of a left-facing smack she lies where her body stood.
+    Room other(16.0, 16.0);
+    Lujuria felled;
+    other.bossFrame(felled);
+    breakLamp(other);
+    felled.startFight();
+    placePlayer(other, 7.0);
+    felled.action = State::Smack;
+    felled.actionRunning = true;
+    for (int f = 0; f < 30; ++f) {
+        other.bossFrame(felled);
+    }
+    ASSERT_TRUE(felled.wide);
+    ASSERT_DOUBLE_EQ(felled.x, 5.0);
+    felled.hp = 1;
+    ASSERT_TRUE(felled.hitByShot(shotInto(felled.hitbox, 2)));
+    other.bossFrame(felled);
+    EXPECT_TRUE(felled.isDead());
+    EXPECT_DOUBLE_EQ(felled.x, 8.0);
+    EXPECT_DOUBLE_EQ(felled.w, Lujuria::kWidth);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ struct Fight {
     }
     // Starts an action as if it had just been chosen.
     void begin(State s) {
-        valdro.action = static_cast<int>(s);
+        valdro.action = s;
         valdro.actionRunning = true;
         valdro.step = 0;
     }
@@ -130,6 +130,28 @@ TEST(Valdro, TheMeleeHitWalksUpSwingsWideAndWalksHome) {
     EXPECT_GE(fight.valdro.centre(), 12.5);
 }
 
+// Swinging at a player who stands beside him at home, he never steps out through his wall,
+// however often he swings.
+TEST(Valdro, SwingsFromHomeKeepHimInsideHisWalls) {
+    for (bool leftSide : {false, true}) {
+        SCOPED_TRACE(leftSide);
+        Fight fight;
+        fight.valdro.side = leftSide;
+        fight.valdro.x = leftSide ? 0.0 : 16.0 - Valdro::kWidth;
+        fight.valdro.updateHitboxes();
+        fight.room.scene.prota->moveTo(leftSide ? 3.0 : 12.0, 6.9);
+        for (int swing = 0; swing < 5; ++swing) {
+            fight.begin(State::MeleeHit);
+            for (int f = 0; f < 1000 && fight.valdro.actionRunning; ++f) {
+                fight.frames(1);
+                ASSERT_GE(fight.valdro.x, 0.0);
+                ASSERT_LE(fight.valdro.x + fight.valdro.w, 16.0);
+            }
+            ASSERT_FALSE(fight.valdro.actionRunning);
+        }
+    }
+}
+
 TEST(Valdro, ChangesFormBelowThreeQuartersAndOneHalf) {
     std::srand(9);
     Fight fight;
@@ -142,7 +164,7 @@ TEST(Valdro, ChangesFormBelowThreeQuartersAndOneHalf) {
     fight.valdro.hp = 134;
     fight.frames(1);
     EXPECT_EQ(fight.valdro.phase, 2);
-    EXPECT_EQ(fight.valdro.currentAction(), State::Vanish) << "the first choice is always vanish";
+    EXPECT_EQ(fight.valdro.action, State::Vanish) << "the first choice is always vanish";
     fight.frames(80);
     EXPECT_FALSE(fight.valdro.phaseChanged);
 
@@ -150,7 +172,7 @@ TEST(Valdro, ChangesFormBelowThreeQuartersAndOneHalf) {
     for (int f = 0; f < 1000 && fight.valdro.phase == 2; ++f) {
         fight.frames(1);
     }
-    EXPECT_EQ(fight.valdro.currentAction(), State::Vanish);
+    EXPECT_EQ(fight.valdro.action, State::Vanish);
     fight.frames(80);
     EXPECT_EQ(fight.valdro.phase, 3);
     EXPECT_DOUBLE_EQ(fight.valdro.y, 0.0) << "the last form hovers at the top";
@@ -158,7 +180,7 @@ TEST(Valdro, ChangesFormBelowThreeQuartersAndOneHalf) {
     // From now on only weaving skulls, skull walls and fire rain.
     for (int f = 0; f < 3000; ++f) {
         fight.frames(1);
-        const State a = fight.valdro.currentAction();
+        const State a = fight.valdro.action;
         ASSERT_TRUE(a == State::WeavingSkulls || a == State::SkullWalls || a == State::FireRain);
     }
 }
@@ -209,11 +231,11 @@ TEST(Valdro, LearnsWhatHurtThePlayer) {
     fight.frames(101);
     fight.room.scene.prota->hp -= 1;  // the wave caught the player
     fight.frames(1);
-    EXPECT_DOUBLE_EQ(fight.valdro.actions[1].learnedWeight, 10.0);
-    fight.valdro.action = 1;
+    EXPECT_DOUBLE_EQ(fight.valdro.record(State::Wave).learnedWeight, 10.0);
+    fight.valdro.action = State::Wave;
     fight.valdro.actionRunning = false;
     fight.frames(1);  // ended without a hit this time
-    EXPECT_DOUBLE_EQ(fight.valdro.actions[1].learnedWeight, 8.0);
+    EXPECT_DOUBLE_EQ(fight.valdro.record(State::Wave).learnedWeight, 8.0);
 }
 
 }  // namespace
