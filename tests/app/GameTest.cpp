@@ -3,23 +3,32 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "actors/Prota.hpp"
 #include "app/App.hpp"
 #include "app/Button.hpp"
 #include "app/ControlsMenu.hpp"
+#include "app/EndingScreen.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Menu.hpp"
 #include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
+#include "app/RankingTable.hpp"
 #include "app/SettingsMenu.hpp"
+#include "bosses/FightPilot.hpp"
+#include "bosses/Jefe.hpp"
+#include "npc/Dialogue.hpp"
 #include "npc/Inventory.hpp"
 #include "npc/Items.hpp"
+#include "npc/NPC.hpp"
 #include "npc/Objeto.hpp"
 #include "render/Audio.hpp"
 #include "scene/Escena.hpp"
 #include "scene/SceneData.hpp"
+#include "support/SceneHarness.hpp"
 #include "support/TempRunFolder.hpp"
 
 namespace {
@@ -150,6 +159,16 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     EXPECT_EQ(game().level()->prota->shotDamage, 5);
     EXPECT_TRUE(game().windowFixed());
     EXPECT_TRUE(clock.mouseCaptured);
+    // The bellboy has a word for the revived hero; the interaction key moves it on.
+    const auto revived =
+        dialogue::conversationsFor(globals().language, NPC::kBotones, dialogue::kReviveEntry);
+    ASSERT_GE(revived.size(), 2u);
+    ASSERT_TRUE(game().level()->talking());
+    EXPECT_EQ(game().level()->npcs.back()->currentLine(), revived[0][0]);
+    for (std::size_t line = 0; line < revived[0].size(); ++line) {
+        typeKey(SDLK_f);
+    }
+    EXPECT_FALSE(game().level()->talking());
     frames(20);
     clock.advanceMs(3000);
     typeKey(SDLK_ESCAPE);  // the pause key of the first key set
@@ -260,15 +279,85 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         ASSERT_EQ(game().levelIndex(), i);
         ASSERT_EQ(screen(), kLevel);
     }
+    // The final fight, played through the game by a scripted player (given hearts enough that
+    // it cannot lose) until Valdro falls.
+    Escena& arena = *game().level();
+    ASSERT_NE(arena.boss, nullptr);
+    const KeySet keys = globals().activeKeys;
+    for (int press = 0; press < 30 && arena.boss->phase == 0; ++press) {
+        typeKey(keys.interactKey);
+    }
+    arena.prota->maxHp = arena.prota->hp = 1000;
+    FightPilot pilot(5.2, false);
+    std::uint8_t held = 0;
+    auto send = [&](std::uint8_t want, std::uint8_t bit, SDL_Keycode key) {
+        if ((want & bit) != (held & bit)) {
+            push(harness::keyEvent((want & bit) != 0 ? SDL_KEYDOWN : SDL_KEYUP, key));
+        }
+    };
+    for (int f = 0; f < 40000 && arena.boss->hp > 0; ++f) {
+        const FightPilot::Decision d = pilot.decide(arena, *arena.boss);
+        send(d.keys, Prota::kKeyRight, keys.rightKey);
+        send(d.keys, Prota::kKeyLeft, keys.leftKey);
+        send(d.keys, Prota::kKeyJump, keys.upKey);
+        if ((d.keys & Prota::kKeyDash) != (held & Prota::kKeyDash)) {
+            push(harness::buttonEvent(
+                (d.keys & Prota::kKeyDash) != 0 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP,
+                SDL_BUTTON_RIGHT));
+        }
+        held = d.keys;
+        clock.mouseX = static_cast<int>((d.aimX - game().camX()) * game().scale());
+        clock.mouseY = static_cast<int>((d.aimY - game().camY()) * game().scale());
+        clock.buttons = d.fire ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
+        ASSERT_TRUE(frames());
+    }
+    ASSERT_LE(arena.boss->hp, 0);
+    for (const SDL_Keycode key : {keys.rightKey, keys.leftKey, keys.upKey}) {
+        push(harness::keyEvent(SDL_KEYUP, key));
+    }
+    clock.buttons = 0;
+    // His last words come by themselves once he has fallen; then the bellboy bursts in, and
+    // the story ends without the walk to the door.
+    for (int f = 0; f < 3000 && !arena.talking(); ++f) {
+        ASSERT_TRUE(frames());
+    }
+    ASSERT_TRUE(arena.talking());
+    EXPECT_EQ(arena.npcs.front()->kind, NPC::kValdro);
+    EXPECT_EQ(arena.npcs.front()->conversationIndex, 1);
+    const int score = arena.prota->score;
+    bool bellboyHeard = false;
     sounds.clear();
-    game().perform(kActionLevelCompleted, app->window());
-    EXPECT_EQ(screen(), kTitle);
+    for (int press = 0; press < 60 && screen() == kLevel; ++press) {
+        bellboyHeard = bellboyHeard || arena.npcs.back()->kind == NPC::kBotones;
+        typeKey(keys.interactKey);
+    }
+    EXPECT_TRUE(bellboyHeard);
+    ASSERT_EQ(screen(), kEnding);
     EXPECT_EQ(game().level(), nullptr);
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), "storyCompleted"), sounds.end());
     // Saved when it happened.
     const auto saved = readJson("datus/config/config.json");
     EXPECT_EQ(saved["infiniteUnlock"], true);
     EXPECT_EQ(saved["maxLevel"], 27);
+    // The ending shows the run's score and time and the hero's last words.
+    const auto& ending = dynamic_cast<const EndingScreen&>(*game().current());
+    char scoreText[16];
+    std::snprintf(scoreText, sizeof scoreText, "%05d", score);
+    auto shows = [&](const std::string& text) {
+        return std::any_of(ending.rows().begin(), ending.rows().end(),
+                           [&](const EndingScreen::Row& r) { return r.text == text; });
+    };
+    EXPECT_TRUE(shows(std::string("Puntuación: ") + scoreText)) << scoreText;
+    EXPECT_TRUE(shows("Tiempo: " + ranking_table::clockText(game().playSeconds())));
+    const auto epilogue =
+        dialogue::conversationsFor(0, NPC::kProta, dialogue::kEpilogueEntry).at(0);
+    EXPECT_TRUE(shows(npcs::wrapLine(epilogue.at(0), 44).at(0)));
+    // A press meant for the last line does not skip it; a later one does, and the title is back.
+    typeKey(keys.interactKey);
+    EXPECT_EQ(screen(), kEnding);
+    ASSERT_TRUE(frames(100));
+    typeKey(keys.interactKey);
+    EXPECT_EQ(screen(), kTitle);
 
     click(game().titleScreen(), 5);
     ASSERT_EQ(screen(), kDifficulty);
