@@ -295,7 +295,9 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
             push(harness::keyEvent((want & bit) != 0 ? SDL_KEYDOWN : SDL_KEYUP, key));
         }
     };
-    for (int f = 0; f < 40000 && arena.boss->hp > 0; ++f) {
+    ASSERT_GT(arena.boss->hp, 0);
+    int fought = 0;
+    for (; fought < 40000 && arena.boss->hp > 0; ++fought) {
         const FightPilot::Decision d = pilot.decide(arena, *arena.boss);
         send(d.keys, Prota::kKeyRight, keys.rightKey);
         send(d.keys, Prota::kKeyLeft, keys.leftKey);
@@ -311,7 +313,8 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         clock.buttons = d.fire ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
         ASSERT_TRUE(frames());
     }
-    ASSERT_LE(arena.boss->hp, 0);
+    ASSERT_LE(arena.boss->hp, 0) << "after " << fought << " frames";
+    EXPECT_GT(arena.prota->hp, 0);
     for (const SDL_Keycode key : {keys.rightKey, keys.leftKey, keys.upKey}) {
         push(harness::keyEvent(SDL_KEYUP, key));
     }
@@ -388,6 +391,11 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         click(game().gameOverScreen(), 26);
         ASSERT_EQ(screen(), kLevel);
         EXPECT_EQ(game().levelIndex(), 4);
+        // The bellboy's word is a new one for each revive of the run.
+        EXPECT_EQ(
+            game().level()->npcs.back()->currentLine(),
+            dialogue::conversationsFor(globals().language, NPC::kBotones, dialogue::kReviveEntry)
+                .at(static_cast<std::size_t>(death))[0]);
         // Revives neither weaken the enemies nor pile up hearts.
         EXPECT_EQ(globals().enemyLevel, 4);
         EXPECT_EQ(game().level()->prota->maxHp, maxHp);
