@@ -791,7 +791,8 @@ void Escena::updateBoss(double camX, double viewWidth) {
         enemies.clear();
         enemyShots.clear();
         boss->onDefeated(*this);
-        if (bossKind_ == Jefe::kValdro && !npcs.empty()) {
+        // The story ends here; an endless run only goes round again.
+        if (bossKind_ == Jefe::kValdro && !infinite && !npcs.empty()) {
             finalWords_.begin(*npcs.front());
         }
     }
