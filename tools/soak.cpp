@@ -178,6 +178,8 @@ const char* screenName(int type) {
             return "controls";
         case kDifficulty:
             return "difficulty";
+        case kEnding:
+            return "ending";
         default:
             return "other";
     }
@@ -211,8 +213,8 @@ public:
                     ++runsByDifficulty[static_cast<std::size_t>(std::clamp(g.difficulty, 0, 3))];
                     endlessRuns += game.infiniteSelected() ? 1 : 0;
                 }
-            } else if (type == kTitle && previousType_ == kLevel) {
-                // Only leaving the last scene of the story goes from a level straight to the title.
+            } else if (type == kEnding && previousType_ == kLevel) {
+                // Only leaving the last scene of the story goes from a level to the ending.
                 ++levelsCompleted;
                 ++storiesCompleted;
             }

@@ -9,6 +9,7 @@
 #include "actors/Prota.hpp"
 #include "app/ConfigFile.hpp"
 #include "app/ControlsMenu.hpp"
+#include "app/EndingScreen.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Menu.hpp"
 #include "app/MenuLayouts.hpp"
@@ -488,6 +489,7 @@ void Game::startRun(int difficulty, int revives, SDL_Window* window) {
     }
     GameGlobals& g = globals();
     g.revivesLeft = revives;
+    revivesUsed_ = 0;
     g.difficulty = difficulty;
     g.checkpointLevel = 0;
     checkpointIndex_ = 0;
@@ -538,7 +540,7 @@ void Game::levelCompleted(SDL_Window* window) {
     int next = levelIndex_ + 1;
     if (!infiniteSelected_) {
         if (levelIndex_ >= static_cast<int>(levels_.size()) - 1) {
-            toTitle(window, true);
+            finishStory(window);
             return;
         }
     } else if (next >= static_cast<int>(levels_.size())) {
@@ -551,6 +553,16 @@ void Game::levelCompleted(SDL_Window* window) {
         next = story::kWrapIndex;
     }
     enterLevel(next);
+}
+
+void Game::finishStory(SDL_Window* window) {
+    // The run's figures as the HUD last showed them.
+    const int score = level_->prota->score;
+    const std::uint64_t seconds = clock_.seconds(now());
+    clock_.stop(now());
+    toTitle(window, true);
+    // The ending hands back to the title when it is over.
+    current_ = std::make_shared<EndingScreen>(score, seconds, globals().language);
 }
 
 void Game::gameOver(SDL_Window* window) {
@@ -620,6 +632,9 @@ void Game::revive(SDL_Window* window) {
     if (g.revivesLeft != -1) {
         g.revivesLeft -= 1;
     }
+    // The bellboy has a word for a player who is back on their feet.
+    level_->npcs.push_back(NPC::inPassing(NPC::kBotones, dialogue::kReviveEntry, revivesUsed_));
+    revivesUsed_ += 1;
     pausedScene_ = nullptr;
     current_ = level_;
     setResizable(window, false);

@@ -136,6 +136,8 @@ private:
     void gameOver(SDL_Window* window);
     void levelCompleted(SDL_Window* window);
     void toTitle(SDL_Window* window, bool storyCompleted);
+    // Valdro is beaten: the story is completed as on the title, and the ending is shown first.
+    void finishStory(SDL_Window* window);
     void pause();
     void resume();
     void lockedMessage(const char* title, const char* text, SDL_Window* window);
@@ -154,6 +156,7 @@ private:
     std::mt19937 rng_;
     bool infiniteSelected_ = false;
     bool infiniteUnlocked_ = false;
+    int revivesUsed_ = 0;  // in the run in progress: the bellboy has a word for each
     std::shared_ptr<Menu> titleScreen_;
     std::shared_ptr<Menu> gameOverScreen_;
     std::shared_ptr<PauseMenu> pauseScreen_;

@@ -14,6 +14,7 @@ enum ScreenType : int {
     kRanking = 7,
     kControls = 8,
     kDifficulty = 9,
+    kEnding = 10,  // after the story: the ending and its credits
 };
 
 // Action codes a screen's update hands back to the game.

@@ -14,6 +14,19 @@ namespace dialogue {
 inline constexpr const char* kCharacterKeys[7] = {"bolsillos", "botones", "codicia", "lujuria",
                                                   "valdro",    "prota",   "tutorial"};
 
+// Entries the story reads beyond those the scene file names.
+// The bellboy after a revive: conversation n after the (n + 1)th revive of the run, the last one
+// from then on.
+inline constexpr int kReviveEntry = 4;
+// The bellboy bursting into the final arena once Valdro has said his last words.
+inline constexpr int kClosingEntry = 5;
+// The shopkeeper on a purchase: entry kPurchaseEntryBase + the shop's "linesBolsillos", one
+// conversation per item kind (0 to 4).
+inline constexpr int kPurchaseEntryBase = 2;
+inline constexpr int kPurchaseKinds = 5;
+// The hero looking back, on the ending screen.
+inline constexpr int kEpilogueEntry = 1;
+
 // Reads "datus/dialog/conversaciones_es.json" and "..._en.json" (relative to the working
 // directory). A file that is missing or does not parse leaves that language empty and prints
 // one stderr line naming the file. Safe to call again (re-reads).

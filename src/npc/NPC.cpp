@@ -126,6 +126,26 @@ NPC::NPC(const WorldRect& rect, int characterKind, int entry, int look)
     conversations = dialogue::conversationsFor(globals().language, kind, readEntry);
 }
 
+std::shared_ptr<NPC> NPC::inPassing(int kind, int linesIndex, int conversation) {
+    auto npc = std::make_shared<NPC>(WorldRect{}, kind, linesIndex, 0);
+    npc->passing = true;
+    npc->passingConversation_ = std::max(conversation, 0);
+    npc->keepPassingConversation();
+    npc->advance();
+    return npc;
+}
+
+void NPC::keepPassingConversation() {
+    if (conversations.empty()) {
+        return;
+    }
+    const auto pick =
+        std::min(static_cast<std::size_t>(passingConversation_), conversations.size() - 1);
+    Conversation kept = std::move(conversations[pick]);
+    conversations.clear();
+    conversations.push_back(std::move(kept));
+}
+
 void NPC::advance() {
     const int last = conversationCount() - 1;
     // The scene may have moved the indices itself (the tutorial script); keep them in the entry.
@@ -175,6 +195,9 @@ void NPC::reloadLines() {
         return;
     }
     conversations = dialogue::conversationsFor(globals().language, kind, linesIndex);
+    if (passing) {
+        keepPassingConversation();
+    }
 }
 
 bool NPC::finished() const {

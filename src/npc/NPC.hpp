@@ -28,6 +28,11 @@ public:
     // Reads its lines in the current language (globals().language): entry linesIndex of its
     // character (entry 0 for the tutorial guide). variant: the bellboy's look.
     NPC(const WorldRect& rect, int kind, int linesIndex, int variant);
+    // A word said in passing (the bellboy after a revive, the shopkeeper on a purchase): only
+    // conversation `conversation` of the entry (its last one when there are fewer), already
+    // started. It stands nowhere in the scene, is heard wherever the player stands and hands
+    // over to nobody. Without that entry it says nothing and is finished at once.
+    static std::shared_ptr<NPC> inPassing(int kind, int linesIndex, int conversation);
 
     // Shows the next line: starts the next conversation when idle and one remains, otherwise
     // moves on a line and ends the conversation after its last line. An empty conversation ends
@@ -61,10 +66,16 @@ public:
     int conversationIndex = -1;
     int variant = 0;
     int linesIndex = 0;
+    bool passing = false;  // said in passing (inPassing)
 
 private:
+    // Keeps only the conversation said in passing out of the whole entry.
+    void keepPassingConversation();
+
     // The line after the last was asked for: close the box (the guide rewinds after its last).
     void endConversation();
+
+    int passingConversation_ = -1;
 };
 
 // Shared pictures of the characters and the text box, loaded once at start-up.

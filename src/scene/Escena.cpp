@@ -316,6 +316,7 @@ void Escena::loadScene(const SceneData& next) {
     items.clear();
     npcs.clear();
 
+    finalWords_.reset();
     const bool wasQuiet = quiet;
     const bool hadBoss = boss != nullptr || bossKind_ >= 0;
     boss.reset();
@@ -570,6 +571,9 @@ int Escena::update(double scale, double& camX, double camY, double viewWidth, do
     if (exitRequested && cleared()) {
         return kActionLevelCompleted;
     }
+    if (finalWords_.over(npcs, talking())) {
+        return kActionLevelCompleted;
+    }
     return kActionNone;
 }
 
@@ -708,6 +712,10 @@ void Escena::updateBoss(double camX, double viewWidth) {
         enemies.clear();
         enemyShots.clear();
         boss->onDefeated(*this);
+        // The story ends here; an endless run only goes round again.
+        if (bossKind_ == Jefe::kValdro && !infinite && !npcs.empty()) {
+            finalWords_.begin(*npcs.front());
+        }
     }
     if (boss->hp < 1 && !npcs.empty()) {
         // The fallen boss has something left to say, where it lies.
@@ -970,15 +978,16 @@ void Escena::interactWhileTalking() {
     for (std::size_t i = 0; i < npcs.size(); ++i) {
         NPC& n = *npcs[i];
         // Only a character that is talking moves on: a press never starts a second box.
-        const bool addressed = n.talking && (overlapsPlayer(n) || (boss && !n.finished()) ||
-                                             (isTutorial && n.kind == NPC::kBotones));
+        const bool addressed =
+            n.talking && (n.passing || overlapsPlayer(n) || (boss && !n.finished()) ||
+                          (isTutorial && n.kind == NPC::kBotones));
         if (addressed) {
             n.advance();
             if (!n.finished()) {
                 audio::playSound("interactProta");
             }
             handOver(n, protaAdvancedByHandOver);
-            if (isTutorial && n.kind == NPC::kBotones) {
+            if (isTutorial && n.kind == NPC::kBotones && !n.passing) {
                 tutorialHeart(n);
             }
         } else if (n.kind == NPC::kProta && n.talking && !protaAdvancedByHandOver) {
@@ -993,7 +1002,10 @@ void Escena::interactWhileTalking() {
 }
 
 void Escena::handOver(NPC& n, bool& protaAdvanced) {
-    // The bellboy and the hero's thoughts speak in turn.
+    // The bellboy and the hero's thoughts speak in turn; a word in passing is nobody's turn.
+    if (n.passing) {
+        return;
+    }
     if (n.kind == NPC::kBotones && !n.talking && n.conversationIndex == 0) {
         for (const auto& other : npcs) {
             if (other->kind == NPC::kProta) {
@@ -1064,6 +1076,11 @@ void Escena::takeItem(std::size_t index) {
     }
     items.erase(items.begin() + static_cast<std::ptrdiff_t>(index));
     audio::playSound("itemBought");
+    if (data.shop && data.linesBolsillos >= 0 && item->kind < dialogue::kPurchaseKinds) {
+        // The shopkeeper has a word on what was bought, and on how far up the hotel it goes.
+        npcs.push_back(NPC::inPassing(
+            NPC::kBolsillos, dialogue::kPurchaseEntryBase + data.linesBolsillos, item->kind));
+    }
 }
 
 // ---- Drawing ----------------------------------------------------------------------------
@@ -1163,7 +1180,7 @@ void Escena::render(SDL_Renderer* renderer) {
     }
     const bool talkingNow = talking();
     for (const auto& n : npcs) {
-        if (n->kind == NPC::kBolsillos || n->kind == NPC::kBotones) {
+        if ((n->kind == NPC::kBolsillos || n->kind == NPC::kBotones) && !n->passing) {
             drawAnimatedInBand(renderer, *n, band);
             if (talkingNow) {
                 n->ticksLeft += 1;  // the shop stands still while someone talks

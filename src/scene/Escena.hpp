@@ -9,6 +9,7 @@
 
 #include "app/Screen.hpp"
 #include "render/Renderizable.hpp"
+#include "scene/FinalWords.hpp"
 #include "scene/RoomPhysics.hpp"
 #include "scene/SceneData.hpp"
 
@@ -178,6 +179,7 @@ private:
     // How far the camera has scrolled right since the scene was entered (world units).
     double scrolled_ = 0.0;
     int bossKind_ = -1;  // 0 Greed, 1 Lust, 2 Valdro; -1 no boss
+    FinalWords finalWords_;
     // The room's background at the band's size, made again when the room or the size changes.
     std::unique_ptr<PrescaledTexture> bandPicture_;
     // The pointer's position at the last update: when it moves, the mouse aims again.

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "npc/Dialogue.hpp"
 #include "scene/PatrolLimits.hpp"
 #include "scene/SceneData.hpp"
 
@@ -156,14 +157,18 @@ std::string problemWith(const json& value, Shape shape, std::string& element) {
 // What each dialogue character is needed for, when every run needs it.
 struct RequiredCharacter {
     const char* key;
+    int entry;
     const char* speaker;
 };
 
 constexpr RequiredCharacter kRequiredCharacters[] = {
-    {"codicia", "Greed's arena"},
-    {"lujuria", "Lust's arena"},
-    {"valdro", "the final arena"},
-    {"tutorial", "the tutorial guide"},
+    {"codicia", 0, "Greed's arena"},
+    {"lujuria", 0, "Lust's arena"},
+    {"valdro", 0, "the final arena"},
+    {"tutorial", 0, "the tutorial guide"},
+    {"botones", dialogue::kReviveEntry, "a revive"},
+    {"botones", dialogue::kClosingEntry, "the end of the final arena"},
+    {"prota", dialogue::kEpilogueEntry, "the ending"},
 };
 
 // The tutorial gives the heart container once the bellboy has said this conversation, and
@@ -240,9 +245,10 @@ public:
         for (const RequiredCharacter& c : kRequiredCharacters) {
             for (const DialogueDoc& dialogue : dialogues_) {
                 std::string why;
-                if (entryOf(dialogue, c.key, 0, why) == nullptr) {
+                if (entryOf(dialogue, c.key, c.entry, why) == nullptr) {
                     errors.push_back(std::string(dialogue.file) + ": " + why + "; " + c.speaker +
-                                     " says entry 0 of " + quoted(c.key));
+                                     " says entry " + std::to_string(c.entry) + " of " +
+                                     quoted(c.key));
                 }
             }
         }
@@ -288,6 +294,14 @@ private:
         checkTables(data, where);
         checkParallel(data, where);
         checkLines(where, "linesBolsillos", data.linesBolsillos, "bolsillos");
+        if (data.shop && data.linesBolsillos >= 0) {
+            // The shopkeeper's word on each purchase.
+            checkSceneEntry(where + ": a shop whose \"linesBolsillos\" is " +
+                                std::to_string(data.linesBolsillos) +
+                                " has the purchases of entry " +
+                                std::to_string(dialogue::kPurchaseEntryBase + data.linesBolsillos),
+                            "bolsillos", dialogue::kPurchaseEntryBase + data.linesBolsillos);
+        }
         checkLines(where, "linesBotones", data.linesBotones, "botones");
         if (data.linesBotones == kHeroThoughtsRoom) {
             const std::string head = where +

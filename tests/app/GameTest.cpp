@@ -5,19 +5,27 @@
 
 #include <filesystem>
 
+#include <algorithm>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "actors/Prota.hpp"
 #include "app/App.hpp"
 #include "app/Button.hpp"
 #include "app/ControlsMenu.hpp"
+#include "app/EndingScreen.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Menu.hpp"
 #include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
+#include "app/RankingTable.hpp"
 #include "app/SettingsMenu.hpp"
 #include "bosses/BossTextures.hpp"
+#include "bosses/FightPilot.hpp"
+#include "bosses/Jefe.hpp"
 #include "bosses/SheetLease.hpp"
+#include "enemies/Enemigo.hpp"
+#include "npc/Dialogue.hpp"
 #include "npc/Inventory.hpp"
 #include "npc/Items.hpp"
 #include "npc/NPC.hpp"
@@ -26,6 +34,7 @@
 #include "scene/Escena.hpp"
 #include "scene/Plataforma.hpp"
 #include "scene/SceneData.hpp"
+#include "support/SceneHarness.hpp"
 #include "support/TempRunFolder.hpp"
 
 namespace {
@@ -156,6 +165,16 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     EXPECT_EQ(game().level()->prota->shotDamage, 5);
     EXPECT_TRUE(game().windowFixed());
     EXPECT_TRUE(clock.mouseCaptured);
+    // The bellboy has a word for the revived hero; the interaction key moves it on.
+    const auto revived =
+        dialogue::conversationsFor(globals().language, NPC::kBotones, dialogue::kReviveEntry);
+    ASSERT_GE(revived.size(), 2u);
+    ASSERT_TRUE(game().level()->talking());
+    EXPECT_EQ(game().level()->npcs.back()->currentLine(), revived[0][0]);
+    for (std::size_t line = 0; line < revived[0].size(); ++line) {
+        typeKey(SDLK_f);
+    }
+    EXPECT_FALSE(game().level()->talking());
     frames(20);
     clock.advanceMs(3000);
     typeKey(SDLK_ESCAPE);  // the pause key of the first key set
@@ -267,15 +286,102 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         ASSERT_EQ(screen(), kLevel);
     }
     EXPECT_EQ(globals().enemyLevel, 0) << "Easy's enemies never grow, boss after boss";
+    // The final fight, played through the game by a scripted player (given hearts enough that
+    // it cannot lose) until Valdro falls.
+    Escena& arena = *game().level();
+    ASSERT_NE(arena.boss, nullptr);
+    const KeySet keys = globals().activeKeys;
+    for (int press = 0; press < 30 && arena.boss->phase == 0; ++press) {
+        typeKey(keys.interactKey);
+    }
+    arena.prota->maxHp = arena.prota->hp = 1000;
+    FightPilot pilot(FightPilot::Arena::Valdro);
+    // Valdro's arena is shown whole: the pilot sees every sprite in it.
+    auto screenView = [&] {
+        FightPilot::View v;
+        v.me = arena.prota->drawnRect();
+        v.hearts = arena.prota->hp;
+        v.arenaLeft = v.shownLeft = arena.x;
+        v.arenaRight = v.shownRight = arena.x + arena.w;
+        v.bossSeen = true;
+        v.boss = arena.boss->drawnRect();
+        for (const auto& e : arena.enemies) {
+            v.things.push_back(FightPilot::Sprite{e.get(), e->drawnRect()});
+        }
+        return v;
+    };
+    std::uint8_t held = 0;
+    auto send = [&](std::uint8_t want, std::uint8_t bit, SDL_Keycode key) {
+        if ((want & bit) != (held & bit)) {
+            push(harness::keyEvent((want & bit) != 0 ? SDL_KEYDOWN : SDL_KEYUP, key));
+        }
+    };
+    ASSERT_GT(arena.boss->hp, 0);
+    int fought = 0;
+    for (; fought < 40000 && arena.boss->hp > 0; ++fought) {
+        const FightPilot::Decision d = pilot.decide(screenView());
+        send(d.keys, Prota::kKeyRight, keys.rightKey);
+        send(d.keys, Prota::kKeyLeft, keys.leftKey);
+        send(d.keys, Prota::kKeyJump, keys.upKey);
+        if ((d.keys & Prota::kKeyDash) != (held & Prota::kKeyDash)) {
+            push(harness::buttonEvent(
+                (d.keys & Prota::kKeyDash) != 0 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP,
+                SDL_BUTTON_RIGHT));
+        }
+        held = d.keys;
+        clock.mouseX = static_cast<int>((d.aimX - game().camX()) * game().scale());
+        clock.mouseY = static_cast<int>((d.aimY - game().camY()) * game().scale());
+        clock.buttons = d.fire ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
+        ASSERT_TRUE(frames());
+    }
+    ASSERT_LE(arena.boss->hp, 0) << "after " << fought << " frames";
+    EXPECT_GT(arena.prota->hp, 0);
+    for (const SDL_Keycode key : {keys.rightKey, keys.leftKey, keys.upKey}) {
+        push(harness::keyEvent(SDL_KEYUP, key));
+    }
+    clock.buttons = 0;
+    // His last words come by themselves once he has fallen; then the bellboy bursts in, and
+    // the story ends without the walk to the door.
+    for (int f = 0; f < 3000 && !arena.talking(); ++f) {
+        ASSERT_TRUE(frames());
+    }
+    ASSERT_TRUE(arena.talking());
+    EXPECT_EQ(arena.npcs.front()->kind, NPC::kValdro);
+    EXPECT_EQ(arena.npcs.front()->conversationIndex, 1);
+    const int score = arena.prota->score;
+    bool bellboyHeard = false;
     sounds.clear();
-    game().perform(kActionLevelCompleted, app->window());
-    EXPECT_EQ(screen(), kTitle);
+    for (int press = 0; press < 60 && screen() == kLevel; ++press) {
+        bellboyHeard = bellboyHeard || arena.npcs.back()->kind == NPC::kBotones;
+        typeKey(keys.interactKey);
+    }
+    EXPECT_TRUE(bellboyHeard);
+    ASSERT_EQ(screen(), kEnding);
     EXPECT_EQ(game().level(), nullptr);
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), "storyCompleted"), sounds.end());
     // Saved when it happened.
     const auto saved = readJson("datus/config/config.json");
     EXPECT_EQ(saved["infiniteUnlock"], true);
     EXPECT_EQ(saved["maxLevel"], 27);
+    // The ending shows the run's score and time and the hero's last words.
+    const auto& ending = dynamic_cast<const EndingScreen&>(*game().current());
+    char scoreText[16];
+    std::snprintf(scoreText, sizeof scoreText, "%05d", score);
+    auto shows = [&](const std::string& text) {
+        return std::any_of(ending.rows().begin(), ending.rows().end(),
+                           [&](const EndingScreen::Row& r) { return r.text == text; });
+    };
+    EXPECT_TRUE(shows(std::string("Puntuación: ") + scoreText)) << scoreText;
+    EXPECT_TRUE(shows("Tiempo: " + ranking_table::clockText(game().playSeconds())));
+    const auto epilogue =
+        dialogue::conversationsFor(0, NPC::kProta, dialogue::kEpilogueEntry).at(0);
+    EXPECT_TRUE(shows(npcs::wrapLine(epilogue.at(0), 44).at(0)));
+    // A press meant for the last line does not skip it; a later one does, and the title is back.
+    typeKey(keys.interactKey);
+    EXPECT_EQ(screen(), kEnding);
+    ASSERT_TRUE(frames(100));
+    typeKey(keys.interactKey);
+    EXPECT_EQ(screen(), kTitle);
 
     click(game().titleScreen(), 5);
     ASSERT_EQ(screen(), kDifficulty);
@@ -306,6 +412,11 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         click(game().gameOverScreen(), 26);
         ASSERT_EQ(screen(), kLevel);
         EXPECT_EQ(game().levelIndex(), 4);
+        // The bellboy's word is a new one for each revive of the run.
+        EXPECT_EQ(
+            game().level()->npcs.back()->currentLine(),
+            dialogue::conversationsFor(globals().language, NPC::kBotones, dialogue::kReviveEntry)
+                .at(static_cast<std::size_t>(death))[0]);
         // Revives neither weaken the enemies nor pile up hearts.
         EXPECT_EQ(globals().enemyLevel, 4);
         EXPECT_EQ(game().level()->prota->maxHp, maxHp);
@@ -406,7 +517,7 @@ TEST_F(GamePlay, BossSheetsGoWithTheRunWhicheverWayItEnds) {
     for (int i = 0; i < 5 && screen() == kLevel; ++i) {
         game().perform(kActionLevelCompleted, app->window());
     }
-    ASSERT_EQ(screen(), kTitle) << "the story is completed";
+    ASSERT_EQ(screen(), kEnding) << "the story is completed";
     EXPECT_FALSE(anyBossSheet()) << "completing the story frees the last boss's sheets";
     EXPECT_EQ(SheetLease::holders(), 0);
 }

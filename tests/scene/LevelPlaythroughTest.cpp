@@ -142,15 +142,27 @@ TEST_F(Playthrough, ShopsSellTheFreeItemAndForCoins) {
         ASSERT_TRUE(player.talkTo(*run.npcs[0], 3000));
 
         const bool firstShop = std::string(slot) == "shop_1";
+        // The shopkeeper has a word on each purchase, his own for each shop and item.
+        const auto words = dialogue::conversationsFor(
+            1, NPC::kBolsillos, dialogue::kPurchaseEntryBase + run.data.linesBolsillos);
+        auto hearWordOn = [&](int kind) {
+            ASSERT_TRUE(run.talking());
+            EXPECT_EQ(run.npcs.back()->currentLine(), words.at(static_cast<std::size_t>(kind))[0]);
+            ASSERT_TRUE(player.talkThrough(200));
+        };
         run.prota->coins = 40;  // what the levels before would have paid
         if (firstShop) {
+            const int kind = run.items[0]->kind;
             ASSERT_TRUE(player.take(*run.items[0], 3000));
             EXPECT_EQ(run.prota->coins, 40) << "the first item is on the house";
+            hearWordOn(kind);
         }
-        const int price = items::price(run.items[0]->kind);
+        const int kind = run.items[0]->kind;
+        const int price = items::price(kind);
         const int coins = run.prota->coins;
         ASSERT_TRUE(player.take(*run.items[0], 3000));
         EXPECT_EQ(run.prota->coins, coins - price);
+        hearWordOn(kind);
         EXPECT_TRUE(player.leave(3000));
     }
 }

@@ -48,12 +48,14 @@ json conversations(std::size_t n) {
 json dialogue() {
     const json entry = conversations(1);
     const json one = json::array({entry});
-    return json{{"bolsillos", json::array({entry, entry})},
-                {"botones", json::array({entry, entry, entry})},
+    // The shopkeeper's purchases (2), the bellboy's revives (4) and closing words (5), the
+    // hero's epilogue (1).
+    return json{{"bolsillos", json::array({entry, entry, entry})},
+                {"botones", json::array({entry, entry, entry, entry, entry, entry})},
                 {"codicia", one},
                 {"lujuria", one},
                 {"valdro", one},
-                {"prota", one},
+                {"prota", json::array({entry, entry})},
                 {"tutorial", one}};
 }
 
@@ -107,9 +109,20 @@ TEST(SceneFileCheck, EachFaultNamesFileSlotPositionAndKey) {
         {"butter without limits",
          [](json& s, json&, json&) { s["shop_2"]["butterLimits"] = json::array(); },
          f + "\"shop_2\": \"butterLimits\" has 0 entries, but \"butterPositions\" has 1"},
-        {"dangling spanish only", [](json&, json& es, json&) { es["botones"].erase(2); },
+        {"spanish only", [](json&, json& es, json&) { es["botones"][2] = json::array({7}); },
          f + "\"botones_4\": \"linesBotones\" is 2, but in "
-             "datus/dialog/conversaciones_es.json \"botones\" has only 2 entries"},
+             "datus/dialog/conversaciones_es.json entry 2 of \"botones\" is not a list of "
+             "conversations made of text lines"},
+        {"shop without a word on purchases",
+         [](json& s, json&, json& en) {
+             s["shop_1"]["shop"] = true;
+             en["bolsillos"].erase(2);
+         },
+         f + "\"shop_1\": a shop whose \"linesBolsillos\" is 0 has the purchases of entry 2, "
+             "but in datus/dialog/conversaciones_en.json \"bolsillos\" has only 2 entries"},
+        {"no closing words", [](json&, json&, json& en) { en["botones"].erase(5); },
+         "datus/dialog/conversaciones_en.json: \"botones\" has only 5 entries; the end of the "
+         "final arena says entry 5 of \"botones\""},
         {"character missing from a dialogue", [](json&, json&, json& en) { en.erase("bolsillos"); },
          f + "\"shop_1\": \"linesBolsillos\" is 0, but in datus/dialog/conversaciones_en.json "
              "there is no \"bolsillos\" array"},
@@ -132,14 +145,13 @@ TEST(SceneFileCheck, EachFaultNamesFileSlotPositionAndKey) {
          [](json& s, json&, json&) { s["greed"]["handyLimits"] = json::object(); },
          f + "\"greed\": \"handyLimits\" must be an array, but is object"},
         {"hero's thoughts without lines",
-         [](json& s, json& es, json& en) {
+         [](json& s, json&, json& en) {
              s["botones_3"]["linesBotones"] = 3;
-             es["botones"].push_back(conversations(1));
-             en["botones"].push_back(conversations(1));
-             en.erase("prota");
+             en["prota"][0] = json::array({7});
          },
          f + "\"botones_3\": \"linesBotones\" is 3, which brings in the hero's thoughts, but in "
-             "datus/dialog/conversaciones_en.json there is no \"prota\" array"},
+             "datus/dialog/conversaciones_en.json entry 0 of \"prota\" is not a list of "
+             "conversations made of text lines"},
         {"boss without lines", [](json&, json& es, json&) { es["lujuria"] = json::array(); },
          "datus/dialog/conversaciones_es.json: \"lujuria\" has only 0 entries; Lust's arena "
          "says entry 0 of \"lujuria\""},
@@ -161,14 +173,14 @@ TEST(SceneFileCheck, EachFaultNamesFileSlotPositionAndKey) {
 
 TEST(SceneFileCheck, DanglingLineIndexIsReportedForEachLanguage) {
     json scenes = validDocument();
-    scenes["botones_3"]["linesBotones"] = 3;
+    scenes["botones_3"]["linesBotones"] = 6;
     const auto errors = checkSceneFile(scenes, dialogue(), dialogue());
     const std::string head =
-        "datus/config/scenes.json: \"botones_3\": \"linesBotones\" is 3, "
+        "datus/config/scenes.json: \"botones_3\": \"linesBotones\" is 6, "
         "but in datus/dialog/";
     ASSERT_EQ(errors.size(), 2u) << joined(errors);
-    EXPECT_EQ(errors[0], head + "conversaciones_es.json \"botones\" has only 3 entries");
-    EXPECT_EQ(errors[1], head + "conversaciones_en.json \"botones\" has only 3 entries");
+    EXPECT_EQ(errors[0], head + "conversaciones_es.json \"botones\" has only 6 entries");
+    EXPECT_EQ(errors[1], head + "conversaciones_en.json \"botones\" has only 6 entries");
 }
 
 TEST(SceneFileCheck, ReportsEveryProblemNotJustTheFirst) {
