@@ -188,7 +188,7 @@ bool App::startUp() {
     }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
-    textures::setRenderer(renderer_);
+    textures::setRenderer(renderer_, platform().maxTextureSide(renderer_));
 
     std::srand(options_.seed ? *options_.seed : static_cast<unsigned>(std::time(nullptr)));
 
@@ -273,6 +273,7 @@ bool App::frame(bool draw) {
         // Nothing is drawn, but the animations move on as if it were.
         game_.render(nullptr);
     }
+    textures::endFrame();
     return true;
 }
 

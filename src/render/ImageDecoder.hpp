@@ -31,6 +31,14 @@ public:
     // The picture of ticket is no longer wanted.
     void drop(int ticket);
 
+    // Decodes path into a surface whose pixels are in pixelFormat (32 bits a pixel). A picture
+    // the PNG reader hands over with red and blue the other way round is turned in place rather
+    // than copied, so a big picture is held once while it is decoded. Null when unreadable.
+    static SDL_Surface* decode(const char* path, Uint32 pixelFormat);
+    // What the PNG's header says of the picture. Only the two colour types the art generator
+    // writes are taken (truecolour with or without alpha); false for anything else.
+    static bool readHeader(const char* path, int& width, int& height, bool& alpha);
+
 private:
     struct Job {
         int ticket = 0;

@@ -33,6 +33,7 @@
 #include "render/LineCache.hpp"
 #include "render/Paths.hpp"
 #include "render/PrescaledTexture.hpp"
+#include "render/TextureLoader.hpp"
 #include "scene/Obstucalo.hpp"
 #include "scene/Plataforma.hpp"
 #include "scene/SceneImages.hpp"
@@ -1234,7 +1235,7 @@ void drawInBand(SDL_Renderer* renderer, Renderizable& r, const SDL_Rect& band) {
 void Escena::render(SDL_Renderer* renderer) {
     if (type != kLevel) {
         if (renderer != nullptr && texture != nullptr) {
-            SDL_RenderCopy(renderer, texture, srcRect, dstRect);
+            textures::copy(renderer, texture, srcRect, dstRect);
         }
         return;
     }
