@@ -50,6 +50,12 @@ int Platform::maxTextureSide(SDL_Renderer* renderer) {
     return w < h ? w : h;
 }
 
+void Platform::present(SDL_Renderer* renderer) {
+    if (renderer != nullptr) {
+        SDL_RenderPresent(renderer);
+    }
+}
+
 Platform& platform() {
     return *gPlatform;
 }

@@ -7,7 +7,8 @@
 #include <array>
 #include <cstdio>
 
-ImageDecoder::ImageDecoder(int workers) {
+ImageDecoder::ImageDecoder(int workers, int maxUntaken)
+    : maxUntaken_(static_cast<std::size_t>(std::max(0, maxUntaken))) {
     for (int i = 0; i < std::max(1, workers); ++i) {
         workers_.emplace_back([this] { work(); });
     }
@@ -40,8 +41,12 @@ int ImageDecoder::queue(std::string path, Uint32 pixelFormat) {
 
 bool ImageDecoder::take(int ticket, SDL_Surface*& surface, bool wait) {
     std::unique_lock<std::mutex> lock(mutex_);
-    if (wait) {
+    if (wait && done_.count(ticket) == 0) {
+        // Someone waits: the workers go on even with pictures untaken.
+        waiting_ += 1;
+        jobsReady_.notify_all();
         resultReady_.wait(lock, [&] { return done_.count(ticket) != 0; });
+        waiting_ -= 1;
     }
     const auto found = done_.find(ticket);
     if (found == done_.end()) {
@@ -49,6 +54,8 @@ bool ImageDecoder::take(int ticket, SDL_Surface*& surface, bool wait) {
     }
     surface = found->second;
     done_.erase(found);
+    lock.unlock();
+    jobsReady_.notify_all();
     return true;
 }
 
@@ -71,6 +78,7 @@ void ImageDecoder::drop(int ticket) {
         unwanted = found->second;
         done_.erase(found);
     }
+    jobsReady_.notify_all();
     SDL_FreeSurface(unwanted);
 }
 
@@ -79,7 +87,11 @@ void ImageDecoder::work() {
         Job job;
         {
             std::unique_lock<std::mutex> lock(mutex_);
-            jobsReady_.wait(lock, [&] { return stopping_ || !jobs_.empty(); });
+            jobsReady_.wait(lock, [&] {
+                return stopping_ ||
+                       (!jobs_.empty() &&
+                        (maxUntaken_ == 0 || done_.size() < maxUntaken_ || waiting_ > 0));
+            });
             if (stopping_) {
                 return;
             }

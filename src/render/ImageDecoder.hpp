@@ -17,7 +17,9 @@ struct SDL_Surface;
 // renderer's thread, which takes the surfaces when it is ready for them.
 class ImageDecoder {
 public:
-    explicit ImageDecoder(int workers);
+    // maxUntaken > 0: a worker starts no new picture while that many decoded ones wait to be
+    // taken, so big pictures are not piled up in memory ahead of their upload.
+    explicit ImageDecoder(int workers, int maxUntaken = 0);
     // Stops the workers and frees every surface nobody took.
     ~ImageDecoder();
     ImageDecoder(const ImageDecoder&) = delete;
@@ -55,6 +57,8 @@ private:
     std::map<int, SDL_Surface*> done_;
     std::vector<int> dropped_;
     int nextTicket_ = 0;
+    std::size_t maxUntaken_ = 0;
+    int waiting_ = 0;
     bool stopping_ = false;
     std::vector<std::thread> workers_;
 };

@@ -189,6 +189,12 @@ bool PictureStore::draw(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_
     return true;
 }
 
+void PictureStore::rest(SDL_Texture* texture) {
+    if (Entry* e = find(texture)) {
+        letGo(*e);
+    }
+}
+
 bool PictureStore::size(SDL_Texture* texture, int& width, int& height) const {
     const Entry* e = find(texture);
     if (e == nullptr) {
@@ -234,8 +240,9 @@ void PictureStore::prefetch(const std::vector<std::string>& paths) {
         e->lastDrawn = frame_;
         if (!e->picture.ready() && e->ticket < 0 && !e->unreadable) {
             if (!decoder_) {
-                // One worker: a big picture is decoded at a time, so only one is held twice.
-                decoder_ = std::make_unique<ImageDecoder>(1);
+                // One worker, one picture ahead: a big picture is held twice only while it is
+                // uploaded.
+                decoder_ = std::make_unique<ImageDecoder>(1, 1);
             }
             e->ticket = decoder_->queue(path, formatOf(e->alpha));
         }

@@ -63,6 +63,9 @@ public:
     // How many tiles the stand-in is held in (0 while its pixels are away).
     int tiles(SDL_Texture* texture) const;
 
+    // The stand-in has just been copied whole into a texture of its own (a prescaled copy): its
+    // pixels go now, to come back only if it is drawn again.
+    void rest(SDL_Texture* texture);
     // These pictures are needed soon: they are decoded behind the game and kept until drawn.
     // Pictures of an earlier prefetch that were never drawn nor acquired are let go.
     void prefetch(const std::vector<std::string>& paths);

@@ -193,6 +193,7 @@ bool PrescaledTexture::make(SDL_Renderer* renderer, SDL_Texture* source, int wid
     }
     SDL_SetTextureBlendMode(copy_, blend);
     textures::noteTexture(width, height);
+    textures::rest(source);
     source_ = source;
     renderer_ = renderer;
     width_ = width;

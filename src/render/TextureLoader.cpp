@@ -189,6 +189,10 @@ bool size(SDL_Texture* texture, int& width, int& height) {
     return texture != nullptr && SDL_QueryTexture(texture, nullptr, nullptr, &width, &height) == 0;
 }
 
+void rest(SDL_Texture* texture) {
+    gStore.rest(texture);
+}
+
 int maxSide() {
     return gStore.maxSide();
 }

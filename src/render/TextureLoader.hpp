@@ -34,6 +34,8 @@ void copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, con
 void copyEx(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect* dst,
             double angle, const SDL_Point* center, SDL_RendererFlip flip);
 bool size(SDL_Texture* texture, int& width, int& height);
+// A big picture just copied whole into a texture of its own lets its pixels go (PictureStore).
+void rest(SDL_Texture* texture);
 // The largest texture side the renderer takes (0: no limit); records a texture made elsewhere.
 int maxSide();
 void noteTexture(int width, int height);
