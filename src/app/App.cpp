@@ -4,6 +4,7 @@
 #include <SDL_image.h>
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -121,6 +122,10 @@ bool App::fail(const std::string& why, const std::string& details) {
 }
 
 bool App::startUp() {
+    // Pictures come and go (PictureStore): their pixels are mapped on their own and given back
+    // to the system when freed. Left to itself the allocator would, after the first big free,
+    // serve pictures of up to 32 MB from its heap and keep that memory once they are gone.
+    mallopt(M_MMAP_THRESHOLD, kMappedFromBytes);
     if (options_.savePlayerFiles) {
         // A save cut short by a kill leaves its temporary file beside the player's file.
         for (const std::string& saved : {options_.configFile, options_.rankingFile}) {

@@ -42,6 +42,8 @@ public:
     static constexpr int kFrameMs = 10;  // at most 100 frames per second
     // While the title shows, this many pictures decoded behind it get their pixels each frame.
     static constexpr int kPicturesFilledPerFrame = 2;
+    // Blocks from this size up are mapped apart from the heap and returned when freed.
+    static constexpr int kMappedFromBytes = 256 * 1024;
 
     App();
     explicit App(Options options);

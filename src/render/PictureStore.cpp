@@ -136,6 +136,7 @@ void PictureStore::give(Entry& e, SDL_Surface* pixels) {
         e.unreadable = true;
         return;
     }
+    makeRoom(static_cast<std::size_t>(e.width) * e.height * 4);
     const SheetGrid grid = gridOf(e.path);
     if (e.picture.make(e.renderer, *pixels, formatOf(e.alpha),
                        e.alpha ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE, maxSide_, grid.cellW,
@@ -146,6 +147,22 @@ void PictureStore::give(Entry& e, SDL_Surface* pixels) {
         figures_.peakResidentBytes = std::max(figures_.peakResidentBytes, figures_.residentBytes);
     }
     SDL_FreeSurface(pixels);
+}
+
+void PictureStore::makeRoom(std::size_t more) {
+    while (figures_.residentBytes + more > kBudgetBytes) {
+        Entry* oldest = nullptr;
+        for (const auto& e : entries_) {
+            if (e->picture.ready() && !e->wanted && e->lastDrawn < frame_ &&
+                (oldest == nullptr || e->lastDrawn < oldest->lastDrawn)) {
+                oldest = e.get();
+            }
+        }
+        if (oldest == nullptr) {
+            return;
+        }
+        letGo(*oldest);
+    }
 }
 
 void PictureStore::letGo(Entry& e) {

@@ -32,6 +32,9 @@ public:
     static constexpr std::size_t kManagedBytes = std::size_t{1} << 20;
     // A picture not drawn for this many frames lets its pixels go (a prefetched one waits).
     static constexpr int kIdleFrames = 300;
+    // Beyond this many bytes of pixels, the pictures drawn longest ago go first, before another
+    // is given its pixels (the three sheets of Valdro's forms alone are 138 MB).
+    static constexpr std::size_t kBudgetBytes = std::size_t{160} << 20;
 
     PictureStore();
     ~PictureStore();
@@ -103,6 +106,9 @@ private:
     void give(Entry& e, SDL_Surface* pixels);
     void letGo(Entry& e);
     void forget(Entry& e);
+    // Lets pictures not drawn since the last frame go, longest idle first, until `more` bytes fit
+    // in the budget (prefetched pictures not yet drawn are kept).
+    void makeRoom(std::size_t more);
 
     std::vector<std::unique_ptr<Entry>> entries_;
     std::unique_ptr<ImageDecoder> decoder_;
