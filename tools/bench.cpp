@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,6 +31,7 @@
 #include "actors/Prota.hpp"
 #include "app/App.hpp"
 #include "app/ConfigFile.hpp"
+#include "app/FramePacer.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Screen.hpp"
 #include "bosses/Jefe.hpp"
@@ -37,8 +39,11 @@
 #include "render/CoreTextures.hpp"
 #include "render/EnemyTextures.hpp"
 #include "render/LineCache.hpp"
+#include "render/PictureStore.hpp"
+#include "render/TextureLoader.hpp"
 #include "scene/Escena.hpp"
 #include "scene/SceneData.hpp"
+#include "scene/ScenePictures.hpp"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -52,6 +57,7 @@ constexpr int kDefaultFrames = 300;
 constexpr std::size_t kShotsInFlight = 50;
 constexpr int kSceneChanges = 100;
 constexpr double kFrameBudgetMs = 10.0;
+constexpr double kMemoryBarMb = 256.0;  // what a 1 GB handheld can spare
 constexpr int kNormal = 1;
 constexpr int kMaxPresses = 200;
 constexpr int kFightWarmUpFrames = 300;
@@ -76,10 +82,76 @@ long residentKb() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
+// The process's peak resident memory since start or since the last resetPeakResident.
 long peakResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::atol(line.c_str() + 6);
+        }
+    }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// From now on the peak counts afresh (Linux: "5" to clear_refs resets it).
+void resetPeakResident() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// The whole run's peak, kept across the resets made per scene.
+long gPeakKb = 0;
+long notePeak() {
+    const long now = peakResidentKb();
+    gPeakKb = std::max(gPeakKb, now);
+    return now;
+}
+
+// A 60 s run on a 60 Hz display, as the frame loop paces it: before each present as many
+// 100 Hz updates as time calls for, the drawing taking 2 to 20 ms (a slow one misses a refresh).
+struct Pacing {
+    long long updates = 0;
+    long long presents = 0;
+    double intervalMeanMs = 0.0;
+    double intervalSpreadMs = 0.0;  // standard deviation
+    int mostUpdatesPerPresent = 0;
+};
+Pacing simulatePacing() {
+    constexpr std::int64_t kRefreshNs = 1'000'000'000 / 60;
+    constexpr std::int64_t kRunNs = 60'000'000'000;
+    Pacing p;
+    FramePacer pacer;
+    std::int64_t now = 0;
+    std::int64_t lastPresent = 0;
+    std::vector<double> intervals;
+    std::uint32_t seed = 12345;
+    pacer.start(now);
+    while (now < kRunNs) {
+        const int due = pacer.stepsDue(now);
+        p.updates += due;
+        p.mostUpdatesPerPresent = std::max(p.mostUpdatesPerPresent, due);
+        seed = seed * 1664525u + 1013904223u;
+        now += 2'000'000 + static_cast<std::int64_t>(seed >> 8) % 18'000'000;  // drawing
+        now = (now / kRefreshNs + 1) * kRefreshNs;                             // vsync
+        if (p.presents > 0) {
+            intervals.push_back(static_cast<double>(now - lastPresent) / 1.0e6);
+        }
+        lastPresent = now;
+        p.presents += 1;
+    }
+    double sum = 0.0;
+    for (double v : intervals) {
+        sum += v;
+    }
+    p.intervalMeanMs = sum / static_cast<double>(intervals.size());
+    double squares = 0.0;
+    for (double v : intervals) {
+        squares += (v - p.intervalMeanMs) * (v - p.intervalMeanMs);
+    }
+    p.intervalSpreadMs = std::sqrt(squares / static_cast<double>(intervals.size()));
+    return p;
 }
 
 struct Timing {
@@ -180,6 +252,7 @@ struct SceneResult {
     Timing wall;  // the same frames by the wall clock
     std::size_t enemies = 0;
     std::size_t shots = 0;
+    long peakKb = 0;
 };
 
 // One scene to measure: how to build it and keep it as busy as it was set up.
@@ -199,6 +272,7 @@ struct Case {
     std::vector<double> simMs;
     std::size_t enemies = 0;
     std::size_t shots = 0;
+    long peakKb = 0;       // the most resident memory seen at a frame of this scene
     bool talking = false;  // someone was talking at the end of the last slice
     int screenType = 0;    // the screen shown then: the level, unless the run ended
 };
@@ -223,9 +297,12 @@ public:
 
 private:
     void measureSlice(Case& c, int slice) {
+        notePeak();
+        resetPeakResident();
         app_.game().startSceneRun(c.data, kNormal, false, app_.window());
         Escena& scene = *app_.game().level();
         c.setUp(scene);
+        c.peakKb = std::max(c.peakKb, residentKb());
         SDL_Renderer* renderer = app_.renderer();
         for (int f = -kSliceWarmUp; f < slice; ++f) {
             keep(c, scene);
@@ -241,6 +318,7 @@ private:
             } else {
                 app_.frame();
             }
+            c.peakKb = std::max(c.peakKb, residentKb());
             if (f >= 0) {
                 c.frameMs.push_back(threadCpuMs() - cpuStart);
                 c.wallMs.push_back(msSince(start));
@@ -249,6 +327,7 @@ private:
                 c.shots = std::max(c.shots, scene.enemyShots.size() + scene.playerShots.size());
             }
         }
+        notePeak();
         c.talking = scene.talking();
         c.screenType = app_.game().currentType();
         if (c.drawOnly) {
@@ -284,6 +363,7 @@ SceneResult resultOf(const Case& c) {
     r.simulation = summarise(c.simMs);
     r.enemies = c.enemies;
     r.shots = c.shots;
+    r.peakKb = c.peakKb;
     return r;
 }
 
@@ -468,31 +548,40 @@ int main(int argc, char** argv) {
     }
     std::vector<double> changeMs;
     long afterOne = 0;
+    std::vector<double> firstFrameMs;
     for (int k = 0; k < kSceneChanges; ++k) {
         SceneData next = pool[static_cast<std::size_t>(k) % pool.size()];
         next.bgDstRect = level.data.bgDstRect;
+        // As in a run: while a scene plays, the next one's pictures are decoded behind it.
+        textures::prefetch(
+            scene_pictures::wanted(level.data, &pool[static_cast<std::size_t>(k) % pool.size()]));
+        textures::store().finishPrefetching();
         const auto start = Clock::now();
         level.loadScene(next);
         changeMs.push_back(msSince(start));
+        const double cpuStart = threadCpuMs();
         app.frame();
+        firstFrameMs.push_back(threadCpuMs() - cpuStart);
         if (k == 0) {
             afterOne = residentKb();
         }
     }
     const long afterHundred = residentKb();
     const Timing change = summarise(changeMs);
+    const Timing firstFrame = summarise(firstFrameMs);
 
     // Table.
     std::printf("valdro_bench: %d x %d, renderer \"%s\" (video driver %s), %d frames each\n\n",
                 width, height, info.name, SDL_GetCurrentVideoDriver(), frames);
     std::printf("frames and simulation: milliseconds of the game thread's CPU time\n\n");
-    std::printf("%-52s %9s %9s %7s %9s %8s\n", "scene", "median ms", "p95 ms", "x floor", "sim ms",
-                "foes/shots");
+    std::printf("%-52s %9s %9s %7s %9s %10s %8s\n", "scene", "median ms", "p95 ms", "x floor",
+                "sim ms", "foes/shots", "peak MB");
     std::printf("%-52s %9.3f %9.3f %7s %9s\n", floor.name.c_str(), floor.frame.median,
                 floor.frame.p95, "1.00", "-");
     nlohmann::json sceneJson = nlohmann::json::array();
     bool framesMet = true;
     bool simMet = true;
+    bool memoryMet = true;
     for (const SceneResult& r : results) {
         const double ratio = r.frame.median / floor.frame.median;
         // The rows showing the old text drawing are for comparison only.
@@ -500,8 +589,11 @@ int main(int argc, char** argv) {
             framesMet = framesMet && ratio <= 1.25;
             simMet = simMet && r.simulation.median <= 0.05 * kFrameBudgetMs;
         }
-        std::printf("%-52s %9.3f %9.3f %7.2f %9.3f %5zu/%zu\n", r.name.c_str(), r.frame.median,
-                    r.frame.p95, ratio, r.simulation.median, r.enemies, r.shots);
+        const double peak = static_cast<double>(r.peakKb) / 1024.0;
+        memoryMet = memoryMet && peak <= kMemoryBarMb;
+        std::printf("%-52s %9.3f %9.3f %7.2f %9.3f %7zu/%-3zu %7.1f\n", r.name.c_str(),
+                    r.frame.median, r.frame.p95, ratio, r.simulation.median, r.enemies, r.shots,
+                    peak);
         sceneJson.push_back({{"scene", r.name},
                              {"frameMedianMs", r.frame.median},
                              {"frameP95Ms", r.frame.p95},
@@ -511,17 +603,35 @@ int main(int argc, char** argv) {
                              {"wallFrameMedianMs", r.wall.median},
                              {"wallFrameP95Ms", r.wall.p95},
                              {"enemies", r.enemies},
-                             {"shots", r.shots}});
+                             {"shots", r.shots},
+                             {"peakResidentMb", static_cast<double>(r.peakKb) / 1024.0}});
     }
-    const double peakMb = static_cast<double>(peakResidentKb()) / 1024.0;
+    notePeak();
+    const double peakMb = static_cast<double>(gPeakKb) / 1024.0;
+    const PictureStore::Figures pictures = textures::store().figures();
+    const int rendererLimit = std::min(info.max_texture_width, info.max_texture_height);
+    const Pacing pacing = simulatePacing();
     const double growthMb = static_cast<double>(afterHundred - afterOne) / 1024.0;
     std::printf("\n%-52s %9.3f %9.3f  %s (budget %.0f ms)\n", "scene change (loadScene)",
                 change.median, change.p95, verdict(change.p95 <= kFrameBudgetMs).c_str(),
                 kFrameBudgetMs);
+    std::printf("%-52s %9.3f %9.3f  (pictures decoded on the spot while drawing, whole run: %d)\n",
+                "  first frame after it", firstFrame.median, firstFrame.p95,
+                textures::store().figures().loadsWhileDrawing);
     std::printf("%-52s %9.1f ms  %s (target 500 ms; %.1f ms from process start)\n",
                 "start-up to first presented frame", startUpMs, verdict(startUpMs <= 500.0).c_str(),
                 processToFirstFrameMs);
-    std::printf("%-52s %9.1f MB\n", "peak resident memory", peakMb);
+    std::printf("%-52s %9.1f MB  %s (bar %.0f MB, every scene too)\n", "peak resident memory",
+                peakMb, verdict(peakMb <= kMemoryBarMb && memoryMet).c_str(), kMemoryBarMb);
+    std::printf("%-52s %9d px  (renderer's limit %s)\n", "largest texture side asked for",
+                pictures.largestSide,
+                rendererLimit > 0 ? std::to_string(rendererLimit).c_str() : "none");
+    std::printf("%-52s %9lld     %s (6000 +- 1 in 60 s)\n",
+                "updates, 60 s at 60 Hz vsync (simulated)", pacing.updates,
+                verdict(pacing.updates >= 5999 && pacing.updates <= 6001).c_str());
+    std::printf("%-52s %9.2f ms  spread %.2f ms, %lld presents, at most %d updates each\n",
+                "  time between presented frames", pacing.intervalMeanMs, pacing.intervalSpreadMs,
+                pacing.presents, pacing.mostUpdatesPerPresent);
     std::printf("%-52s %9.1f MB after 1, %.1f MB after %d: %+.1f MB\n",
                 "resident memory across scene changes", afterOne / 1024.0, afterHundred / 1024.0,
                 kSceneChanges, growthMb);
@@ -540,10 +650,23 @@ int main(int argc, char** argv) {
                        {"wallFrameP95Ms", floor.wall.p95}};
     report["frameClock"] = "game thread CPU time";
     report["scenes"] = sceneJson;
-    report["sceneChange"] = {{"medianMs", change.median}, {"p95Ms", change.p95}};
+    report["sceneChange"] = {{"medianMs", change.median},
+                             {"p95Ms", change.p95},
+                             {"firstFrameMedianMs", firstFrame.median},
+                             {"firstFrameP95Ms", firstFrame.p95}};
     report["startUpToFirstFrameMs"] = startUpMs;
     report["processStartToFirstFrameMs"] = processToFirstFrameMs;
     report["peakResidentMb"] = peakMb;
+    report["memoryBarMb"] = kMemoryBarMb;
+    report["largestTextureSide"] = pictures.largestSide;
+    report["rendererMaxTextureSide"] = rendererLimit;
+    report["pacing"] = {{"simulatedSeconds", 60},
+                        {"displayHz", 60},
+                        {"updates", pacing.updates},
+                        {"presents", pacing.presents},
+                        {"presentIntervalMeanMs", pacing.intervalMeanMs},
+                        {"presentIntervalSpreadMs", pacing.intervalSpreadMs},
+                        {"mostUpdatesPerPresent", pacing.mostUpdatesPerPresent}};
     report["residentAfter1SceneChangeMb"] = afterOne / 1024.0;
     report["residentAfter100SceneChangesMb"] = afterHundred / 1024.0;
     report["shopConversationOpen"] = shopTalking;

@@ -4,6 +4,7 @@
 #include <SDL_image.h>
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "app/ConfigFile.hpp"
 #include "app/DataFolders.hpp"
 #include "app/EventFeed.hpp"
+#include "app/FramePacer.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/JsonFile.hpp"
 #include "app/MenuTextures.hpp"
@@ -120,6 +122,10 @@ bool App::fail(const std::string& why, const std::string& details) {
 }
 
 bool App::startUp() {
+    // Pictures come and go (PictureStore): their pixels are mapped on their own and given back
+    // to the system when freed. Left to itself the allocator would, after the first big free,
+    // serve pictures of up to 32 MB from its heap and keep that memory once they are gone.
+    mallopt(M_MMAP_THRESHOLD, kMappedFromBytes);
     if (options_.savePlayerFiles) {
         // A save cut short by a kill leaves its temporary file beside the player's file.
         for (const std::string& saved : {options_.configFile, options_.rankingFile}) {
@@ -182,13 +188,15 @@ bool App::startUp() {
         return fail(std::string("cannot open the game window: ") + SDL_GetError());
     }
     SDL_SetWindowMinimumSize(window_, kMinWindowWidth, kMinWindowHeight);
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    // Recordings are played and replayed one update a frame, at the frame loop's own pace.
+    paced_ = settings.vsync && options_.feed == nullptr;
+    renderer_ = SDL_CreateRenderer(window_, -1, paced_ ? SDL_RENDERER_PRESENTVSYNC : 0);
     if (renderer_ == nullptr) {
         return fail(std::string("cannot draw in the game window: ") + SDL_GetError());
     }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
-    textures::setRenderer(renderer_);
+    textures::setRenderer(renderer_, platform().maxTextureSide(renderer_));
 
     std::srand(options_.seed ? *options_.seed : static_cast<unsigned>(std::time(nullptr)));
 
@@ -249,10 +257,7 @@ bool App::startUp() {
 }
 
 bool App::frame(bool draw) {
-    if (drawnNotShown_) {
-        SDL_RenderPresent(renderer_);
-        drawnNotShown_ = false;
-    }
+    showDrawn();
     // Once the title is on screen, the pictures only a run needs are loaded behind it.
     if (framesDrawn_ > 0) {
         loadPlayPictures();
@@ -278,24 +283,58 @@ bool App::frame(bool draw) {
         // Nothing is drawn, but the animations move on as if it were.
         game_.render(nullptr);
     }
+    textures::endFrame();
     return true;
 }
 
+void App::showDrawn() {
+    if (drawnNotShown_) {
+        platform().present(renderer_);
+        drawnNotShown_ = false;
+    }
+}
+
+bool App::countFrame(long long count) {
+    if (options_.frames && count >= *options_.frames) {
+        if (options_.screenshot) {
+            saveScreenshot(*options_.screenshot);
+        }
+        return true;
+    }
+    return false;
+}
+
 void App::runLoop() {
-    for (long long count = 1;; ++count) {
-        const std::int64_t start = platform().steadyNowNs();
-        if (!frame()) {
-            return;
-        }
-        if (options_.frames && count >= *options_.frames) {
-            if (options_.screenshot) {
-                saveScreenshot(*options_.screenshot);
+    if (!paced_) {
+        for (long long count = 1;; ++count) {
+            const std::int64_t start = platform().steadyNowNs();
+            if (!frame() || countFrame(count)) {
+                return;
             }
-            return;
+            const int delay = frameDelayMs(platform().steadyNowNs() - start);
+            if (delay > 0) {
+                platform().sleepMs(delay);
+            }
         }
-        const int delay = frameDelayMs(platform().steadyNowNs() - start);
-        if (delay > 0) {
-            platform().sleepMs(delay);
+    }
+    // As many updates as real time calls for, then the latest state drawn once and presented
+    // in step with the display.
+    FramePacer pacer;
+    pacer.start(platform().steadyNowNs());
+    for (long long count = 0;;) {
+        showDrawn();
+        const std::int64_t now = platform().steadyNowNs();
+        const int due = pacer.stepsDue(now);
+        if (due == 0) {
+            platform().sleepMs(pacer.msUntilNext(now));
+            continue;
+        }
+        for (int i = 0; i < due; ++i) {
+            ++count;
+            const bool last = i == due - 1 || (options_.frames && count >= *options_.frames);
+            if (!frame(last) || countFrame(count)) {
+                return;
+            }
         }
     }
 }

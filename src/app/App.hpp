@@ -47,6 +47,8 @@ public:
     static constexpr int kFrameMs = 10;  // at most 100 frames per second
     // While the title shows, this many pictures decoded behind it get their pixels each frame.
     static constexpr int kPicturesFilledPerFrame = 2;
+    // Blocks from this size up are mapped apart from the heap and returned when freed.
+    static constexpr int kMappedFromBytes = 256 * 1024;
 
     App();
     explicit App(Options options);
@@ -67,8 +69,10 @@ public:
     // played and its animations move on, but no pixel is drawn and the next frame shows nothing
     // new (the soak draws one frame in many).
     bool frame(bool draw = true);
-    // Frames until the player quits (or the frame count of the options has run), each lasting
-    // at least kFrameMs.
+    // Frames until the player quits (or the frame count of the options has run). With "vsync"
+    // on (the default) the game updates 100 times a second by the clock and draws the latest
+    // state once per display refresh (FramePacer); off, each frame updates once, draws, and
+    // lasts at least kFrameMs. Recordings always run that way.
     void runLoop();
     // Saves what the window shows now as a PNG. False with a stderr line when it cannot.
     bool saveScreenshot(const std::string& path);
@@ -91,11 +95,16 @@ private:
     // Loads, decoding behind the title, the pictures only a run draws, once per start-up.
     void loadPlayPictures();
     void releaseLibraries();
+    // Presents the frame drawn and not yet shown.
+    void showDrawn();
+    // True once count frames have run out the options' frame count (the screenshot taken).
+    bool countFrame(long long count);
 
     Options options_;
     bool started_ = false;
     bool sdlStarted_ = false;
     bool playPicturesDue_ = false;
+    bool paced_ = false;
     long long framesDrawn_ = 0;
     bool drawnNotShown_ = false;
     SDL_Window* window_ = nullptr;

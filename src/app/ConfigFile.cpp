@@ -113,7 +113,7 @@ nlohmann::json defaults() {
                           {"volumeGeneral", 50},     {"volumeSFX", 50},
                           {"language", "es"},        {"maxLevel", 0},
                           {"infiniteUnlock", false}, {"CustomKeyConfig", kDefaultCustomKeys},
-                          {"SelectedKeySet", 0}};
+                          {"SelectedKeySet", 0},     {"vsync", true}};
 }
 
 Loaded load(const std::string& path) {
@@ -144,6 +144,11 @@ Loaded load(const std::string& path) {
     read.keySet("CustomKeyConfig");
     // An index outside the four key sets falls back to the first one.
     read.integer(doc, top, "SelectedKeySet", 0, kCustomKeySet, 0, Reader::OutOfRange::UseFallback);
+    // Files from before vsync pacing have no such key: it is on.
+    if (const auto vsync = doc.find("vsync"); vsync != doc.end() && !vsync->is_boolean()) {
+        result.problems.push_back(path + ": \"vsync\" must be true or false; it is on");
+        doc["vsync"] = true;
+    }
     result.document = std::move(doc);
     return result;
 }
@@ -160,6 +165,7 @@ Settings settingsOf(const nlohmann::json& document) {
     s.infiniteUnlock = document.at("infiniteUnlock").get<bool>();
     s.customKeys = document.at("CustomKeyConfig").get<KeySet>();
     s.selectedKeySet = document.at("SelectedKeySet").get<int>();
+    s.vsync = document.value("vsync", true);
     return s;
 }
 

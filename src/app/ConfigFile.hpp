@@ -37,6 +37,7 @@ struct Settings {
     bool infiniteUnlock = false;
     KeySet customKeys;
     int selectedKeySet = 0;
+    bool vsync = true;  // frames presented in step with the display
 };
 Settings settingsOf(const nlohmann::json& document);
 

@@ -27,6 +27,7 @@
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
 #include "scene/Escena.hpp"
+#include "scene/ScenePictures.hpp"
 
 namespace {
 
@@ -511,6 +512,7 @@ void Game::startRun(int difficulty, int revives, SDL_Window* window) {
     setResizable(window, false);
     highScore_ = ranking_.best();
     levelIndex_ = 0;
+    scene_pictures::prefetchAround(levels_, 0);
     clock_.start(now());
 }
 
@@ -522,6 +524,7 @@ void Game::enterLevel(int index) {
     level_->loadScene(data);
     // This frame is drawn with the new room: everything in it in place before the first draw.
     level_->updateDstRect(scale_, camX_, camY_);
+    scene_pictures::prefetchAround(levels_, index);
     // The scene counts checkpoints in scenes entered; a revive needs the place in the list,
     // which differs once an endless run has gone round.
     if (globals().checkpointLevel != checkpointBefore) {
@@ -606,6 +609,7 @@ void Game::revive(SDL_Window* window) {
     SceneData& data = levels_[static_cast<std::size_t>(index)];
     placeLevel(data);
     levelIndex_ = index;
+    scene_pictures::prefetchAround(levels_, index);
     // Enemies stay as strong as the run had made them.
     const int enemyLevel = g.enemyLevel;
     const bool tutorial = practiceScene_ ? practiceIsTutorial_ : index == 0;

@@ -17,6 +17,7 @@
 #include "render/Audio.hpp"
 #include "render/Fonts.hpp"
 #include "render/LineCache.hpp"
+#include "render/TextureLoader.hpp"
 
 namespace {
 // The run starts again at the difficulty it was played at.
@@ -373,7 +374,7 @@ void Menu::render(SDL_Renderer* renderer) {
         return;
     }
     if (texture != nullptr) {
-        SDL_RenderCopy(renderer, texture, srcRect, dstRect);
+        textures::copy(renderer, texture, srcRect, dstRect);
     }
     for (const auto& b : buttons) {
         if (!hidden(*b)) {

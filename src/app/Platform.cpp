@@ -3,6 +3,7 @@
 #include <SDL_events.h>
 #include <SDL_messagebox.h>
 #include <SDL_mouse.h>
+#include <SDL_render.h>
 #include <SDL_timer.h>
 
 #include <chrono>
@@ -35,6 +36,25 @@ public:
 SdlPlatform gSdlPlatform;
 Platform* gPlatform = &gSdlPlatform;
 }  // namespace
+
+int Platform::maxTextureSide(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (renderer == nullptr || SDL_GetRendererInfo(renderer, &info) != 0) {
+        return 0;
+    }
+    const int w = info.max_texture_width;
+    const int h = info.max_texture_height;
+    if (w <= 0 || h <= 0) {
+        return w > 0 ? w : h > 0 ? h : 0;
+    }
+    return w < h ? w : h;
+}
+
+void Platform::present(SDL_Renderer* renderer) {
+    if (renderer != nullptr) {
+        SDL_RenderPresent(renderer);
+    }
+}
 
 Platform& platform() {
     return *gPlatform;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+struct SDL_Renderer;
 struct SDL_Window;
 
 // The few direct state queries the game makes of the machine: the mouse, the monotonic clock,
@@ -25,6 +26,10 @@ public:
     // In a level the mouse aims: the pointer is hidden and reports relative motion. On menus it
     // is shown and free.
     virtual void captureMouse(bool captured) = 0;
+    // The largest texture side the renderer takes (0: no limit), as the renderer reports it.
+    virtual int maxTextureSide(SDL_Renderer* renderer);
+    // Shows the frame drawn; with vsync it returns once the display has taken it.
+    virtual void present(SDL_Renderer* renderer);
 };
 
 // The platform in use: the real one unless a test or tool installed another.
@@ -49,7 +54,21 @@ public:
         messages.push_back(title + ": " + text);
     }
     void captureMouse(bool captured) override { mouseCaptured = captured; }
+    // A small graphics card: textureSide > 0 stands for the renderer's own limit.
+    int maxTextureSide(SDL_Renderer* renderer) override {
+        return textureSide > 0 ? textureSide : Platform::maxTextureSide(renderer);
+    }
     void advanceMs(std::int64_t ms) { nowNs += ms * 1'000'000; }
+    // A display refreshing vsyncHz times a second (0: none): a present waits for the next
+    // refresh, as a vsynced renderer does.
+    void present(SDL_Renderer* renderer) override {
+        Platform::present(renderer);
+        presents += 1;
+        if (vsyncHz > 0) {
+            const std::int64_t period = 1'000'000'000 / vsyncHz;
+            nowNs = (nowNs / period + 1) * period;
+        }
+    }
 
     std::uint32_t buttons = 0;
     std::int64_t nowNs = 0;
@@ -58,6 +77,9 @@ public:
     int mouseY = 0;
     std::vector<std::string> messages;  // every message box shown, as "title: text"
     bool mouseCaptured = false;
+    int textureSide = 0;
+    int vsyncHz = 0;
+    long long presents = 0;
 };
 
 // Installs a platform for the lifetime of this guard (tests).

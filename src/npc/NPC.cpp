@@ -277,6 +277,14 @@ SDL_Texture* sheet(int kind) {
     return kind >= 0 && kind < kSheetKinds ? gSheets[kind] : nullptr;
 }
 
+const char* sheetFile(int kind) {
+    return kind >= 0 && kind < kSheetKinds ? kSheetFiles[kind] : nullptr;
+}
+
+const char* portraitFile(int kind) {
+    return validKind(kind) ? kPortraitFiles[kind] : nullptr;
+}
+
 std::shared_ptr<Renderizable> portrait(int kind) {
     return validKind(kind) ? gPortraits[kind] : nullptr;
 }

@@ -91,6 +91,9 @@ void freeNpcAssets();
 // portraits by kind 0 to 6 (null outside).
 SDL_Texture* sheet(int kind);
 std::shared_ptr<Renderizable> portrait(int kind);
+// The files of those pictures (null outside), for loading them ahead of a scene.
+const char* sheetFile(int kind);
+const char* portraitFile(int kind);
 // Converts the text box and the portraits to window pixels (called by the scene every frame and
 // when the window size changes). bandCamX is the camera measured from the band's left end.
 void updateDialogueRects(double scale, double bandCamX, double camY);

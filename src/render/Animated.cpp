@@ -2,6 +2,8 @@
 
 #include <SDL_render.h>
 
+#include "render/TextureLoader.hpp"
+
 namespace {
 const std::string kDamage = "damage";
 const std::string kDefault = "default";
@@ -140,7 +142,7 @@ void Animated::draw(SDL_Renderer* renderer, double drawAngle, const SDL_Point* c
         return;
     }
     if (renderer != nullptr && sheet != nullptr) {
-        SDL_RenderCopyEx(renderer, sheet, &src, dstRect, drawAngle, center,
+        textures::copyEx(renderer, sheet, &src, dstRect, drawAngle, center,
                          flipped ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE);
     }
     advanceTick();
@@ -208,7 +210,7 @@ void Animated::drawClipped(SDL_Renderer* renderer, const SDL_Rect& clip) {
         }
     }
     if (renderer != nullptr && sheet != nullptr && (dstRect == nullptr || dstRect->w > 0)) {
-        SDL_RenderCopyEx(renderer, sheet, &src, dstRect, angle, nullptr,
+        textures::copyEx(renderer, sheet, &src, dstRect, angle, nullptr,
                          flipped ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE);
     }
     advanceTick();

@@ -17,7 +17,9 @@ struct SDL_Surface;
 // renderer's thread, which takes the surfaces when it is ready for them.
 class ImageDecoder {
 public:
-    explicit ImageDecoder(int workers);
+    // maxUntaken > 0: a worker starts no new picture while that many decoded ones wait to be
+    // taken, so big pictures are not piled up in memory ahead of their upload.
+    explicit ImageDecoder(int workers, int maxUntaken = 0);
     // Stops the workers and frees every surface nobody took.
     ~ImageDecoder();
     ImageDecoder(const ImageDecoder&) = delete;
@@ -30,6 +32,14 @@ public:
     bool take(int ticket, SDL_Surface*& surface, bool wait);
     // The picture of ticket is no longer wanted.
     void drop(int ticket);
+
+    // Decodes path into a surface whose pixels are in pixelFormat (32 bits a pixel). A picture
+    // the PNG reader hands over with red and blue the other way round is turned in place rather
+    // than copied, so a big picture is held once while it is decoded. Null when unreadable.
+    static SDL_Surface* decode(const char* path, Uint32 pixelFormat);
+    // What the PNG's header says of the picture. Only the two colour types the art generator
+    // writes are taken (truecolour with or without alpha); false for anything else.
+    static bool readHeader(const char* path, int& width, int& height, bool& alpha);
 
 private:
     struct Job {
@@ -47,6 +57,8 @@ private:
     std::map<int, SDL_Surface*> done_;
     std::vector<int> dropped_;
     int nextTicket_ = 0;
+    std::size_t maxUntaken_ = 0;
+    int waiting_ = 0;
     bool stopping_ = false;
     std::vector<std::thread> workers_;
 };

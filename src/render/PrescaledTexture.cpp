@@ -7,6 +7,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/TextureLoader.hpp"
+
+int PrescaledTexture::largestSide() {
+    const int limit = textures::maxSide();
+    return limit > 0 ? std::min(kMaxSide, limit) : kMaxSide;
+}
+
 PrescaledTexture::~PrescaledTexture() {
     clear();
 }
@@ -28,7 +35,7 @@ void PrescaledTexture::drawWhole(SDL_Renderer* renderer, SDL_Texture* source, co
         return;
     }
     if (shown != copy_ || coreW_ <= 0 || coreH_ <= 0) {
-        SDL_RenderCopy(renderer, shown, nullptr, &dst);
+        textures::copy(renderer, shown, nullptr, &dst);
         return;
     }
     // The opaque core is copied as it is; the four strips around it are blended.
@@ -98,7 +105,7 @@ SDL_Texture* PrescaledTexture::at(SDL_Renderer* renderer, SDL_Texture* source, i
     }
     int sourceWidth = 0;
     int sourceHeight = 0;
-    SDL_QueryTexture(source, nullptr, nullptr, &sourceWidth, &sourceHeight);
+    textures::size(source, sourceWidth, sourceHeight);
     if (sourceWidth == width && sourceHeight == height) {
         return source;
     }
@@ -117,7 +124,7 @@ void PrescaledTexture::draw(SDL_Renderer* renderer, SDL_Texture* source, const S
     }
     int sourceWidth = 0;
     int sourceHeight = 0;
-    SDL_QueryTexture(source, nullptr, nullptr, &sourceWidth, &sourceHeight);
+    textures::size(source, sourceWidth, sourceHeight);
     const SDL_Rect part = src != nullptr ? *src : SDL_Rect{0, 0, sourceWidth, sourceHeight};
     if (part.w <= 0 || part.h <= 0) {
         return;
@@ -126,14 +133,14 @@ void PrescaledTexture::draw(SDL_Renderer* renderer, SDL_Texture* source, const S
     const double sy = static_cast<double>(dst.h) / part.h;
     const int copyWidth = static_cast<int>(std::lround(sourceWidth * sx));
     const int copyHeight = static_cast<int>(std::lround(sourceHeight * sy));
-    if ((part.w == dst.w && part.h == dst.h) || copyWidth > kMaxSide || copyHeight > kMaxSide ||
-        copyWidth < dst.w || copyHeight < dst.h) {
-        SDL_RenderCopy(renderer, source, &part, &dst);
+    if ((part.w == dst.w && part.h == dst.h) || copyWidth > largestSide() ||
+        copyHeight > largestSide() || copyWidth < dst.w || copyHeight < dst.h) {
+        textures::copy(renderer, source, &part, &dst);
         return;
     }
     SDL_Texture* copy = at(renderer, source, copyWidth, copyHeight);
     if (copy == source) {
-        SDL_RenderCopy(renderer, source, &part, &dst);
+        textures::copy(renderer, source, &part, &dst);
         return;
     }
     const SDL_Rect scaledPart{
@@ -144,7 +151,8 @@ void PrescaledTexture::draw(SDL_Renderer* renderer, SDL_Texture* source, const S
 }
 
 bool PrescaledTexture::make(SDL_Renderer* renderer, SDL_Texture* source, int width, int height) {
-    if (SDL_RenderTargetSupported(renderer) != SDL_TRUE) {
+    if (SDL_RenderTargetSupported(renderer) != SDL_TRUE || width > largestSide() ||
+        height > largestSide()) {
         return false;
     }
     copy_ = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width,
@@ -167,7 +175,8 @@ bool PrescaledTexture::make(SDL_Renderer* renderer, SDL_Texture* source, int wid
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, 0);
         SDL_RenderClear(renderer);
         SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
-        made = SDL_RenderCopy(renderer, source, nullptr, nullptr) == 0;
+        textures::copy(renderer, source, nullptr, nullptr);
+        made = true;
         SDL_SetTextureBlendMode(source, blend);
         width_ = width;
         height_ = height;
@@ -183,6 +192,8 @@ bool PrescaledTexture::make(SDL_Renderer* renderer, SDL_Texture* source, int wid
         return false;
     }
     SDL_SetTextureBlendMode(copy_, blend);
+    textures::noteTexture(width, height);
+    textures::rest(source);
     source_ = source;
     renderer_ = renderer;
     width_ = width;

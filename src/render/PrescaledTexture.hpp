@@ -41,6 +41,8 @@ public:
     // Copies are never made larger than this on a side: some graphics cards hold no larger
     // texture. Beyond it the picture is scaled as it is drawn.
     static constexpr int kMaxSide = 8192;
+    // The same, or less when the renderer takes no texture that large.
+    static int largestSide();
 
 private:
     bool make(SDL_Renderer* renderer, SDL_Texture* source, int width, int height);

@@ -2,6 +2,8 @@
 
 #include <SDL_render.h>
 
+#include "render/TextureLoader.hpp"
+
 namespace {
 SDL_Rect* copyRect(const SDL_Rect* rect) {
     return rect ? new SDL_Rect(*rect) : nullptr;
@@ -49,9 +51,9 @@ void Renderizable::render(SDL_Renderer* renderer) {
     }
     // The software renderer takes a slower path for any turned copy, even one turned by nothing.
     if (angle == 0.0) {
-        SDL_RenderCopy(renderer, texture, srcRect, dstRect);
+        textures::copy(renderer, texture, srcRect, dstRect);
     } else {
-        SDL_RenderCopyEx(renderer, texture, srcRect, dstRect, angle, nullptr, SDL_FLIP_NONE);
+        textures::copyEx(renderer, texture, srcRect, dstRect, angle, nullptr, SDL_FLIP_NONE);
     }
 }
 

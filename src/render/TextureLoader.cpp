@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "render/ImageDecoder.hpp"
+#include "render/PictureStore.hpp"
 
 namespace textures {
 namespace {
@@ -24,51 +25,11 @@ struct Pending {
 };
 
 SDL_Renderer* gRenderer = nullptr;
+PictureStore gStore;
 bool gDeferring = false;
 std::vector<std::string> gImmediate;
 std::unique_ptr<ImageDecoder> gDecoder;
 std::vector<Pending> gPending;
-
-// What the PNG's header says of the picture.
-struct PngHeader {
-    int width = 0;
-    int height = 0;
-    bool alpha = false;
-};
-
-// Reads the size and colour type from a PNG's IHDR chunk. Only the two colour types the art
-// generator writes are taken (truecolour with or without alpha); anything else loads at once.
-bool readPngHeader(const char* path, PngHeader& header) {
-    static constexpr std::array<unsigned char, 8> kSignature = {0x89, 'P',  'N',  'G',
-                                                                0x0D, 0x0A, 0x1A, 0x0A};
-    std::array<unsigned char, 26> bytes{};
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    if (got != bytes.size() || !std::equal(kSignature.begin(), kSignature.end(), bytes.begin()) ||
-        bytes[12] != 'I' || bytes[13] != 'H' || bytes[14] != 'D' || bytes[15] != 'R') {
-        return false;
-    }
-    auto be32 = [&](int at) {
-        return static_cast<long>(bytes[at]) << 24 | static_cast<long>(bytes[at + 1]) << 16 |
-               static_cast<long>(bytes[at + 2]) << 8 | static_cast<long>(bytes[at + 3]);
-    };
-    const long width = be32(16);
-    const long height = be32(20);
-    const int bitDepth = bytes[24];
-    const int colourType = bytes[25];
-    if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || bitDepth != 8 ||
-        (colourType != 2 && colourType != 6)) {
-        return false;
-    }
-    header.width = static_cast<int>(width);
-    header.height = static_cast<int>(height);
-    header.alpha = colourType == 6;
-    return true;
-}
 
 SDL_Texture* loadNow(SDL_Renderer* renderer, const char* path) {
     SDL_Surface* surface = IMG_Load(path);
@@ -83,17 +44,19 @@ SDL_Texture* loadNow(SDL_Renderer* renderer, const char* path) {
 // An empty texture of the picture's size, filled once the workers have decoded it. Pictures with
 // alpha blend as loaded ones do; opaque ones are copied without blending.
 SDL_Texture* loadDeferred(SDL_Renderer* renderer, const char* path) {
-    PngHeader header;
-    if (!readPngHeader(path, header)) {
+    int width = 0;
+    int height = 0;
+    bool alpha = false;
+    if (!ImageDecoder::readHeader(path, width, height, alpha)) {
         return loadNow(renderer, path);
     }
-    const Uint32 format = header.alpha ? SDL_PIXELFORMAT_ARGB8888 : SDL_PIXELFORMAT_RGB888;
+    const Uint32 format = alpha ? SDL_PIXELFORMAT_ARGB8888 : SDL_PIXELFORMAT_RGB888;
     SDL_Texture* texture =
-        SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_STATIC, header.width, header.height);
+        SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_STATIC, width, height);
     if (texture == nullptr) {
         return loadNow(renderer, path);
     }
-    SDL_SetTextureBlendMode(texture, header.alpha ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+    SDL_SetTextureBlendMode(texture, alpha ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
     if (!gDecoder) {
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
         gDecoder = std::make_unique<ImageDecoder>(static_cast<int>(std::min(cores, kMaxDecoders)));
@@ -111,8 +74,12 @@ void fill(const Pending& p, SDL_Surface* surface) {
 
 }  // namespace
 
-void setRenderer(SDL_Renderer* r) {
+void setRenderer(SDL_Renderer* r, int maxSide) {
+    if (r != gRenderer) {
+        gStore.clear();
+    }
     gRenderer = r;
+    gStore.setRenderer(r, maxSide);
 }
 
 SDL_Renderer* renderer() {
@@ -127,6 +94,9 @@ SDL_Texture* load(SDL_Renderer* renderer, const char* path) {
     if (renderer == nullptr) {
         return nullptr;
     }
+    if (SDL_Texture* big = gStore.acquire(renderer, path)) {
+        return big;
+    }
     if (gDeferring && std::find(gImmediate.begin(), gImmediate.end(), path) == gImmediate.end()) {
         return loadDeferred(renderer, path);
     }
@@ -135,6 +105,10 @@ SDL_Texture* load(SDL_Renderer* renderer, const char* path) {
 
 void destroy(SDL_Texture*& texture) {
     if (texture == nullptr) {
+        return;
+    }
+    if (gStore.release(texture)) {
+        texture = nullptr;
         return;
     }
     const auto pending = std::find_if(gPending.begin(), gPending.end(),
@@ -193,6 +167,50 @@ void abandonDecoding() {
     stopDeferring();
     gPending.clear();
     gDecoder.reset();
+}
+
+void copy(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect* dst) {
+    if (!gStore.draw(renderer, texture, src, dst, false, 0.0, nullptr, SDL_FLIP_NONE)) {
+        SDL_RenderCopy(renderer, texture, src, dst);
+    }
+}
+
+void copyEx(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect* dst,
+            double angle, const SDL_Point* center, SDL_RendererFlip flip) {
+    if (!gStore.draw(renderer, texture, src, dst, true, angle, center, flip)) {
+        SDL_RenderCopyEx(renderer, texture, src, dst, angle, center, flip);
+    }
+}
+
+bool size(SDL_Texture* texture, int& width, int& height) {
+    if (gStore.size(texture, width, height)) {
+        return true;
+    }
+    return texture != nullptr && SDL_QueryTexture(texture, nullptr, nullptr, &width, &height) == 0;
+}
+
+void rest(SDL_Texture* texture) {
+    gStore.rest(texture);
+}
+
+int maxSide() {
+    return gStore.maxSide();
+}
+
+void noteTexture(int width, int height) {
+    gStore.noteTexture(width, height);
+}
+
+void prefetch(const std::vector<std::string>& paths) {
+    gStore.prefetch(paths);
+}
+
+void endFrame() {
+    gStore.endFrame();
+}
+
+PictureStore& store() {
+    return gStore;
 }
 
 }  // namespace textures

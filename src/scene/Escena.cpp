@@ -33,6 +33,7 @@
 #include "render/LineCache.hpp"
 #include "render/Paths.hpp"
 #include "render/PrescaledTexture.hpp"
+#include "render/TextureLoader.hpp"
 #include "scene/Obstucalo.hpp"
 #include "scene/Plataforma.hpp"
 #include "scene/SceneImages.hpp"

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/FramePacer.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Menu.hpp"
 #include "app/Platform.hpp"
@@ -25,6 +26,33 @@ TEST(FramePacing, SleepsWhatIsLeftOfTenMillisecondsAndNeverMakesUpForSlowFrames)
                           Case{10'000'000, 0}, Case{45'000'000, 0}, Case{-5, 10}}) {
         EXPECT_EQ(App::frameDelayMs(c.elapsedNs), c.sleepMs) << c.elapsedNs;
     }
+}
+
+TEST(FramePacer, KeepsAHundredUpdatesASecondOnAnyDisplayAndNeverRacesAfterAStall) {
+    for (const int hz : {30, 60, 100, 144, 240}) {
+        FramePacer pacer;
+        const std::int64_t period = 1'000'000'000 / hz;
+        std::int64_t now = 0;
+        pacer.start(now);
+        long long updates = 0;
+        int most = 0;
+        for (; now < 10'000'000'000; now += period) {
+            const int due = pacer.stepsDue(now);
+            updates += due;
+            most = std::max(most, due);
+        }
+        EXPECT_NEAR(updates, 1000, 1) << hz << " Hz";
+        EXPECT_LE(most, (100 + hz - 1) / hz) << hz << " Hz";
+    }
+    // Half a second lost: a few updates, then on at the usual rate from there.
+    FramePacer pacer;
+    pacer.start(0);
+    EXPECT_EQ(pacer.stepsDue(0), 1);
+    EXPECT_EQ(pacer.stepsDue(4'000'000), 0);
+    EXPECT_EQ(pacer.msUntilNext(4'000'000), 6);
+    EXPECT_EQ(pacer.stepsDue(500'000'000), FramePacer::kMaxCatchUp);
+    EXPECT_EQ(pacer.stepsDue(505'000'000), 0);
+    EXPECT_EQ(pacer.stepsDue(510'000'000), 1);
 }
 
 void push(SDL_Event event) {
@@ -110,6 +138,32 @@ TEST_F(AppRun, LoopSleepsWhatIsLeftOfEachFastFrameAndStopsOnQuit) {
     EXPECT_EQ(clock.sleptMs, 0);
     app.shutDown();
     app.shutDown();  // a second shutdown does nothing
+}
+
+TEST_F(AppRun, UpdatesAHundredTimesASecondAndPresentsOncePerRefreshOfA60HzDisplay) {
+    struct Case {
+        bool vsync;
+        long long presents;   // in 600 updates
+        std::int64_t tookMs;  // on the game's clock
+    };
+    for (const Case& c : {Case{true, 360, 6000}, Case{false, 599, 5990}}) {
+        nlohmann::json config =
+            nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
+        config["vsync"] = c.vsync;
+        TempRunFolder::write("datus/config/config.json", config.dump());
+        clock.nowNs = 0;
+        clock.presents = 0;
+        // Without vsync the display does not hold the loop up.
+        clock.vsyncHz = c.vsync ? 60 : 0;
+        App app(App::Options{.seed = 5, .frames = 600});
+        ASSERT_TRUE(app.startUp());
+        app.runLoop();
+        EXPECT_NEAR(static_cast<double>(clock.presents), static_cast<double>(c.presents), 1.0)
+            << "vsync " << c.vsync;
+        EXPECT_NEAR(clock.nowNs / 1'000'000.0, static_cast<double>(c.tookMs), 17.0)
+            << "vsync " << c.vsync;
+        app.shutDown();
+    }
 }
 
 TEST_F(AppRun, TheTitleShowsBeforeTheRunsPicturesAndARunNeverStartsWithoutThem) {

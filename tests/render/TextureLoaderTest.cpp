@@ -4,15 +4,19 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "render/Paths.hpp"
+#include "render/PictureStore.hpp"
+
 namespace {
 
 // A software renderer drawing in memory, in the run folder where the game's pictures are.
-class DeferredLoads : public ::testing::Test {
+class Pictures : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = std::filesystem::current_path();
@@ -21,11 +25,13 @@ protected:
             GTEST_SKIP() << "the run folder holds no pictures";
         }
         IMG_Init(IMG_INIT_PNG);
-        target_ = SDL_CreateRGBSurfaceWithFormat(0, kSide, kSide, 32, SDL_PIXELFORMAT_ARGB8888);
+        target_ = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_ARGB8888);
         renderer_ = SDL_CreateSoftwareRenderer(target_);
+        textures::setRenderer(renderer_);
     }
     void TearDown() override {
         textures::abandonDecoding();
+        textures::setRenderer(nullptr);
         if (renderer_ != nullptr) {
             SDL_DestroyRenderer(renderer_);
         }
@@ -33,22 +39,39 @@ protected:
         std::filesystem::current_path(previous_);
     }
 
-    // What texture looks like drawn over grey on the whole target, pixel by pixel.
-    std::vector<Uint32> drawn(SDL_Texture* texture) {
+    // What the target shows after draw() over grey, pixel by pixel.
+    template <typename Draw>
+    std::vector<Uint32> drawn(Draw draw) {
         SDL_SetRenderDrawColor(renderer_, 128, 128, 128, 255);
         SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture, nullptr, nullptr);
+        draw();
         SDL_RenderPresent(renderer_);
-        std::vector<Uint32> pixels(kSide * kSide);
-        for (int y = 0; y < kSide; ++y) {
-            std::memcpy(&pixels[static_cast<std::size_t>(y * kSide)],
+        std::vector<Uint32> pixels(static_cast<std::size_t>(kWidth) * kHeight);
+        for (int y = 0; y < kHeight; ++y) {
+            std::memcpy(&pixels[static_cast<std::size_t>(y) * kWidth],
                         static_cast<const Uint8*>(target_->pixels) + y * target_->pitch,
-                        kSide * sizeof(Uint32));
+                        kWidth * sizeof(Uint32));
         }
         return pixels;
     }
+    // texture drawn over the whole target.
+    std::vector<Uint32> drawn(SDL_Texture* texture) {
+        return drawn([&] { textures::copy(renderer_, texture, nullptr, nullptr); });
+    }
+    // The picture as SDL makes it from the file, drawn over the whole target.
+    std::vector<Uint32> drawnFromFile(const char* path) {
+        SDL_Surface* surface = IMG_Load(path);
+        SDL_Texture* plain = SDL_CreateTextureFromSurface(renderer_, surface);
+        SDL_FreeSurface(surface);
+        std::vector<Uint32> pixels =
+            drawn([&] { SDL_RenderCopy(renderer_, plain, nullptr, nullptr); });
+        SDL_DestroyTexture(plain);
+        return pixels;
+    }
 
-    static constexpr int kSide = 96;
+    // As big as the band is drawn when a room is shown at its own size.
+    static constexpr int kWidth = 1600;
+    static constexpr int kHeight = 900;
     SDL_Renderer* renderer_ = nullptr;
 
 private:
@@ -56,23 +79,19 @@ private:
     std::filesystem::path previous_;
 };
 
-// An opaque room background and a sheet with see-through parts.
-const char* const kPictures[] = {"img/bg0.png", "img/heart.png", "img/prota_sheet.png"};
+// Small pictures, with and without see-through parts, loaded as plain textures.
+const char* const kSmall[] = {"img/coin.png", "img/heart.png", "img/disparoProta.png"};
 
 }  // namespace
 
-TEST_F(DeferredLoads, ADeferredPictureEndsUpDrawnExactlyAsOneLoadedAtOnce) {
+TEST_F(Pictures, ADeferredPictureEndsUpDrawnExactlyAsOneLoadedAtOnce) {
     std::vector<std::vector<Uint32>> expected;
-    for (const char* path : kPictures) {
-        SDL_Texture* now = textures::load(renderer_, path);
-        ASSERT_NE(now, nullptr) << path;
-        expected.push_back(drawn(now));
-        textures::destroy(now);
+    for (const char* path : kSmall) {
+        expected.push_back(drawnFromFile(path));
     }
-
     textures::deferLoads({"img/heart.png"});
     std::vector<SDL_Texture*> deferred;
-    for (const char* path : kPictures) {
+    for (const char* path : kSmall) {
         deferred.push_back(textures::load(renderer_, path));
         ASSERT_NE(deferred.back(), nullptr) << path;
     }
@@ -86,32 +105,143 @@ TEST_F(DeferredLoads, ADeferredPictureEndsUpDrawnExactlyAsOneLoadedAtOnce) {
     textures::finishDecoding();
     EXPECT_EQ(textures::decodingPending(), 0);
     for (std::size_t i = 0; i < deferred.size(); ++i) {
-        EXPECT_EQ(drawn(deferred[i]), expected[i]) << kPictures[i];
+        EXPECT_EQ(drawn(deferred[i]), expected[i]) << kSmall[i];
         textures::destroy(deferred[i]);
     }
-}
 
-TEST_F(DeferredLoads, PicturesDroppedBeforeTheirPixelsArriveAreForgotten) {
+    // Dropped before its pixels arrive, or still decoding at shutdown: nothing is left behind
+    // (the sanitizer build checks for leaks).
     textures::deferLoads({});
-    SDL_Texture* missing = textures::load(renderer_, "img/no_such_picture.png");
-    SDL_Texture* background = textures::load(renderer_, "img/bg1.png");
-    SDL_Texture* sheet = textures::load(renderer_, "img/prota_sheet.png");
+    EXPECT_EQ(textures::load(renderer_, "img/no_such_picture.png"), nullptr);
+    SDL_Texture* coin = textures::load(renderer_, kSmall[0]);
+    SDL_Texture* heart = textures::load(renderer_, kSmall[1]);
     textures::stopDeferring();
-    EXPECT_EQ(missing, nullptr);
-    ASSERT_NE(background, nullptr);
     EXPECT_EQ(textures::decodingPending(), 2);
-
-    textures::destroy(background);
-    EXPECT_EQ(background, nullptr);
+    textures::destroy(coin);
+    EXPECT_EQ(coin, nullptr);
     EXPECT_EQ(textures::decodingPending(), 1);
-    textures::finishDecoding();
-    EXPECT_EQ(textures::decodingPending(), 0);
-    textures::destroy(sheet);
-
-    // Shutting down mid-decode leaves nothing behind (the sanitizer build checks for leaks).
-    textures::deferLoads({});
-    SDL_Texture* late = textures::load(renderer_, "img/bg2.png");
     textures::abandonDecoding();
     EXPECT_EQ(textures::decodingPending(), 0);
-    textures::destroy(late);
+    textures::destroy(heart);
+}
+
+TEST_F(Pictures, BigPicturesLetTheirPixelsGoWhenIdleAndAlwaysDrawWhole) {
+    PictureStore& store = textures::store();
+    for (const char* path : {"img/bg0.png", "img/bg_greed.png", "img/prota_sheet.png"}) {
+        SCOPED_TRACE(path);
+        const std::vector<Uint32> expected = drawnFromFile(path);
+        SDL_Texture* picture = textures::load(path);
+        ASSERT_NE(picture, nullptr);
+        // Nothing is decoded before it is needed.
+        EXPECT_FALSE(store.resident(picture));
+        int w = 0;
+        int h = 0;
+        ASSERT_TRUE(textures::size(picture, w, h));
+        EXPECT_GT(static_cast<std::size_t>(w) * h * 4, PictureStore::kManagedBytes);
+
+        EXPECT_EQ(drawn(picture), expected);
+        EXPECT_TRUE(store.resident(picture));
+        for (int i = 0; i < PictureStore::kIdleFrames; ++i) {
+            textures::endFrame();
+        }
+        EXPECT_TRUE(store.resident(picture)) << "let go before it was idle long enough";
+        textures::endFrame();
+        EXPECT_FALSE(store.resident(picture));
+        EXPECT_EQ(drawn(picture), expected);
+
+        // Asked for twice, it is one picture, kept until both let it go.
+        SDL_Texture* again = textures::load(path);
+        EXPECT_EQ(again, picture);
+        SDL_Texture* const handle = picture;
+        textures::destroy(again);
+        EXPECT_TRUE(store.size(handle, w, h));
+        textures::destroy(picture);
+        EXPECT_FALSE(store.size(handle, w, h));
+    }
+    EXPECT_EQ(store.figures().residentBytes, 0u);
+}
+
+TEST_F(Pictures, APrefetchedPictureIsReadyWhenTheSceneTakesItAndForgottenWhenNotWanted) {
+    PictureStore& store = textures::store();
+    textures::prefetch({paths::kBackgroundImages[1], paths::kGreedSheet});
+    store.finishPrefetching();
+    const int decodedOnTheSpot = store.figures().loadsWhileDrawing;
+    SDL_Texture* room = textures::load(paths::kBackgroundImages[1]);
+    ASSERT_NE(room, nullptr);
+    EXPECT_TRUE(store.resident(room));
+    drawn(room);
+    EXPECT_EQ(store.figures().loadsWhileDrawing, decodedOnTheSpot);
+
+    // The next scene wants something else: Greed's sheet, never taken, goes; the room, held,
+    // stays.
+    textures::prefetch({paths::kBackgroundImages[2]});
+    SDL_Texture* greed = textures::load(paths::kGreedSheet);
+    EXPECT_FALSE(store.resident(greed));
+    EXPECT_TRUE(store.resident(room));
+    textures::destroy(greed);
+    textures::destroy(room);
+    textures::prefetch({});
+}
+
+TEST_F(Pictures, EveryRoomAndBigSheetDrawsTheSameCutIntoTilesOfAGpuWithA2048Limit) {
+    PictureStore& store = textures::store();
+    std::vector<const char*> rooms(paths::kBackgroundImages.begin(),
+                                   paths::kBackgroundImages.end());
+    const std::vector<const char*> sheets = {paths::kValdro1Sheet, paths::kValdro2Sheet,
+                                             paths::kValdro3Sheet, paths::kLustSheet,
+                                             paths::kBellboySheet, paths::kGreedSheet};
+    // Every picture drawn the ways the game draws it: a room as the band at its own size,
+    // scrolled across the places where tiles meet; a sheet frame by frame, scaled, mirrored and
+    // turned as the bosses and characters are.
+    auto drawAll = [&](int limit) {
+        textures::setRenderer(nullptr);
+        textures::setRenderer(renderer_, limit);
+        std::vector<std::vector<Uint32>> frames;
+        for (const char* path : rooms) {
+            SDL_Texture* room = textures::load(path);
+            int w = 0;
+            int h = 0;
+            textures::size(room, w, h);
+            for (int x : {0, 1000, 2000, 3000, 4100, w - kWidth}) {
+                const SDL_Rect part{std::clamp(x, 0, w - kWidth), 0, kWidth, kHeight};
+                frames.push_back(drawn([&] { textures::copy(renderer_, room, &part, nullptr); }));
+            }
+            if (limit > 0 && w > limit) {
+                EXPECT_GT(store.tiles(room), 1) << path;
+            }
+            textures::destroy(room);
+        }
+        for (const char* path : sheets) {
+            SDL_Texture* sheet = textures::load(path);
+            int w = 0;
+            int h = 0;
+            textures::size(sheet, w, h);
+            const bool valdro = std::string(path).find("valdro") != std::string::npos;
+            const int cellW = valdro ? 896 : path == paths::kGreedSheet ? 576 : 384;
+            const int cellH = valdro ? 640 : 576;
+            frames.push_back(drawn([&] {
+                for (int y = 0; y + cellH <= h; y += cellH) {
+                    for (int x = 0; x + cellW <= w; x += cellW) {
+                        const SDL_Rect cell{x, y, cellW, cellH};
+                        const SDL_Rect to{x * 2 / 5, y * 2 / 5, cellW * 3 / 7, cellH * 3 / 7};
+                        textures::copyEx(
+                            renderer_, sheet, &cell, &to, (x + y) % 30, nullptr,
+                            (x / cellW) % 2 == 0 ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE);
+                    }
+                }
+            }));
+            textures::destroy(sheet);
+        }
+        return frames;
+    };
+    const std::vector<std::vector<Uint32>> whole = drawAll(0);
+    EXPECT_GT(store.figures().largestSide, 2048);
+    textures::setRenderer(nullptr);
+    textures::setRenderer(renderer_, 2048);
+    const std::vector<std::vector<Uint32>> tiled = drawAll(2048);
+    EXPECT_LE(store.figures().largestSide, 2048);
+    ASSERT_EQ(tiled.size(), whole.size());
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        EXPECT_TRUE(tiled[i] == whole[i]) << "drawing " << i << " differs";
+    }
 }
