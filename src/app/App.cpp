@@ -122,7 +122,11 @@ bool App::fail(const std::string& why, const std::string& details) {
 bool App::startUp() {
     if (options_.savePlayerFiles) {
         // A save cut short by a kill leaves its temporary file beside the player's file.
-        for (const std::string& saved : {options_.configFile, options_.rankingFile}) {
+        for (const std::string& saved :
+             {options_.configFile, options_.rankingFile, options_.runFile}) {
+            if (saved.empty()) {
+                continue;
+            }
             const int removed = atomic_file::removeStaleTemporaries(saved);
             if (removed > 0) {
                 say(saved + ": removed " + std::to_string(removed) +
@@ -216,6 +220,9 @@ bool App::startUp() {
     game_ = Game(width, height, renderer_, std::move(config.document), options_.seed);
     game_.scenes() = std::move(scenes);
     game_.setPlayerFiles(options_.configFile, options_.rankingFile);
+    if (!options_.runFile.empty() && !options_.scene) {
+        game_.setRunFile(RunFile(options_.runFile));
+    }
     if (options_.rankingFile != paths::kRankingFile) {
         // The Game reads the run folder's ranking; an installed game keeps the player's own.
         std::vector<std::string> problems;
@@ -413,6 +420,9 @@ int App::run(const std::vector<std::string>& args) {
     if (!folders->playerFilesBesideData()) {
         options.configFile = folders->configFile();
         options.rankingFile = folders->rankingFile();
+    }
+    if (!cl->sceneSlot && !cl->record && !cl->replay) {
+        options.runFile = (folders->playerFolder() / RunFile::kFileName).string();
     }
     options.seed = cl->seed;
     options.difficulty = cl->difficulty;

@@ -37,6 +37,9 @@ public:
         std::optional<std::pair<int, int>> windowSize{};
         // A replay leaves the player's settings and ranking as they were.
         bool savePlayerFiles = true;
+        // Where a story or endless run is kept for the next start; empty keeps none (practice,
+        // recordings, replays and the tools).
+        std::string runFile{};
     };
 
     static constexpr int kFrameMs = 10;  // at most 100 frames per second
