@@ -10,8 +10,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/Gamepad.hpp"
+#include "app/PadFocus.hpp"
 #include "app/PlayClock.hpp"
+#include "app/PlayerFiles.hpp"
 #include "app/Ranking.hpp"
 #include "app/RunKeeper.hpp"
 #include "render/Paths.hpp"
@@ -79,12 +80,11 @@ public:
     bool windowFixed() const { return windowFixed_; }
 
     // Writes the configuration and the ranking (atomically); false when either failed.
-    bool saveAll() const;
+    bool saveAll() const { return playerFiles_.save(config_, ranking_); }
 
     // Where progress is saved as it is made: the player's settings and ranking files.
     void setPlayerFiles(std::string configFile, std::string rankingFile) {
-        configPath_ = std::move(configFile);
-        rankingPath_ = std::move(rankingFile);
+        playerFiles_ = PlayerFiles(std::move(configFile), std::move(rankingFile));
     }
     // Where a story or endless run is kept between sessions; reads the run waiting there.
     void setRunFile(RunFile file) { runs_.open(std::move(file)); }
@@ -119,7 +119,7 @@ public:
     double viewWidth() const { return viewWidth_; }
     double viewHeight() const { return viewHeight_; }
     std::mt19937& rng() { return rng_; }
-    const Gamepad& gamepad() const { return gamepad_; }
+    const Gamepad& gamepad() const { return pads_.pad(); }
     // The pad was used last: the menus show their highlight (the mouse hides it again).
     bool padInUse() const { return padInUse_; }
 
@@ -128,7 +128,6 @@ private:
     bool runShown() const;
     void enter(const std::shared_ptr<Menu>& menu);
     void show(const std::shared_ptr<Menu>& menu);
-    void padEvent(const SDL_Event& event);
     void setPadInUse(bool inUse);
     void setResizable(SDL_Window* window, bool resizable);
     void allMenus(const std::function<void(Menu&)>& f) const;
@@ -160,7 +159,6 @@ private:
     void enterLevel(int index);
     void recordProgress();
     void saveProgress() const;
-    void windowSize(SDL_Window* window, int& width, int& height) const;
 
     std::mt19937 rng_;
     bool infiniteSelected_ = false;
@@ -173,11 +171,8 @@ private:
     std::shared_ptr<ControlsMenu> controlsScreen_;
     std::shared_ptr<Menu> difficultyScreen_;
     std::shared_ptr<Screen> current_;
-    Gamepad gamepad_;
+    PadFocus pads_;
     bool padInUse_ = false;
-    bool mouseSeen_ = false;  // the pointer's position at the last update, once known
-    int lastMouseX_ = 0;
-    int lastMouseY_ = 0;
     std::shared_ptr<Escena> level_;
     std::shared_ptr<Escena> pausedScene_;
     double scale_ = kMinScale;
@@ -205,6 +200,5 @@ private:
     Ranking ranking_;
     PlayClock clock_;
     nlohmann::json scenes_;
-    std::string configPath_ = paths::kConfigFile;
-    std::string rankingPath_ = paths::kRankingFile;
+    PlayerFiles playerFiles_{paths::kConfigFile, paths::kRankingFile};
 };
