@@ -128,7 +128,11 @@ bool App::startUp() {
     mallopt(M_MMAP_THRESHOLD, kMappedFromBytes);
     if (options_.savePlayerFiles) {
         // A save cut short by a kill leaves its temporary file beside the player's file.
-        for (const std::string& saved : {options_.configFile, options_.rankingFile}) {
+        for (const std::string& saved :
+             {options_.configFile, options_.rankingFile, options_.runFile}) {
+            if (saved.empty()) {
+                continue;
+            }
             const int removed = atomic_file::removeStaleTemporaries(saved);
             if (removed > 0) {
                 say(saved + ": removed " + std::to_string(removed) +
@@ -228,6 +232,9 @@ bool App::startUp() {
         game_.setPlayerFiles(options_.configFile, options_.rankingFile);
     } else {
         game_.keepPlayerFilesUntouched();
+    }
+    if (options_.savePlayerFiles && !options_.runFile.empty() && !options_.scene) {
+        game_.setRunFile(RunFile(options_.runFile));
     }
     if (options_.rankingFile != paths::kRankingFile) {
         // The Game reads the run folder's ranking; an installed game keeps the player's own.
@@ -457,6 +464,9 @@ int App::run(const std::vector<std::string>& args) {
     if (!folders->playerFilesBesideData()) {
         options.configFile = folders->configFile();
         options.rankingFile = folders->rankingFile();
+    }
+    if (!cl->sceneSlot && !cl->record && !cl->replay) {
+        options.runFile = (folders->playerFolder() / RunFile::kFileName).string();
     }
     options.seed = cl->seed;
     options.difficulty = cl->difficulty;

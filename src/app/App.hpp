@@ -42,6 +42,9 @@ public:
         // settings say, from the first scene on.
         std::optional<KeySet> keys{};
         std::optional<int> language{};
+        // Where a story or endless run is kept for the next start; empty keeps none (practice,
+        // recordings, replays and the tools).
+        std::string runFile{};
     };
 
     static constexpr int kFrameMs = 10;  // at most 100 frames per second

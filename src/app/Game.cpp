@@ -17,6 +17,7 @@
 #include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
 #include "app/RankingTable.hpp"
+#include "app/RunSnapshot.hpp"
 #include "app/SettingsMenu.hpp"
 #include "app/StoryList.hpp"
 #include "npc/Items.hpp"
@@ -332,6 +333,9 @@ bool Game::perform(int action, SDL_Window* window) {
             toTitle(window, false);
             break;
         case kActionChooseStory:
+            if (offerWaitingRun(false, window)) {
+                break;
+            }
             globals().checkpointLevel = 0;
             infiniteSelected_ = false;
             difficultyScreen_->fromPause = false;
@@ -364,6 +368,9 @@ bool Game::perform(int action, SDL_Window* window) {
             }
             break;
         case kActionChooseInfinite:
+            if (infiniteUnlocked_ && offerWaitingRun(true, window)) {
+                break;
+            }
             if (infiniteUnlocked_) {
                 difficultyScreen_->fromPause = false;
                 enter(difficultyScreen_);
@@ -478,9 +485,10 @@ void Game::startSceneRun(const SceneData& scene, int difficulty, bool isTutorial
 
 void Game::startRun(int difficulty, int revives, SDL_Window* window) {
     std::vector<SceneData> levels;
+    std::vector<std::string> names;
     try {
         levels = practiceScene_ ? std::vector<SceneData>{*practiceScene_}
-                                : story::buildLevels(scenes_, rng_);
+                                : story::buildLevels(scenes_, rng_, &names);
     } catch (const std::exception& e) {
         // The scene file was checked at start-up; should it still fail, the player stays on the
         // menus instead of losing the game.
@@ -498,22 +506,81 @@ void Game::startRun(int difficulty, int revives, SDL_Window* window) {
         // A run still held (never expected here) gives its sheets back first.
         level_->releaseRunTextures();
     }
-    loadEnemyTextures();
     items::inventory().clear();
     levels_ = std::move(levels);
+    levelNames_ = std::move(names);
+    buildRunScene(0, !practiceScene_ || practiceIsTutorial_, window);
+    highScore_ = ranking_.best();
+    clock_.start(now());
+    saveRun();
+}
+
+Escena& Game::buildRunScene(int index, bool tutorial, SDL_Window* window) {
+    loadEnemyTextures();
     platform().captureMouse(true);
     fitRun(window);
-    placeLevel(levels_.front());
-    level_ = std::make_shared<Escena>(levels_.front(), infiniteSelected_, difficulty,
-                                      !practiceScene_ || practiceIsTutorial_);
+    levelIndex_ = index;
+    SceneData& data = levels_[static_cast<std::size_t>(index)];
+    placeLevel(data);
+    level_ = std::make_shared<Escena>(data, infiniteSelected_, globals().difficulty, tutorial);
     level_->updateDstRect(scale_, camX_, camY_);
+    scene_pictures::prefetchAround(levels_, index);
     pausedScene_ = nullptr;
     current_ = level_;
     setResizable(window, false);
+    return *level_;
+}
+
+bool Game::offerWaitingRun(bool endless, SDL_Window* window) {
+    switch (runs_.ask(endless, globals().language, window)) {
+        case RunKeeper::Answer::Continue:
+            return continueRun(*runs_.waiting(), window);
+        case RunKeeper::Answer::Closed:
+            titleScreen_->clearClick();
+            return true;
+        default:
+            return false;  // none waiting, or a new run instead
+    }
+}
+
+bool Game::continueRun(const SavedRun& run, SDL_Window* window) {
+    std::vector<SceneData> levels;
+    try {
+        levels = story::levelsNamed(scenes_, run.scenes);
+    } catch (const std::exception& e) {
+        runs_.putAside(e.what());
+        return false;
+    }
+    if (level_) {
+        level_->releaseRunTextures();
+    }
+    practiceScene_.reset();
+    infiniteSelected_ = run.endless;
+    globals().difficulty = run.difficulty;
+    checkpointIndex_ = run.checkpointIndex;
+    levels_ = std::move(levels);
+    levelNames_ = run.scenes;
+    // Entered as a revive enters its checkpoint, with everything the run had at the door.
+    RunSnapshot::giveBack(run, buildRunScene(run.position, run.position == 0, window));
+    // The bellboy's revive lines go on where the first session left them.
+    const int revives = kRevivesByDifficulty[std::clamp(run.difficulty, 0, 3)];
+    revivesUsed_ = run.revivesLeft < 0 ? 0 : std::max(0, revives - run.revivesLeft);
     highScore_ = ranking_.best();
-    levelIndex_ = 0;
-    scene_pictures::prefetchAround(levels_, 0);
-    clock_.start(now());
+    clock_.startFrom(now(), run.playedNs);
+    return true;
+}
+
+void Game::saveRun() {
+    if (!practiceScene_ && level_ && levelNames_.size() == levels_.size()) {
+        runs_.save(*level_, {&levelNames_, levelIndex_, checkpointIndex_, infiniteSelected_,
+                             clock_.totalNs(now())});
+    }
+}
+
+void Game::forgetRun() {
+    if (!practiceScene_) {
+        runs_.forget();
+    }
 }
 
 void Game::enterLevel(int index) {
@@ -530,6 +597,7 @@ void Game::enterLevel(int index) {
     if (globals().checkpointLevel != checkpointBefore) {
         checkpointIndex_ = index;
     }
+    saveRun();
 }
 
 void Game::levelCompleted(SDL_Window* window) {
@@ -543,13 +611,17 @@ void Game::levelCompleted(SDL_Window* window) {
     int next = levelIndex_ + 1;
     if (!infiniteSelected_) {
         if (levelIndex_ >= static_cast<int>(levels_.size()) - 1) {
+            // The story is over: nothing is left to continue.
+            forgetRun();
             finishStory(window);
             return;
         }
     } else if (next >= static_cast<int>(levels_.size())) {
         // Another lap with new picks; the tutorial is played once per run.
         try {
-            levels_ = story::buildLevels(scenes_, rng_);
+            std::vector<std::string> names;
+            levels_ = story::buildLevels(scenes_, rng_, &names);
+            levelNames_ = std::move(names);
         } catch (const std::exception& e) {
             say(std::string(paths::kScenesFile) + ": " + e.what() + "; the same scenes go round");
         }
@@ -595,6 +667,9 @@ void Game::gameOver(SDL_Window* window) {
         recordProgress();
         saveProgress();
     }
+    if (g.revivesLeft == 0) {
+        forgetRun();
+    }
 }
 
 void Game::revive(SDL_Window* window) {
@@ -602,19 +677,11 @@ void Game::revive(SDL_Window* window) {
     if (levels_.empty() || (g.revivesLeft == 0)) {
         return;
     }
-    loadEnemyTextures();
-    platform().captureMouse(true);
-    fitRun(window);
     const int index = std::clamp(checkpointIndex_, 0, static_cast<int>(levels_.size()) - 1);
-    SceneData& data = levels_[static_cast<std::size_t>(index)];
-    placeLevel(data);
-    levelIndex_ = index;
-    scene_pictures::prefetchAround(levels_, index);
     // Enemies stay as strong as the run had made them.
     const int enemyLevel = g.enemyLevel;
     const bool tutorial = practiceScene_ ? practiceIsTutorial_ : index == 0;
-    level_ = std::make_shared<Escena>(data, infiniteSelected_, g.difficulty, tutorial);
-    level_->updateDstRect(scale_, camX_, camY_);
+    buildRunScene(index, tutorial, window);
     g.enemyLevel = enemyLevel;
     Prota& prota = *level_->prota;
     if (!tutorial && infiniteSelected_) {
@@ -639,10 +706,8 @@ void Game::revive(SDL_Window* window) {
     // The bellboy has a word for a player who is back on their feet.
     level_->npcs.push_back(NPC::inPassing(NPC::kBotones, dialogue::kReviveEntry, revivesUsed_));
     revivesUsed_ += 1;
-    pausedScene_ = nullptr;
-    current_ = level_;
-    setResizable(window, false);
     clock_.resume(now());
+    saveRun();
 }
 
 void Game::pause() {
@@ -684,6 +749,9 @@ void Game::toTitle(SDL_Window* window, bool storyCompleted) {
     // Practice is neither ranked nor story progress.
     const bool counts = !practiceScene_;
     const bool endsRun = level_ != nullptr || current_ == gameOverScreen_;
+    if (current_ == gameOverScreen_) {
+        forgetRun();  // given up after a fall
+    }
     if (pausedScene_ && counts) {
         // Leaving from the pause menu: the run is ranked with the time played up to the pause.
         ranking_.insert(pausedScene_->prota->score, clock_.seconds(now()));

@@ -13,6 +13,7 @@
 #include "app/Gamepad.hpp"
 #include "app/PlayClock.hpp"
 #include "app/Ranking.hpp"
+#include "app/RunKeeper.hpp"
 #include "render/Paths.hpp"
 #include "scene/SceneData.hpp"
 
@@ -88,6 +89,10 @@ public:
         savesProgress_ = true;
     }
     void keepPlayerFilesUntouched() { savesProgress_ = false; }
+    // Where a story or endless run is kept between sessions; reads the run waiting there.
+    void setRunFile(RunFile file) { runs_.open(std::move(file)); }
+    // The run the title offers to continue, as last saved.
+    const std::optional<SavedRun>& waitingRun() const { return runs_.waiting(); }
     const nlohmann::json& config() const { return config_; }
     nlohmann::json& config() { return config_; }
     Ranking& ranking() { return ranking_; }
@@ -132,6 +137,15 @@ private:
     void allMenus(const std::function<void(Menu&)>& f) const;
 
     void startRun(int difficulty, int revives, SDL_Window* window);
+    // Builds the run's level scene from levels_[index] and shows it.
+    Escena& buildRunScene(int index, bool tutorial, SDL_Window* window);
+    // Story Mode or Infinite Mode with a run of that mode waiting: asks whether to continue it.
+    // True when the choice was taken here (continued, or the question closed).
+    bool offerWaitingRun(bool endless, SDL_Window* window);
+    bool continueRun(const SavedRun& run, SDL_Window* window);
+    // At every scene entry of a run the run is saved; once it has ended it is removed.
+    void saveRun();
+    void forgetRun();
     void revive(SDL_Window* window);
     void gameOver(SDL_Window* window);
     void levelCompleted(SDL_Window* window);
@@ -186,6 +200,8 @@ private:
     bool fullscreen_ = false;
     bool windowFixed_ = false;
     std::vector<SceneData> levels_;
+    std::vector<std::string> levelNames_;  // where each of levels_ came from
+    RunKeeper runs_;
     int levelIndex_ = 0;
     int checkpointIndex_ = 0;  // the list position a revive starts from
     int highScore_ = 0;

@@ -7,6 +7,7 @@
 #include <SDL_timer.h>
 
 #include <chrono>
+#include <vector>
 
 namespace {
 class SdlPlatform : public Platform {
@@ -26,6 +27,23 @@ public:
     void showMessage(const std::string& title, const std::string& text,
                      SDL_Window* window) override {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window);
+    }
+    int askChoice(const std::string& title, const std::string& text,
+                  const std::vector<std::string>& choices, SDL_Window* window) override {
+        std::vector<SDL_MessageBoxButtonData> buttons;
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            // Return takes the first choice; Escape closes the box without one.
+            const Uint32 flags = i == 0 ? SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT : 0;
+            buttons.push_back({flags, static_cast<int>(i), choices[i].c_str()});
+        }
+        const SDL_MessageBoxData box{
+            SDL_MESSAGEBOX_INFORMATION,       window,         title.c_str(), text.c_str(),
+            static_cast<int>(buttons.size()), buttons.data(), nullptr};
+        int taken = -1;
+        if (SDL_ShowMessageBox(&box, &taken) != 0) {
+            return -1;
+        }
+        return taken;
     }
     void captureMouse(bool captured) override {
         SDL_ShowCursor(captured ? SDL_DISABLE : SDL_ENABLE);

@@ -23,6 +23,13 @@ public:
     // A modal information box over the window (blocks until dismissed).
     virtual void showMessage(const std::string& title, const std::string& text,
                              SDL_Window* window) = 0;
+    // A modal question with a button per choice: the index of the one taken, -1 when the box
+    // was closed without a choice. Platforms that never ask (replays) answer -1.
+    virtual int askChoice(const std::string& title, const std::string& text,
+                          const std::vector<std::string>& choices, SDL_Window* window) {
+        (void)title, (void)text, (void)choices, (void)window;
+        return -1;
+    }
     // In a level the mouse aims: the pointer is hidden and reports relative motion. On menus it
     // is shown and free.
     virtual void captureMouse(bool captured) = 0;
@@ -53,6 +60,20 @@ public:
     void showMessage(const std::string& title, const std::string& text, SDL_Window*) override {
         messages.push_back(title + ": " + text);
     }
+    int askChoice(const std::string& title, const std::string& text,
+                  const std::vector<std::string>& choices, SDL_Window*) override {
+        std::string asked = title + ": " + text;
+        for (const std::string& choice : choices) {
+            asked += " [" + choice + "]";
+        }
+        messages.push_back(asked);
+        if (answers.empty()) {
+            return -1;
+        }
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
     void captureMouse(bool captured) override { mouseCaptured = captured; }
     // A small graphics card: textureSide > 0 stands for the renderer's own limit.
     int maxTextureSide(SDL_Renderer* renderer) override {
@@ -75,7 +96,8 @@ public:
     std::int64_t sleptMs = 0;
     int mouseX = 0;
     int mouseY = 0;
-    std::vector<std::string> messages;  // every message box shown, as "title: text"
+    std::vector<std::string> messages;  // every box shown, "title: text" and "[choice]"s
+    std::vector<int> answers;           // what the player picks in the next questions
     bool mouseCaptured = false;
     int textureSide = 0;
     int vsyncHz = 0;

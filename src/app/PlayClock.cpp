@@ -8,6 +8,11 @@ void PlayClock::start(std::int64_t nowNs) {
     running_ = true;
 }
 
+void PlayClock::startFrom(std::int64_t nowNs, std::int64_t playedNs) {
+    start(nowNs);
+    playedNs_ = std::max<std::int64_t>(playedNs, 0);
+}
+
 void PlayClock::stop(std::int64_t nowNs) {
     playedNs_ = totalNs(nowNs);
     running_ = false;

@@ -11,6 +11,8 @@ public:
 
     // A new run: nothing played yet, the clock running from now.
     void start(std::int64_t nowNs);
+    // A continued run: what it had played before, the clock running from now.
+    void startFrom(std::int64_t nowNs, std::int64_t playedNs);
     // Pause or game over: the stretch so far is added up.
     void stop(std::int64_t nowNs);
     // Resume or revive.

@@ -23,22 +23,61 @@ constexpr Slot kSlots[] = {
 
 }  // namespace
 
-std::vector<SceneData> buildLevels(const nlohmann::json& scenes, std::mt19937& rng) {
+std::vector<SceneData> buildLevels(const nlohmann::json& scenes, std::mt19937& rng,
+                                   std::vector<std::string>* names) {
     std::vector<SceneData> levels;
     levels.reserve(kLength);
+    if (names != nullptr) {
+        names->clear();
+    }
     for (const Slot& slot : kSlots) {
         const nlohmann::json& entry = scenes.at(slot.name);
         if (slot.draw == 0) {
             levels.push_back(entry.get<SceneData>());
+            if (names != nullptr) {
+                names->push_back(slot.name);
+            }
             continue;
         }
         auto pool = entry.get<std::vector<SceneData>>();
         if (pool.size() < static_cast<std::size_t>(slot.draw)) {
             throw std::runtime_error(std::string("\"") + slot.name + "\" holds too few scenes");
         }
-        std::shuffle(pool.begin(), pool.end(), rng);
-        levels.insert(levels.end(), std::make_move_iterator(pool.begin()),
-                      std::make_move_iterator(pool.begin() + slot.draw));
+        // The places are shuffled rather than the scenes: the same draw, and it says which.
+        std::vector<std::size_t> places(pool.size());
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            places[i] = i;
+        }
+        std::shuffle(places.begin(), places.end(), rng);
+        for (int i = 0; i < slot.draw; ++i) {
+            const std::size_t place = places[static_cast<std::size_t>(i)];
+            levels.push_back(std::move(pool[place]));
+            if (names != nullptr) {
+                names->push_back(std::string(slot.name) + ":" + std::to_string(place));
+            }
+        }
+    }
+    return levels;
+}
+
+std::vector<SceneData> levelsNamed(const nlohmann::json& scenes,
+                                   const std::vector<std::string>& names) {
+    std::vector<SceneData> levels;
+    levels.reserve(names.size());
+    for (const std::string& name : names) {
+        const std::size_t colon = name.find(':');
+        const nlohmann::json& entry = scenes.at(name.substr(0, colon));
+        if (colon == std::string::npos) {
+            levels.push_back(entry.get<SceneData>());
+            continue;
+        }
+        const std::string place = name.substr(colon + 1);
+        if (place.empty() || place.size() > 4 ||
+            place.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoul(place) >= entry.size()) {
+            throw std::runtime_error("\"" + name + "\" is no scene of the scene file");
+        }
+        levels.push_back(entry.at(std::stoul(place)).get<SceneData>());
     }
     return levels;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <random>
+#include <string>
 #include <vector>
 
 #include <nlohmann/json_fwd.hpp>
@@ -20,6 +21,13 @@ inline constexpr int kWrapIndex = 1;
 // Throws (the JSON library's error, or a runtime_error) for a missing slot, a pool that is not an
 // array or holds too few scenes, or a scene that does not convert (the start-up check reports these
 // first).
-std::vector<SceneData> buildLevels(const nlohmann::json& scenes, std::mt19937& rng);
+// names, when given, gets where each scene came from: the slot ("shop_1") or the pool and place
+// ("scenes_2:4"), as --scene names them.
+std::vector<SceneData> buildLevels(const nlohmann::json& scenes, std::mt19937& rng,
+                                   std::vector<std::string>* names = nullptr);
+// The scenes named as buildLevels names them; throws as buildLevels does, and for a name that
+// is no slot or a place outside its pool.
+std::vector<SceneData> levelsNamed(const nlohmann::json& scenes,
+                                   const std::vector<std::string>& names);
 
 }  // namespace story

@@ -43,6 +43,12 @@ nlohmann::json readJson(const char* path) {
     return nlohmann::json::parse(TempRunFolder::read(path));
 }
 
+const char* kRunFile = "datus/config/run.json";
+
+bool exists(const char* path) {
+    return std::filesystem::exists(path);
+}
+
 // A whole game in a throwaway run folder, played with SDL events on a scripted clock.
 class GamePlay : public ::testing::Test {
 protected:
@@ -61,8 +67,20 @@ protected:
             edit(config);
         }
         TempRunFolder::write("datus/config/config.json", config.dump());
-        app = std::make_unique<App>(App::Options{1234});
+        App::Options options{1234};
+        options.runFile = kRunFile;
+        app = std::make_unique<App>(options);
         ASSERT_TRUE(app->startUp());
+    }
+    // Closes the window and starts the game again, as a player coming back would.
+    void restart(const std::function<void(nlohmann::json&)>& edit = {}) {
+        windowEvent(SDL_WINDOWEVENT_CLOSE);
+        EXPECT_FALSE(app->frame());
+        app.reset();
+        items::inventory().clear();
+        globals() = GameGlobals{};
+        clock.messages.clear();
+        start(edit);
     }
     Game& game() { return app->game(); }
 
@@ -210,6 +228,159 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     EXPECT_EQ(ranking["Time"], nlohmann::json({5, 8}));
 }
 
+TEST_F(GamePlay, AStoryRunClosedInTheMiddleContinuesFromTheTitle) {
+    start();
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 23);  // Normal
+    ASSERT_TRUE(exists(kRunFile));
+    Prota* prota = game().level()->prota.get();
+    for (int i = 0; i < 2; ++i) {
+        items::inventory().recordPurchase(Objeto::kSpeed);
+        items::applyEffect(Objeto::kSpeed, *prota);
+    }
+    items::inventory().recordPurchase(Objeto::kDamage);
+    items::applyEffect(Objeto::kDamage, *prota);
+    for (int i = 1; i <= 5; ++i) {
+        clock.advanceMs(1500);
+        game().perform(kActionLevelCompleted, app->window());
+    }
+    ASSERT_EQ(game().levelIndex(), 5);
+    prota = game().level()->prota.get();
+    // What the scene was entered with is what comes back; what happens inside it is not.
+    const int hp = prota->hp;
+    const int maxHp = prota->maxHp;
+    const double walkSpeed = prota->walkSpeed;
+    const int shotDamage = prota->shotDamage;
+    const std::vector<SceneData> levels = game().levels();
+    const std::uint64_t played = game().playSeconds();
+    prota->coins = 37;
+    prota->score = 1234;
+    game().perform(kActionLevelCompleted, app->window());
+    game().perform(kActionGameOver, app->window());  // a fall with revives left keeps the run
+    click(game().gameOverScreen(), 26);
+    ASSERT_EQ(game().levelIndex(), 4);  // back to the shop, the last checkpoint
+    game().level()->prota->coins = 37;
+    game().level()->prota->score = 1234;
+    game().level()->prota->hp = hp;
+    game().perform(kActionLevelCompleted, app->window());
+    ASSERT_EQ(game().levelIndex(), 5);
+    clock.advanceMs(9000);  // played in scene 5, then the window is closed
+
+    restart([](nlohmann::json& c) { c["language"] = "en"; });
+    ASSERT_TRUE(game().waitingRun().has_value());
+    clock.answers = {0};
+    click(game().titleScreen(), 4);  // Story Mode
+    ASSERT_EQ(clock.messages.size(), 1u);
+    EXPECT_EQ(clock.messages[0],
+              "Story Mode: You have a run in progress in scene 6 of 27. Do you want to "
+              "continue it? [Continue] [New run]");
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_EQ(game().levelIndex(), 5);
+    ASSERT_EQ(game().levels().size(), levels.size());
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        EXPECT_EQ(game().levels()[i].width, levels[i].width) << i;
+        EXPECT_EQ(game().levels()[i].bg, levels[i].bg) << i;
+    }
+    const Prota& back = *game().level()->prota;
+    EXPECT_EQ(back.hp, hp);
+    EXPECT_EQ(back.maxHp, maxHp);
+    EXPECT_EQ(back.coins, 37);
+    EXPECT_EQ(back.score, 1234);
+    EXPECT_DOUBLE_EQ(back.walkSpeed, walkSpeed);
+    EXPECT_EQ(back.shotDamage, shotDamage);
+    EXPECT_EQ(items::inventory().entries().at(Objeto::kSpeed).count, 2);
+    EXPECT_LT(items::inventory().entries().at(Objeto::kSpeed).icon->y,
+              items::inventory().entries().at(Objeto::kDamage).icon->y);  // bought first
+    EXPECT_EQ(globals().difficulty, 1);
+    EXPECT_EQ(globals().revivesLeft, 1);
+    EXPECT_EQ(game().checkpointIndex(), 4);
+    EXPECT_GE(game().playSeconds(), played);
+    EXPECT_FALSE(game().infiniteSelected());
+    EXPECT_TRUE(clock.mouseCaptured);
+    EXPECT_TRUE(game().windowFixed());
+    // Pause, Exit: kept for the next time, offered again, and a closed box changes nothing.
+    typeKey(SDLK_ESCAPE);
+    frames();
+    click(game().pauseScreen(), Menu::kBackId);
+    ASSERT_EQ(screen(), kTitle);
+    click(game().titleScreen(), 4);
+    EXPECT_EQ(screen(), kTitle);
+    EXPECT_EQ(clock.messages.size(), 2u);
+    EXPECT_TRUE(exists(kRunFile));
+    // Infinite Mode has no run waiting: the difficulties, no question.
+    restart([](nlohmann::json& c) { c["infiniteUnlock"] = true; });
+    click(game().titleScreen(), 5);
+    EXPECT_EQ(screen(), kDifficulty);
+    EXPECT_TRUE(clock.messages.empty());
+    click(game().difficultyScreen(), Menu::kBackId);
+
+    // Continued, then given up after a fall: nothing is left to continue.
+    clock.answers = {0};
+    click(game().titleScreen(), 4);
+    ASSERT_EQ(screen(), kLevel);
+    game().perform(kActionGameOver, app->window());
+    EXPECT_TRUE(exists(kRunFile));
+    click(game().gameOverScreen(), Menu::kBackId);  // Menú principal
+    EXPECT_FALSE(exists(kRunFile));
+    EXPECT_FALSE(game().waitingRun().has_value());
+
+    // A new run instead throws the old one away; a fall with no revive left ends it.
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 24);  // Hard
+    restart([](nlohmann::json& c) { c["language"] = "es"; });
+    clock.answers = {1};
+    click(game().titleScreen(), 4);
+    EXPECT_EQ(screen(), kDifficulty);
+    EXPECT_FALSE(exists(kRunFile));
+    EXPECT_NE(clock.messages.back().find("Modo Historia: Tienes una partida a medias en la "
+                                         "escena 1 de 27."),
+              std::string::npos);
+    click(game().difficultyScreen(), 24);
+    EXPECT_TRUE(exists(kRunFile));
+    game().perform(kActionGameOver, app->window());
+    EXPECT_FALSE(exists(kRunFile));
+}
+
+TEST_F(GamePlay, ADamagedOrOlderRunFileIsPutAsideAndTheTitleWorksAsBefore) {
+    start();
+    click(game().titleScreen(), 4);
+    click(game().difficultyScreen(), 23);
+    const nlohmann::json good = readJson(kRunFile);
+    auto with = [&good](const char* key, nlohmann::json value) {
+        nlohmann::json changed = good;
+        changed[key] = std::move(value);
+        return changed.dump();
+    };
+    nlohmann::json scenes = good["scenes"];
+    scenes[3] = "scenes_1:99";
+    // The last is only found out when the run is continued.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"not valid JSON", good.dump().substr(0, 40)},
+        {"another version", with("version", "0.0.1")},
+        {"\"health\" is", with("health", good["maxHealth"].get<int>() + 1)},
+        {"\"upgrades\"", with("upgrades", nlohmann::json::array({{{"kind", 7}, {"count", 1}}}))},
+        {"no scene of the scene file", with("scenes", scenes)},
+    };
+    for (const auto& [why, text] : cases) {
+        SCOPED_TRACE(why);
+        std::filesystem::remove("datus/config/run.json.broken");
+        testing::internal::CaptureStderr();
+        restart();
+        TempRunFolder::write(kRunFile, text);
+        game().setRunFile(RunFile(kRunFile));
+        clock.answers = {0};
+        click(game().titleScreen(), 4);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(screen(), kDifficulty);
+        EXPECT_NE(said.find(std::string(kRunFile) + ": "), std::string::npos) << said;
+        EXPECT_NE(said.find(why), std::string::npos) << said;
+        EXPECT_NE(said.find("run.json.broken"), std::string::npos) << said;
+        EXPECT_FALSE(exists(kRunFile));
+        EXPECT_EQ(TempRunFolder::read("datus/config/run.json.broken"), text);
+        click(game().difficultyScreen(), Menu::kBackId);
+    }
+}
+
 TEST_F(GamePlay, LockedModesSayWhyInSpanishAndStayOnTheTitle) {
     start([](nlohmann::json& c) {
         c["infiniteUnlock"] = false;
@@ -263,6 +434,7 @@ TEST_F(GamePlay, RevivesFollowTheDifficulty) {
     ASSERT_EQ(screen(), kLevel);
     EXPECT_EQ(globals().revivesLeft, 2);
     game().perform(kActionToTitle, app->window());
+    clock.answers = {1};  // the run left behind is not continued
     click(game().titleScreen(), 4);
     click(game().difficultyScreen(), 24);  // Hard: no revive
     EXPECT_EQ(globals().difficulty, 2);
@@ -286,6 +458,7 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         ASSERT_EQ(screen(), kLevel);
     }
     EXPECT_EQ(globals().enemyLevel, 0) << "Easy's enemies never grow, boss after boss";
+    EXPECT_EQ(readJson(kRunFile)["position"], 26);
     // The final fight, played through the game by a scripted player (given hearts enough that
     // it cannot lose) until Valdro falls.
     Escena& arena = *game().level();
@@ -358,6 +531,7 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
     EXPECT_TRUE(bellboyHeard);
     ASSERT_EQ(screen(), kEnding);
     EXPECT_EQ(game().level(), nullptr);
+    EXPECT_FALSE(exists(kRunFile));  // a finished story leaves nothing to continue
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), "storyCompleted"), sounds.end());
     // Saved when it happened.
     const auto saved = readJson("datus/config/config.json");
@@ -622,8 +796,12 @@ TEST_F(GamePlay, SettingsReachTheGameAndTheLanguageSwitchesEveryMenu) {
 TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
     const std::string rankingBefore = R"({"Score": [50], "Time": [9]})";
     TempRunFolder::write("datus/config/ranking.json", rankingBefore);
+    // A story run left waiting is neither touched nor offered by practice.
+    const std::string waiting = "a story run";
+    TempRunFolder::write(kRunFile, waiting);
     const nlohmann::json scenes = readJson("datus/config/scenes.json");
     App::Options options{.seed = 5, .difficulty = 1};
+    options.runFile = kRunFile;
     options.scene = scenes.at("shop_1").get<SceneData>();
     app = std::make_unique<App>(options);
     ASSERT_TRUE(app->startUp());
@@ -643,6 +821,8 @@ TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
     const auto ranking = readJson("datus/config/ranking.json");
     EXPECT_EQ(ranking["Score"], nlohmann::json({50}));
     EXPECT_EQ(readJson("datus/config/config.json")["maxLevel"], 0);
+    EXPECT_EQ(TempRunFolder::read(kRunFile), waiting);
+    EXPECT_FALSE(exists("datus/config/run.json.broken"));
 }
 
 }  // namespace
