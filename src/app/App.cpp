@@ -25,6 +25,7 @@
 #include "app/Platform.hpp"
 #include "app/RecordedRun.hpp"
 #include "app/Screen.hpp"
+#include "app/SystemLanguage.hpp"
 #include "app/TextCache.hpp"
 #include "npc/Dialogue.hpp"
 #include "npc/Items.hpp"
@@ -140,7 +141,7 @@ bool App::startUp() {
             }
         }
     }
-    config_file::Loaded config = config_file::load(options_.configFile);
+    config_file::Loaded config = config_file::load(options_.configFile, SystemLanguage::code());
     for (const std::string& line : config.problems) {
         say(line);
     }

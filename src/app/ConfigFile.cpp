@@ -108,27 +108,27 @@ private:
 
 }  // namespace
 
-nlohmann::json defaults() {
+nlohmann::json defaults(const std::string& language) {
     return nlohmann::json{{"width", 1280},           {"height", 720},
                           {"volumeGeneral", 50},     {"volumeSFX", 50},
-                          {"language", "es"},        {"maxLevel", 0},
+                          {"language", language},    {"maxLevel", 0},
                           {"infiniteUnlock", false}, {"CustomKeyConfig", kDefaultCustomKeys},
                           {"SelectedKeySet", 0},     {"vsync", true}};
 }
 
-Loaded load(const std::string& path) {
+Loaded load(const std::string& path, const std::string& firstLanguage) {
     constexpr const char* kUsingDefaults = "starting with the default settings";
     Loaded result;
     json_file::Document file = json_file::read(path);
     if (file.missing) {
         result.problems.push_back(path + ": not found; " + kUsingDefaults);
-        result.document = defaults();
+        result.document = defaults(firstLanguage);
         return result;
     }
     if (!file.ok() || !file.json.is_object()) {
         result.problems.push_back(json_file::keepUnusable(
             path, file.ok() ? "not a JSON object" : file.problem, kUsingDefaults));
-        result.document = defaults();
+        result.document = defaults(firstLanguage);
         return result;
     }
     nlohmann::json& doc = file.json;
@@ -138,7 +138,11 @@ Loaded load(const std::string& path) {
     read.integer(doc, top, "height", kMinHeight, kMaxWindowSide, 720);
     read.integer(doc, top, "volumeGeneral", 0, 100, 50);
     read.integer(doc, top, "volumeSFX", 0, 100, 50);
-    read.string("language", "es");
+    // The shipped settings leave the language to the player's system.
+    if (!doc.contains("language")) {
+        doc["language"] = firstLanguage;
+    }
+    read.string("language", firstLanguage);
     read.integer(doc, top, "maxLevel", 0, INT_MAX, 0);
     read.boolean("infiniteUnlock", false);
     read.keySet("CustomKeyConfig");

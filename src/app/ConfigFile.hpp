@@ -14,7 +14,8 @@ namespace config_file {
 
 // What a first run starts with: a 1280 × 720 window, Spanish, both volumes 50, key set 0, no
 // progress, infinite mode locked.
-nlohmann::json defaults();
+// language: "es" or "en".
+nlohmann::json defaults(const std::string& language = "es");
 
 struct Loaded {
     nlohmann::json document;            // always an object holding every key with a usable value
@@ -24,7 +25,8 @@ struct Loaded {
 // Never throws and never stops the game: a missing file, a parse error or a missing or mistyped
 // key is replaced by its default and reported. An unparsable file is first kept as a side copy
 // so that nothing the player had is lost when the new file is written at exit.
-Loaded load(const std::string& path);
+// A first start (no file) or a file without "language" takes firstLanguage, the system's.
+Loaded load(const std::string& path, const std::string& firstLanguage = "es");
 
 // The settings the game runs with, read from a loaded document.
 struct Settings {

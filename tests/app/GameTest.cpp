@@ -381,6 +381,39 @@ TEST_F(GamePlay, ADamagedOrOlderRunFileIsPutAsideAndTheTitleWorksAsBefore) {
     }
 }
 
+TEST_F(GamePlay, TheFirstStartSpeaksTheSystemsLanguageAndThenTheSettingsRule) {
+    struct Case {
+        const char* lang;
+        bool withShippedFile;  // the settings the build lays out, which name no language
+        int language;
+        const char* written;
+    };
+    for (const Case& c : {Case{"en_US.UTF-8", false, 1, "en"}, Case{"es_ES.UTF-8", false, 0, "es"},
+                          Case{"es_MX", true, 0, "es"}, Case{"C", true, 1, "en"}}) {
+        SCOPED_TRACE(c.lang);
+        if (!c.withShippedFile) {
+            std::filesystem::remove("datus/config/config.json");
+        } else {
+            std::filesystem::copy_file(
+                std::string(VALDRO_SOURCE_DIR) + "/data/datus/config/config.json",
+                "datus/config/config.json", std::filesystem::copy_options::overwrite_existing);
+        }
+        setenv("LANG", c.lang, 1);
+        app = std::make_unique<App>(App::Options{1});
+        ASSERT_TRUE(app->startUp());
+        EXPECT_EQ(globals().language, c.language);
+        const Button& story = *game().titleScreen().buttons.front();
+        EXPECT_EQ(story.shownText, c.language == 0 ? "Modo Historia" : "Story Mode");
+        app.reset();
+        EXPECT_EQ(readJson("datus/config/config.json")["language"], c.written);
+    }
+    // From then on the file rules, whatever the system says.
+    setenv("LANG", "es_ES.UTF-8", 1);
+    app = std::make_unique<App>(App::Options{1});
+    ASSERT_TRUE(app->startUp());
+    EXPECT_EQ(globals().language, 1);
+}
+
 TEST_F(GamePlay, LockedModesSayWhyInSpanishAndStayOnTheTitle) {
     start([](nlohmann::json& c) {
         c["infiniteUnlock"] = false;
