@@ -7,7 +7,6 @@
 #include <exception>
 
 #include "actors/Prota.hpp"
-#include "app/ConfigFile.hpp"
 #include "app/ControlsMenu.hpp"
 #include "app/EndingScreen.hpp"
 #include "app/GameGlobals.hpp"
@@ -147,22 +146,6 @@ void Game::setPadInUse(bool inUse) {
     }
 }
 
-void Game::padEvent(const SDL_Event& event) {
-    const PadInputs inputs = gamepad_.handleEvent(event, now());
-    for (const PadInput& input : inputs) {
-        if (input.pressed && input.control != PadControl::Aim) {
-            padInUse_ = true;
-        }
-        if (current_) {
-            current_->handlePad(input);
-        }
-    }
-    // A pad pulled out in the middle of a run pauses it, as losing the window's focus does.
-    if (event.type == SDL_CONTROLLERDEVICEREMOVED && current_) {
-        current_->requestPause();
-    }
-}
-
 bool Game::handleEvents(SDL_Window* window) {
     bool quit = false;
     SDL_Event event;
@@ -186,7 +169,7 @@ bool Game::handleEvent(const SDL_Event& event, SDL_Window* window) {
         }
     }
     if (Gamepad::isPadEvent(event)) {
-        padEvent(event);
+        padInUse_ = pads_.event(event, current_.get(), now()) || padInUse_;
         return false;
     }
     if (event.type == SDL_MOUSEBUTTONDOWN) {
@@ -300,23 +283,10 @@ bool Game::update(SDL_Window* window) {
         return false;
     }
     // The pointer moved: the mouse is in use again.
-    int mouseX = 0;
-    int mouseY = 0;
-    platform().mousePosition(mouseX, mouseY);
-    if (mouseSeen_ && (mouseX != lastMouseX_ || mouseY != lastMouseY_)) {
+    if (pads_.pointerMoved()) {
         setPadInUse(false);
     }
-    mouseSeen_ = true;
-    lastMouseX_ = mouseX;
-    lastMouseY_ = mouseY;
-    if (const std::optional<PadInput> aim = gamepad_.takeAim()) {
-        current_->handlePad(*aim);
-    }
-    // A stick or d-pad held on a menu steps on after a while.
-    if (const std::optional<PadControl> step = gamepad_.repeatDue(now());
-        step && currentType() != kLevel) {
-        current_->handlePad(PadInput{*step, true});
-    }
+    pads_.step(*current_, currentType() != kLevel, now());
     const int action = current_->update(scale_, camX_, camY_, viewWidth_, kCameraFollow);
     return perform(action, window);
 }
@@ -439,9 +409,9 @@ void Game::applyLanguage(int language) {
     }
 }
 
-void Game::windowSize(SDL_Window* window, int& width, int& height) const {
-    width = windowWidth_;
-    height = windowHeight_;
+void Game::fitRun(SDL_Window* window) {
+    int width = windowWidth_;
+    int height = windowHeight_;
     if (window != nullptr) {
         SDL_GetWindowSize(window, &width, &height);
     }
@@ -449,12 +419,6 @@ void Game::windowSize(SDL_Window* window, int& width, int& height) const {
         width = static_cast<int>(viewWidth_ * scale_);
         height = static_cast<int>(viewHeight_ * scale_);
     }
-}
-
-void Game::fitRun(SDL_Window* window) {
-    int width = 0;
-    int height = 0;
-    windowSize(window, width, height);
     const SceneData& first = levels_.front();
     scale_ = std::min(height / (first.height + 2.0 * kLevelMargin), width / first.wShown);
     viewWidth_ = width / scale_;
@@ -484,16 +448,14 @@ void Game::startSceneRun(const SceneData& scene, int difficulty, bool isTutorial
 }
 
 void Game::startRun(int difficulty, int revives, SDL_Window* window) {
-    std::vector<SceneData> levels;
+    std::vector<SceneData> levels{practiceScene_.value_or(SceneData{})};
     std::vector<std::string> names;
-    try {
-        levels = practiceScene_ ? std::vector<SceneData>{*practiceScene_}
-                                : story::buildLevels(scenes_, rng_, &names);
-    } catch (const std::exception& e) {
+    std::string why;
+    if (!practiceScene_ && !story::tryBuildLevels(scenes_, rng_, levels, names, why)) {
         // The scene file was checked at start-up; should it still fail, the player stays on the
         // menus instead of losing the game.
-        say(std::string(paths::kScenesFile) + ": " + e.what() + "; the run cannot start");
-        platform().showMessage("Valdro", std::string(paths::kScenesFile) + ": " + e.what(), window);
+        say(std::string(paths::kScenesFile) + ": " + why + "; the run cannot start");
+        platform().showMessage("Valdro", std::string(paths::kScenesFile) + ": " + why, window);
         return;
     }
     GameGlobals& g = globals();
@@ -544,11 +506,8 @@ bool Game::offerWaitingRun(bool endless, SDL_Window* window) {
 }
 
 bool Game::continueRun(const SavedRun& run, SDL_Window* window) {
-    std::vector<SceneData> levels;
-    try {
-        levels = story::levelsNamed(scenes_, run.scenes);
-    } catch (const std::exception& e) {
-        runs_.putAside(e.what());
+    std::optional<std::vector<SceneData>> levels = runs_.scenesOf(scenes_);
+    if (!levels) {
         return false;
     }
     if (level_) {
@@ -558,7 +517,7 @@ bool Game::continueRun(const SavedRun& run, SDL_Window* window) {
     infiniteSelected_ = run.endless;
     globals().difficulty = run.difficulty;
     checkpointIndex_ = run.checkpointIndex;
-    levels_ = std::move(levels);
+    levels_ = std::move(*levels);
     levelNames_ = run.scenes;
     // Entered as a revive enters its checkpoint, with everything the run had at the door.
     RunSnapshot::giveBack(run, buildRunScene(run.position, run.position == 0, window));
@@ -618,12 +577,9 @@ void Game::levelCompleted(SDL_Window* window) {
         }
     } else if (next >= static_cast<int>(levels_.size())) {
         // Another lap with new picks; the tutorial is played once per run.
-        try {
-            std::vector<std::string> names;
-            levels_ = story::buildLevels(scenes_, rng_, &names);
-            levelNames_ = std::move(names);
-        } catch (const std::exception& e) {
-            say(std::string(paths::kScenesFile) + ": " + e.what() + "; the same scenes go round");
+        std::string why;
+        if (!story::tryBuildLevels(scenes_, rng_, levels_, levelNames_, why)) {
+            say(std::string(paths::kScenesFile) + ": " + why + "; the same scenes go round");
         }
         next = story::kWrapIndex;
     }
@@ -732,14 +688,7 @@ void Game::resume() {
     pausedScene_->pauseRequested = false;
     // Keys and the dash button released while the menus were shown never reached the level.
     pausedScene_->prota->keys = 0;
-    // What is still held on the pad goes on: the stick still pushed walks on, the trigger
-    // still pulled fires on. A jump needs a fresh press.
-    for (const PadControl held : {PadControl::Left, PadControl::Right, PadControl::Down,
-                                  PadControl::Dash, PadControl::Fire}) {
-        if (gamepad_.held(held)) {
-            pausedScene_->handlePad(PadInput{held, true});
-        }
-    }
+    pads_.carryHeld(*pausedScene_);
     pausedScene_ = nullptr;
     clock_.resume(now());
     platform().captureMouse(true);
@@ -799,21 +748,6 @@ void Game::saveProgress() const {
     if (!saveAll()) {
         say("the game's progress could not be saved now; it is tried again at exit");
     }
-}
-
-bool Game::saveAll() const {
-    const GameGlobals& g = globals();
-    bool ok = true;
-    if (!config_file::save(configPath_, config_, g.keySets[kCustomKeySet],
-                           g.activeKeys.configOption)) {
-        say(configPath_ + ": could not be written");
-        ok = false;
-    }
-    if (!ranking_.save(rankingPath_)) {
-        say(rankingPath_ + ": could not be written");
-        ok = false;
-    }
-    return ok;
 }
 
 void Game::render(SDL_Renderer* renderer) {

@@ -10,8 +10,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/Gamepad.hpp"
+#include "app/PadFocus.hpp"
 #include "app/PlayClock.hpp"
+#include "app/PlayerFiles.hpp"
 #include "app/Ranking.hpp"
 #include "app/RunKeeper.hpp"
 #include "render/Paths.hpp"
@@ -79,13 +80,12 @@ public:
     bool windowFixed() const { return windowFixed_; }
 
     // Writes the configuration and the ranking (atomically); false when either failed.
-    bool saveAll() const;
+    bool saveAll() const { return playerFiles_.save(config_, ranking_); }
 
     // Where progress is saved as it is made: the player's settings and ranking files. Without
     // them (a replay, a practice run) nothing the game does is ever written.
     void setPlayerFiles(std::string configFile, std::string rankingFile) {
-        configPath_ = std::move(configFile);
-        rankingPath_ = std::move(rankingFile);
+        playerFiles_ = PlayerFiles(std::move(configFile), std::move(rankingFile));
         savesProgress_ = true;
     }
     void keepPlayerFilesUntouched() { savesProgress_ = false; }
@@ -122,7 +122,7 @@ public:
     double viewWidth() const { return viewWidth_; }
     double viewHeight() const { return viewHeight_; }
     std::mt19937& rng() { return rng_; }
-    const Gamepad& gamepad() const { return gamepad_; }
+    const Gamepad& gamepad() const { return pads_.pad(); }
     // The pad was used last: the menus show their highlight (the mouse hides it again).
     bool padInUse() const { return padInUse_; }
 
@@ -131,7 +131,6 @@ private:
     bool runShown() const;
     void enter(const std::shared_ptr<Menu>& menu);
     void show(const std::shared_ptr<Menu>& menu);
-    void padEvent(const SDL_Event& event);
     void setPadInUse(bool inUse);
     void setResizable(SDL_Window* window, bool resizable);
     void allMenus(const std::function<void(Menu&)>& f) const;
@@ -165,7 +164,6 @@ private:
     void enterLevel(int index);
     void recordProgress();
     void saveProgress() const;
-    void windowSize(SDL_Window* window, int& width, int& height) const;
 
     std::mt19937 rng_;
     bool infiniteSelected_ = false;
@@ -179,11 +177,8 @@ private:
     std::shared_ptr<ControlsMenu> controlsScreen_;
     std::shared_ptr<Menu> difficultyScreen_;
     std::shared_ptr<Screen> current_;
-    Gamepad gamepad_;
+    PadFocus pads_;
     bool padInUse_ = false;
-    bool mouseSeen_ = false;  // the pointer's position at the last update, once known
-    int lastMouseX_ = 0;
-    int lastMouseY_ = 0;
     std::shared_ptr<Escena> level_;
     std::shared_ptr<Escena> pausedScene_;
     double scale_ = kMinScale;
@@ -211,7 +206,6 @@ private:
     Ranking ranking_;
     PlayClock clock_;
     nlohmann::json scenes_;
-    std::string configPath_ = paths::kConfigFile;
-    std::string rankingPath_ = paths::kRankingFile;
+    PlayerFiles playerFiles_{paths::kConfigFile, paths::kRankingFile};
     bool savesProgress_ = true;
 };

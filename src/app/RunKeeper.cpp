@@ -1,5 +1,9 @@
 #include "app/RunKeeper.hpp"
 
+#include <exception>
+
+#include <nlohmann/json.hpp>
+
 #include "app/Platform.hpp"
 #include "app/StoryList.hpp"
 
@@ -38,6 +42,18 @@ RunKeeper::Answer RunKeeper::ask(bool endless, int language, SDL_Window* window)
             return Answer::NewRun;
         default:
             return Answer::Closed;
+    }
+}
+
+std::optional<std::vector<SceneData>> RunKeeper::scenesOf(const nlohmann::json& scenes) {
+    if (!waiting_) {
+        return std::nullopt;
+    }
+    try {
+        return story::levelsNamed(scenes, waiting_->scenes);
+    } catch (const std::exception& e) {
+        putAside(e.what());
+        return std::nullopt;
     }
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <optional>
+#include <vector>
+
+#include <nlohmann/json_fwd.hpp>
 
 #include "app/RunFile.hpp"
 #include "app/RunSnapshot.hpp"
+#include "scene/SceneData.hpp"
 
 class Escena;
 struct SDL_Window;
@@ -22,6 +26,9 @@ public:
     // With a run of this mode waiting, asks in the game's language (0 Spanish, 1 English)
     // whether to continue it. A new run forgets the old one at once.
     Answer ask(bool endless, int language, SDL_Window* window);
+    // The waiting run's scenes from the scene document; nothing, and the file put aside, when
+    // the document no longer has them.
+    std::optional<std::vector<SceneData>> scenesOf(const nlohmann::json& scenes);
     void save(const Escena& level, const RunSnapshot::Place& place);
     void forget();
     // The waiting run cannot be played (its scenes are gone): put aside, saying why.

@@ -1,6 +1,7 @@
 #include "app/StoryList.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -58,6 +59,19 @@ std::vector<SceneData> buildLevels(const nlohmann::json& scenes, std::mt19937& r
         }
     }
     return levels;
+}
+
+bool tryBuildLevels(const nlohmann::json& scenes, std::mt19937& rng, std::vector<SceneData>& levels,
+                    std::vector<std::string>& names, std::string& why) {
+    try {
+        std::vector<std::string> picked;
+        levels = buildLevels(scenes, rng, &picked);
+        names = std::move(picked);
+        return true;
+    } catch (const std::exception& e) {
+        why = e.what();
+        return false;
+    }
 }
 
 std::vector<SceneData> levelsNamed(const nlohmann::json& scenes,

@@ -25,6 +25,9 @@ inline constexpr int kWrapIndex = 1;
 // ("scenes_2:4"), as --scene names them.
 std::vector<SceneData> buildLevels(const nlohmann::json& scenes, std::mt19937& rng,
                                    std::vector<std::string>* names = nullptr);
+// buildLevels into levels and names, which are left as they were, with why, when it throws.
+bool tryBuildLevels(const nlohmann::json& scenes, std::mt19937& rng, std::vector<SceneData>& levels,
+                    std::vector<std::string>& names, std::string& why);
 // The scenes named as buildLevels names them; throws as buildLevels does, and for a name that
 // is no slot or a place outside its pool.
 std::vector<SceneData> levelsNamed(const nlohmann::json& scenes,

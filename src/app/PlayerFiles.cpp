@@ -1,0 +1,29 @@
+#include "app/PlayerFiles.hpp"
+
+#include <cstdio>
+
+#include <nlohmann/json.hpp>
+
+#include "app/ConfigFile.hpp"
+#include "app/GameGlobals.hpp"
+#include "app/Ranking.hpp"
+
+namespace {
+void say(const std::string& line) {
+    std::fprintf(stderr, "valdro: %s\n", line.c_str());
+}
+}  // namespace
+
+bool PlayerFiles::save(const nlohmann::json& config, const Ranking& ranking) const {
+    const GameGlobals& g = globals();
+    bool ok = true;
+    if (!config_file::save(config_, config, g.keySets[kCustomKeySet], g.activeKeys.configOption)) {
+        say(config_ + ": could not be written");
+        ok = false;
+    }
+    if (!ranking.save(ranking_)) {
+        say(ranking_ + ": could not be written");
+        ok = false;
+    }
+    return ok;
+}
