@@ -79,8 +79,9 @@ void Button::layOut(const std::string& text) {
     const int length = std::max(characterCount(text), 1);
     double textH = area.h * kTextFill;
     double textW = textH * length * kCharAspect;
-    if (textW > area.w * kTextFill) {
-        textW = area.w * kTextFill;
+    const double widest = area.w * (background != nullptr ? kPlateTextFill : kTextFill);
+    if (textW > widest) {
+        textW = widest;
         textH = textW / (length * kCharAspect);
     }
     x = area.x + (area.w - textW) / 2.0;

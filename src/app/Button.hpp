@@ -17,6 +17,8 @@ class Button : public Renderizable {
 public:
     // The text never fills the whole button: 90 % of its height, and of its width at most.
     static constexpr double kTextFill = 0.9;
+    // On a plate the text keeps clear of its rounded ends.
+    static constexpr double kPlateTextFill = 0.72;
     // A character is drawn half as wide as it is high.
     static constexpr double kCharAspect = 0.5;
 

@@ -44,6 +44,8 @@ constexpr int kEscape = 27;
 
 // The highlight's frame around a button, in pixels per world unit of scale.
 constexpr double kHighlightThickness = 0.06;
+// How dark the art is drawn in the margins beside a screen (of 255).
+constexpr Uint8 kMarginShade = 90;
 // Moving the highlight: a button must lie at least this far the way pushed (so one level with
 // the highlighted one is beside it, not below), and being off to the side counts this many
 // times its distance.
@@ -104,7 +106,8 @@ bool Menu::hidden(const Button& button) const {
 void Menu::press(double px, double py) {
     clickedButton = 0;
     for (const auto& b : buttons) {
-        if (hidden(*b) || !b->contains(px, py)) {
+        // A card behind other buttons takes no press.
+        if (hidden(*b) || !b->contains(px, py) || (b->id == 0 && b->texts.empty())) {
             continue;
         }
         clickedButton = b->id;
@@ -374,6 +377,7 @@ void Menu::render(SDL_Renderer* renderer) {
         return;
     }
     if (texture != nullptr) {
+        renderMargins(renderer);
         textures::copy(renderer, texture, srcRect, dstRect);
     }
     for (const auto& b : buttons) {
@@ -383,6 +387,30 @@ void Menu::render(SDL_Renderer* renderer) {
     }
     renderExtras(renderer);
     renderHighlight(renderer);
+}
+
+void Menu::renderMargins(SDL_Renderer* renderer) const {
+    int width = 0;
+    int height = 0;
+    if (dstRect == nullptr || SDL_GetRendererOutputSize(renderer, &width, &height) != 0) {
+        return;
+    }
+    const SDL_Rect& d = *dstRect;
+    if (d.x <= 0 && d.y <= 0 && d.x + d.w >= width && d.y + d.h >= height) {
+        return;
+    }
+    // The art goes on past its edges as its own mirror image, darkened.
+    const std::pair<SDL_Rect, SDL_RendererFlip> margins[] = {
+        {{d.x - d.w, d.y, d.w, d.h}, SDL_FLIP_HORIZONTAL},
+        {{d.x + d.w, d.y, d.w, d.h}, SDL_FLIP_HORIZONTAL},
+        {{d.x, d.y - d.h, d.w, d.h}, SDL_FLIP_VERTICAL},
+        {{d.x, d.y + d.h, d.w, d.h}, SDL_FLIP_VERTICAL},
+    };
+    SDL_SetTextureColorMod(texture, kMarginShade, kMarginShade, kMarginShade);
+    for (const auto& [to, flip] : margins) {
+        SDL_RenderCopyEx(renderer, texture, srcRect, &to, 0.0, nullptr, flip);
+    }
+    SDL_SetTextureColorMod(texture, 255, 255, 255);
 }
 
 void Menu::renderHighlight(SDL_Renderer* renderer) const {

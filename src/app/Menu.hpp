@@ -88,6 +88,9 @@ protected:
     // The screen's extra pictures, drawn over the buttons.
     virtual void renderExtras(SDL_Renderer* renderer);
     void renderHighlight(SDL_Renderer* renderer) const;
+    // Where the window is wider or taller than the screen, the screen's own edges are drawn out
+    // to the window's, darkened, instead of black bars.
+    void renderMargins(SDL_Renderer* renderer) const;
 
     double scale_ = 1.0;
     double camX_ = 0.0;

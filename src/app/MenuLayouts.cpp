@@ -106,6 +106,8 @@ Buttons controlsButtons() {
                                {3, 8.5, "Agacharse", "Curl"},
                                {5, 9.5, "Interactuar", "Interact"},
                                {6, 10.5, "Pausar", "Pause"}};
+    // A card of their own behind the keys, over the language plates of the shared art.
+    list.push_back(make({0, 12.2, 4.95, 3.8, 6.95, nullptr, nullptr}, Plate::Short));
     for (const Slot& s : kSlots) {
         list.push_back(make({21, 12.5, s.y, 2.5, 1.0, s.spanish, s.english, s.slot}));
     }

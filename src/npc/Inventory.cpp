@@ -4,10 +4,11 @@
 #include "npc/Objeto.hpp"
 
 namespace {
-// The icons stack down the left edge of the pause screen, one per kind, in the order bought.
+// The icons stack down the left edge of the pause screen, one per kind, in the order bought,
+// one to a shelf from the shelf below the "Objetos" button.
 constexpr double kIconX = 0.1;
-constexpr double kFirstIconY = 3.45;
 constexpr double kIconSize = 1.41;
+constexpr double kFirstIconY = 3.45 + kIconSize;
 }  // namespace
 
 namespace items {

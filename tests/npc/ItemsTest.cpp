@@ -107,8 +107,9 @@ TEST(Items, InventoryCountsUpgradesAndStacksIconsInOrderOfPurchase) {
     EXPECT_EQ(rate.count, 3);
     EXPECT_EQ(damage.name, "Aumento de da\xF1o");
     // The rate upgrade was bought first, so its icon is the top one.
-    EXPECT_DOUBLE_EQ(rate.icon->y, 3.45);
-    EXPECT_DOUBLE_EQ(damage.icon->y, 3.45 + 1.41);
+    // The first shelf is the "Objetos" button's.
+    EXPECT_DOUBLE_EQ(rate.icon->y, 3.45 + 1.41);
+    EXPECT_DOUBLE_EQ(damage.icon->y, 3.45 + 2 * 1.41);
     EXPECT_EQ(damage.icon->kind, Objeto::kDamage);
 
     // A revive gets each upgrade as many times as it was bought; the inventory keeps its counts.
