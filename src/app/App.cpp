@@ -212,6 +212,11 @@ bool App::startUp() {
     g.activeKeys = options_.keys ? *options_.keys
                                  : g.keySets[static_cast<std::size_t>(settings.selectedKeySet)];
     g.maxLevel = settings.maxLevel;
+    std::vector<std::string> padProblems;
+    g.padBindings = PadBindings::fromConfig(config.document, options_.configFile, padProblems);
+    for (const std::string& line : padProblems) {
+        say(line);
+    }
 
     // The title shows its background and button plates at once. The other menus keep their
     // pictures from the moment they are made, so those are made now but decoded behind the
@@ -398,6 +403,7 @@ void App::shutDown() {
         releaseLibraries();
         return;
     }
+    PadBindings::storeIn(game_.config(), g.padBindings);
     if (!config_file::save(options_.configFile, game_.config(), g.keySets[kCustomKeySet],
                            g.activeKeys.configOption)) {
         say(options_.configFile + ": could not be written; the settings of this session are lost");

@@ -106,7 +106,10 @@ void Button::setText(int index) {
 }
 
 void Button::setKeyText(int keycode) {
-    const std::string name = SDL_GetKeyName(static_cast<SDL_Keycode>(keycode));
+    setNameText(SDL_GetKeyName(static_cast<SDL_Keycode>(keycode)));
+}
+
+void Button::setNameText(const std::string& name) {
     dropOwnedTexture();
     shownText = name;
     layOut(name);

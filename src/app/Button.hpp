@@ -36,6 +36,8 @@ public:
     void setText(int index);
     // Shows the name of a key in white (tint it afterwards).
     void setKeyText(int keycode);
+    // Shows a name of its own (a pad button's) in white.
+    void setNameText(const std::string& name);
     void tint(SDL_Color colour);
 
     // Edges count as inside.

@@ -47,6 +47,40 @@ int* ControlsMenu::slotKey(KeySet& keys, int slot) {
     }
 }
 
+Button* ControlsMenu::padValueButton(int slot) const {
+    for (const auto& b : buttons) {
+        if (b->id == menu_layouts::kPadSlotId && b->texts.empty() && b->param == slot) {
+            return b.get();
+        }
+    }
+    return nullptr;
+}
+
+void ControlsMenu::showPadButtons() {
+    PadBindings shown = globals().padBindings;
+    for (int slot = 0; slot < PadBindings::kSlotCount; ++slot) {
+        if (Button* value = padValueButton(slot)) {
+            value->setNameText(PadBindings::buttonName(*shown.slot(slot)));
+            value->tint(slot == awaitedPadSlot ? text_cache::kWhite : text_cache::kTextRed);
+        }
+    }
+}
+
+void ControlsMenu::choosePadSlot(int slot) {
+    // Clicked again, it stops waiting.
+    awaitedPadSlot = awaitedPadSlot == slot || padValueButton(slot) == nullptr ? -1 : slot;
+    showPadButtons();
+}
+
+void ControlsMenu::bindPadButton(int button) {
+    int* bound = globals().padBindings.slot(awaitedPadSlot);
+    if (bound != nullptr && button >= 0 && button < PadBindings::kButtonCount) {
+        *bound = button;
+    }
+    awaitedPadSlot = -1;
+    showPadButtons();
+}
+
 Button* ControlsMenu::valueButton(int slot) const {
     for (const auto& b : buttons) {
         if (b->id == kSlotId && b->texts.empty() && b->param == slot) {
@@ -100,6 +134,7 @@ void ControlsMenu::refreshKeyLabels() {
     if (Button* awaited = valueButton(awaitedSlot)) {
         awaited->tint(text_cache::kWhite);
     }
+    showPadButtons();
 }
 
 void ControlsMenu::handleKey(const SDL_KeyboardEvent& key) {
@@ -124,6 +159,14 @@ int ControlsMenu::takeClick(int id) {
             break;
         case kRestoreId:
             restore();
+            break;
+        case menu_layouts::kPadSlotId:
+            choosePadSlot(selectedParam);
+            break;
+        case menu_layouts::kPadRestoreId:
+            globals().padBindings = PadBindings{};
+            awaitedPadSlot = -1;
+            showPadButtons();
             break;
         case kBackId:
             return back();
@@ -211,5 +254,7 @@ int ControlsMenu::back() {
         awaited->tint(text_cache::kTextRed);
     }
     awaitedSlot = -1;
+    awaitedPadSlot = -1;
+    showPadButtons();
     return fromPause ? kActionSettingsFromPause : kActionSettingsFromTitle;
 }

@@ -26,8 +26,12 @@ public:
     // Shows the set in use and its keys (start-up, and after the language changed).
     void refreshKeyLabels();
 
+    // The pad's slot waiting for a button takes it: in force at once, kept in the settings.
+    void bindPadButton(int button);
+
     std::optional<KeySet> pendingKeys;  // the edit in progress, until Back or Restore
     int awaitedSlot = -1;               // the slot waiting for a key, -1 none
+    int awaitedPadSlot = -1;            // the pad slot waiting for a button, -1 none
 
 protected:
     int takeClick(int id) override;
@@ -46,5 +50,8 @@ private:
     // The value buttons show the keys of keys, in text red.
     void showKeys(const KeySet& keys);
     Button* valueButton(int slot) const;
+    Button* padValueButton(int slot) const;
+    void choosePadSlot(int slot);
+    void showPadButtons();
     int language_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/KeySet.hpp"
+#include "app/PadBindings.hpp"
 
 // Values the whole game shares: settings read at start-up and the bookkeeping of the run in
 // progress. Volumes live with the audio state.
@@ -11,6 +12,7 @@ struct GameGlobals {
     std::array<KeySet, 4> keySets = buildKeySets(KeySet{'w', 's', 'd', 'a', 'f', 27, 3});
     KeySet activeKeys = kFixedKeySets[0];
     int maxLevel = 0;  // 1 + the highest story index reached
+    PadBindings padBindings;
 
     // The run in progress.
     int difficulty = 0;    // 0 Easy, 1 Normal, 2 Hard, 3 Impossible

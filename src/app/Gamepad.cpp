@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "app/GameGlobals.hpp"
+
 namespace {
 
 constexpr std::uint32_t bitOf(PadControl control) {
@@ -42,6 +44,7 @@ Gamepad::Gamepad(Gamepad&& other) noexcept
       buttons_(other.buttons_),
       held_(other.held_),
       aimMoved_(other.aimMoved_),
+      playing_(other.playing_),
       navHeld_(other.navHeld_),
       navNextNs_(other.navNextNs_) {
     std::copy(std::begin(other.axes_), std::end(other.axes_), axes_);
@@ -55,6 +58,7 @@ Gamepad& Gamepad::operator=(Gamepad&& other) noexcept {
         buttons_ = other.buttons_;
         held_ = other.held_;
         aimMoved_ = other.aimMoved_;
+        playing_ = other.playing_;
         navHeld_ = other.navHeld_;
         navNextNs_ = other.navNextNs_;
     }
@@ -136,13 +140,16 @@ std::uint32_t Gamepad::heldNow() const {
                                stickPushed(axes_[kLeftX], -1, was(PadControl::Left)));
     hold(PadControl::Right, button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) ||
                                 stickPushed(axes_[kLeftX], 1, was(PadControl::Right)));
-    hold(PadControl::Confirm, button(SDL_CONTROLLER_BUTTON_A));
+    const PadBindings& bound = globals().padBindings;
+    auto boundButton = [&](int b) { return b >= 0 && b < 32 && (buttons_ & (1u << b)) != 0; };
+    hold(PadControl::Confirm, playing_ ? boundButton(bound.jump) : button(SDL_CONTROLLER_BUTTON_A));
     hold(PadControl::Back, button(SDL_CONTROLLER_BUTTON_B));
-    hold(PadControl::Interact, button(SDL_CONTROLLER_BUTTON_X));
-    hold(PadControl::Start, button(SDL_CONTROLLER_BUTTON_START));
+    hold(PadControl::Interact,
+         playing_ ? boundButton(bound.interact) : button(SDL_CONTROLLER_BUTTON_X));
+    hold(PadControl::Start,
+         playing_ ? boundButton(bound.pause) : button(SDL_CONTROLLER_BUTTON_START));
     hold(PadControl::Fire, axes_[kRightTrigger] > kTriggerThreshold);
-    hold(PadControl::Dash,
-         button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER) || axes_[kLeftTrigger] > kTriggerThreshold);
+    hold(PadControl::Dash, boundButton(bound.dash) || axes_[kLeftTrigger] > kTriggerThreshold);
     return now;
 }
 
@@ -208,6 +215,13 @@ PadInputs Gamepad::handleEvent(const SDL_Event& event, std::int64_t nowNs) {
     held_ = heldNow();
     emitChanges(before, out, nowNs);
     return out;
+}
+
+void Gamepad::setPlaying(bool playing) {
+    if (playing != playing_) {
+        playing_ = playing;
+        held_ = heldNow();
+    }
 }
 
 std::optional<PadInput> Gamepad::takeAim() {

@@ -49,6 +49,10 @@ public:
     // Whether the control is held now (the sticks and triggers past their thresholds).
     bool held(PadControl control) const;
 
+    // In a level the pad's jump, interact, dash and pause follow the player's bindings; on the
+    // menus A, X and Start keep their places. What is held is taken anew, without a press.
+    void setPlaying(bool playing);
+
     // Closes every pad (before SDL shuts down).
     void closeAll();
     int openCount() const { return static_cast<int>(open_.size()); }
@@ -68,6 +72,7 @@ private:
     std::uint32_t buttons_ = 0;  // bit per SDL_GameControllerButton
     std::uint32_t held_ = 0;     // bit per PadControl
     bool aimMoved_ = false;      // the right stick moved since takeAim
+    bool playing_ = false;
     std::optional<PadControl> navHeld_;
     std::int64_t navNextNs_ = 0;
 };

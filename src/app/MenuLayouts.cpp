@@ -115,7 +115,8 @@ Buttons controlsButtons() {
     for (const Slot& s : kSlots) {
         list.push_back(make({21, 15.0, s.y, 1.0, 1.0, nullptr, nullptr, s.slot}, Plate::Short));
     }
-    // The pad's buttons, on a card left of the key sets: labels only, the pad is not rebound.
+    // The pad, on a card left of the key sets: what stays put, then the four buttons that may
+    // be moved (a label and the button it is on), then Restore for them.
     struct LegendLine {
         const char* spanish;
         const char* english;
@@ -123,32 +124,47 @@ Buttons controlsButtons() {
     constexpr LegendLine kPadLegend[] = {
         {"Stick/cruceta: mover", "Stick/D-pad: move"},
         {"Abajo: agacharse", "Down: curl"},
-        {"A: saltar", "A: jump"},
-        {"X: interactuar", "X: interact"},
         {"RT: disparar", "RT: shoot"},
+        {"LT: impulso", "LT: dash"},
         {"Stick dcho.: apuntar", "Right stick: aim"},
-        {"LT/RB: impulso", "LT/RB: dash"},
-        {"Start: pausa", "Start: pause"},
         {"B: atrás", "B: back"},
     };
+    constexpr LegendLine kPadSlots[] = {
+        {"Salto", "Jump"}, {"Interactuar", "Interact"}, {"Impulso", "Dash"}, {"Pausar", "Pause"}};
     constexpr double kLegendX = 0.1;
-    constexpr double kLegendY = 4.2;
+    constexpr double kLegendY = 3.7;
     constexpr double kLegendWidth = 3.8;
-    constexpr double kLegendLine = 0.38;
+    constexpr double kLegendLine = 0.3;
+    constexpr double kPadRow = 0.5;
+    constexpr double kPadValueWidth = 0.9;
     // The lines keep inside the plate's frame, which is deeper at the bottom.
     constexpr double kLegendInsetX = 0.45;
-    constexpr double kLegendInsetTop = 0.85;
-    constexpr double kLegendInsetBottom = 0.95;
-    const double cardHeight =
-        kLegendLine * std::size(kPadLegend) + kLegendInsetTop + kLegendInsetBottom;
+    constexpr double kLegendInsetTop = 0.7;
+    constexpr double kLegendInsetBottom = 0.85;
+    constexpr double inner = kLegendWidth - 2.0 * kLegendInsetX;
+    const double cardHeight = kLegendLine * std::size(kPadLegend) +
+                              kPadRow * (std::size(kPadSlots) + 1) + kLegendInsetTop +
+                              kLegendInsetBottom;
     list.push_back(
         make({0, kLegendX, kLegendY, kLegendWidth, cardHeight, nullptr, nullptr}, Plate::Short));
+    const double left = kLegendX + kLegendInsetX;
     double y = kLegendY + kLegendInsetTop;
     for (const LegendLine& line : kPadLegend) {
-        list.push_back(make({0, kLegendX + kLegendInsetX, y, kLegendWidth - 2.0 * kLegendInsetX,
-                             kLegendLine, line.spanish, line.english}));
+        list.push_back(make({0, left, y, inner, kLegendLine, line.spanish, line.english}));
         y += kLegendLine;
     }
+    for (int slot = 0; slot < static_cast<int>(std::size(kPadSlots)); ++slot) {
+        const LegendLine& name = kPadSlots[slot];
+        const double rowY = y + kPadRow * slot;
+        list.push_back(make({kPadSlotId, left, rowY, inner - kPadValueWidth, kPadRow, name.spanish,
+                             name.english, slot}));
+        list.push_back(make({kPadSlotId, left + inner - kPadValueWidth, rowY, kPadValueWidth,
+                             kPadRow, nullptr, nullptr, slot},
+                            Plate::Short));
+    }
+    list.push_back(make({kPadRestoreId, left + 0.3, y + kPadRow * std::size(kPadSlots), inner - 0.6,
+                         kPadRow, "Restablecer", "Restore"},
+                        Plate::Long));
     return list;
 }
 

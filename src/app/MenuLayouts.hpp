@@ -10,6 +10,11 @@ namespace menu_layouts {
 
 using Buttons = std::vector<std::shared_ptr<Button>>;
 
+// The controls screen's pad buttons: a slot (param 0 jump, 1 interact, 2 dash, 3 pause) and
+// their Restore.
+inline constexpr int kPadSlotId = 28;
+inline constexpr int kPadRestoreId = 29;
+
 Buttons titleButtons();
 Buttons pauseButtons();
 Buttons settingsButtons();

@@ -2,10 +2,20 @@
 
 #include <SDL_events.h>
 
+#include "app/ControlsMenu.hpp"
 #include "app/Platform.hpp"
 #include "app/Screen.hpp"
 
 bool PadFocus::event(const SDL_Event& event, Screen* screen, std::int64_t nowNs) {
+    gamepad_.setPlaying(screen != nullptr && screen->screenType() == kLevel);
+    // The controls screen waiting for a pad button takes the next one pressed as it is.
+    auto* controls = dynamic_cast<ControlsMenu*>(screen);
+    if (controls != nullptr && controls->awaitedPadSlot != -1 &&
+        event.type == SDL_CONTROLLERBUTTONDOWN) {
+        gamepad_.handleEvent(event, nowNs);
+        controls->bindPadButton(event.cbutton.button);
+        return true;
+    }
     bool used = false;
     for (const PadInput& input : gamepad_.handleEvent(event, nowNs)) {
         used = used || (input.pressed && input.control != PadControl::Aim);
@@ -32,6 +42,7 @@ bool PadFocus::pointerMoved() {
 }
 
 void PadFocus::step(Screen& screen, bool onMenu, std::int64_t nowNs) {
+    gamepad_.setPlaying(!onMenu);
     if (const std::optional<PadInput> aim = gamepad_.takeAim()) {
         screen.handlePad(*aim);
     }

@@ -17,7 +17,9 @@ void say(const std::string& line) {
 bool PlayerFiles::save(const nlohmann::json& config, const Ranking& ranking) const {
     const GameGlobals& g = globals();
     bool ok = true;
-    if (!config_file::save(config_, config, g.keySets[kCustomKeySet], g.activeKeys.configOption)) {
+    nlohmann::json withPad = config;
+    PadBindings::storeIn(withPad, g.padBindings);
+    if (!config_file::save(config_, withPad, g.keySets[kCustomKeySet], g.activeKeys.configOption)) {
         say(config_ + ": could not be written");
         ok = false;
     }

@@ -118,7 +118,11 @@ const std::vector<std::string>& menuStrings() {
                                                      "Start: pausa",
                                                      "Start: pause",
                                                      "B: atrás",
-                                                     "B: back"};
+                                                     "B: back",
+                                                     "LT: impulso",
+                                                     "LT: dash",
+                                                     "Impulso",
+                                                     "Dash"};
     return strings;
 }
 

@@ -11,11 +11,13 @@
 #include "actors/Prota.hpp"
 #include "app/App.hpp"
 #include "app/Button.hpp"
+#include "app/ControlsMenu.hpp"
 #include "app/Game.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Gamepad.hpp"
 #include "app/KeySet.hpp"
 #include "app/Menu.hpp"
+#include "app/MenuLayouts.hpp"
 #include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
 #include "app/RecordedRun.hpp"
@@ -29,6 +31,8 @@
 #include "support/VirtualPad.hpp"
 
 namespace {
+
+constexpr int kPadValue = menu_layouts::kPadSlotId;
 
 // The whole game, started as the player starts it, played with a pad alone.
 class PadGame : public ::testing::Test {
@@ -375,6 +379,93 @@ TEST_F(PadGame, TheMouseHidesTheHighlightAndThePadShowsItAgain) {
     EXPECT_EQ(highlighted(game().titleScreen()), "Modo Historia");
     frames(Gamepad::kNavRepeatDelayMs / 10 + 1);
     EXPECT_EQ(highlighted(game().titleScreen()), "Modo Infinito");
+}
+
+TEST_F(PadGame, APadButtonMovedOnTheControlsScreenJumpsAndTheMenusKeepTheirs) {
+    auto clickPad = [&](int id, int param) {
+        for (const auto& b : game().controlsScreen().buttons) {
+            if (b->id == id && b->param == param && b->texts.empty() == (id == kPadValue)) {
+                SDL_Event e{};
+                e.button.button = SDL_BUTTON_LEFT;
+                e.button.x =
+                    static_cast<int>((b->area.x + b->area.w / 2 - game().camX()) * game().scale());
+                e.button.y =
+                    static_cast<int>((b->area.y + b->area.h / 2 - game().camY()) * game().scale());
+                for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+                    e.type = type;
+                    SDL_PushEvent(&e);
+                }
+                frames();
+                return;
+            }
+        }
+        FAIL() << "no pad button " << id << " " << param;
+    };
+    auto padValue = [&](int slot) {
+        for (const auto& b : game().controlsScreen().buttons) {
+            if (b->id == kPadValue && b->param == slot && b->texts.empty()) {
+                return b->shownText;
+            }
+        }
+        return std::string("(none)");
+    };
+    auto jumps = [&](SDL_GameControllerButton b) {
+        frames(80);  // on the floor
+        const double y = game().level()->prota->y;
+        tap(b);
+        frames(5);
+        return game().level()->prota->y < y - 0.1;
+    };
+    ASSERT_TRUE(pad.plug()) << SDL_GetError();
+    frames(2);
+    game().perform(kActionSettingsFromTitle, app->window());
+    game().perform(kActionShowControls, app->window());
+    ASSERT_EQ(screen(), kControls);
+    EXPECT_EQ(padValue(0), "A");
+    EXPECT_EQ(padValue(3), "Start");
+    clickPad(kPadValue, 0);  // jump: waits for a button
+    tap(SDL_CONTROLLER_BUTTON_Y);
+    EXPECT_EQ(padValue(0), "Y");
+    EXPECT_EQ(screen(), kControls);  // taken, not pressed on the menu
+    clickPad(kPadValue, 3);          // pause onto B, which still goes back on the menus
+    tap(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_EQ(padValue(3), "B");
+    tap(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_EQ(screen(), kSettings);
+
+    // Kept for the next start.
+    pad.unplug();
+    app.reset();
+    pad.forget();
+    const auto saved = nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
+    EXPECT_EQ(saved["padBindings"],
+              nlohmann::json({{"jump", 3}, {"interact", 2}, {"dash", 10}, {"pause", 1}}));
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");  // SDL_Quit forgot it
+    app = std::make_unique<App>(App::Options{1234});
+    ASSERT_TRUE(app->startUp());
+    ASSERT_TRUE(pad.plug()) << SDL_GetError();
+    frames(2);
+    tap(SDL_CONTROLLER_BUTTON_A);  // shows the highlight
+    tap(SDL_CONTROLLER_BUTTON_A);  // the menus keep A: Story Mode
+    tap(SDL_CONTROLLER_BUTTON_A);  // Easy
+    ASSERT_EQ(screen(), kLevel);
+    EXPECT_FALSE(jumps(SDL_CONTROLLER_BUTTON_A));
+    EXPECT_TRUE(jumps(SDL_CONTROLLER_BUTTON_Y));
+    tap(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_EQ(screen(), kLevel);
+    tap(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_EQ(screen(), kPause);
+    tap(SDL_CONTROLLER_BUTTON_START);  // the pause menu keeps Start
+    EXPECT_EQ(screen(), kLevel);
+
+    // Restore puts today's buttons back.
+    game().perform(kActionToTitle, app->window());
+    game().perform(kActionSettingsFromTitle, app->window());
+    game().perform(kActionShowControls, app->window());
+    EXPECT_EQ(padValue(0), "Y");
+    clickPad(menu_layouts::kPadRestoreId, -1);
+    EXPECT_EQ(padValue(0), "A");
+    EXPECT_EQ(globals().padBindings, PadBindings{});
 }
 
 // A practice run of the first level played with a pad's events: walking right, aiming up and
