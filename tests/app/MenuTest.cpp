@@ -460,7 +460,7 @@ TEST_F(MenuPlay, EveryMenuTextHasItsPictureThePadLegendIncluded) {
         for (const auto& b : list) {
             for (const auto& [language, text] : b->texts) {
                 EXPECT_TRUE(has(text)) << "\"" << text << "\" is drawn from nothing";
-                legendLines += text == "A: saltar" || text == "A: jump" ? 1 : 0;
+                legendLines += text == "LT: impulso" || text == "LT: dash" ? 1 : 0;
             }
         }
     }
