@@ -408,7 +408,7 @@ void Menu::renderMargins(SDL_Renderer* renderer) const {
     };
     SDL_SetTextureColorMod(texture, kMarginShade, kMarginShade, kMarginShade);
     for (const auto& [to, flip] : margins) {
-        SDL_RenderCopyEx(renderer, texture, srcRect, &to, 0.0, nullptr, flip);
+        textures::copyEx(renderer, texture, srcRect, &to, 0.0, nullptr, flip);
     }
     SDL_SetTextureColorMod(texture, 255, 255, 255);
 }

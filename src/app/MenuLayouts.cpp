@@ -68,7 +68,7 @@ Buttons pauseButtons() {
 
 Buttons settingsButtons() {
     Buttons list =
-        plain({{2, 0.0, 9.55, 3.45, 2.45, "Atrás", "Back"},
+        plain({{2, 0.3, 10.1, 3.0, 1.5, "Atrás", "Back"},
                {0, 12.6, 6.0, 3.4, 1.0, "Idioma", "Language"},
                {8, 13.0, 7.2, 2.5, 0.8, "Español", "Spanish"},
                {7, 13.0, 8.2, 2.5, 0.8, "Inglés", "English"},
@@ -86,7 +86,7 @@ Buttons settingsButtons() {
 }
 
 Buttons controlsButtons() {
-    Buttons list = plain({{2, 0.0, 9.55, 3.45, 2.45, "Atrás", "Back"}});
+    Buttons list = plain({{2, 0.3, 10.1, 3.0, 1.5, "Atrás", "Back"}});
     list.push_back(
         make({20, 5.0, 5.25, 6.0, 1.0, "Predeterminado 1", "Default 1", 0}, Plate::Long));
     list.push_back(make({20, 5.0, 6.5, 6.0, 1.0, "Predeterminado 2", "Default 2", 1}, Plate::Long));
@@ -169,7 +169,7 @@ Buttons controlsButtons() {
 }
 
 Buttons difficultyButtons() {
-    Buttons list = plain({{2, 0.0, 9.55, 3.45, 2.45, "Atrás", "Back"}});
+    Buttons list = plain({{2, 0.3, 10.1, 3.0, 1.5, "Atrás", "Back"}});
     list.push_back(make({22, 6.0, 5.5, 3.5, 1.0, "Fácil", "Easy"}, Plate::Long));
     list.push_back(make({23, 6.0, 7.0, 3.5, 1.0, "Normal", "Normal"}, Plate::Long));
     list.push_back(make({24, 6.0, 8.5, 3.5, 1.0, "Difícil", "Hard"}, Plate::Long));

@@ -327,7 +327,7 @@ void game_menu(const char* path, bool withLanguage) {
         plate(cr, 13.0, 7.2, 2.5, 0.8, pal::brass.darker(0.1));
         plate(cr, 13.0, 8.2, 2.5, 0.8, pal::brass.darker(0.1));
     }
-    plate(cr, 0.0, 9.55, 3.45, 2.45);
+    plate(cr, 0.3, 10.1, 3.0, 1.5);
     cv.save(out_path(path));
 }
 
