@@ -27,6 +27,7 @@
 #include "npc/Objeto.hpp"
 #include "render/Audio.hpp"
 #include "render/Background.hpp"
+#include "render/BandMargins.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
@@ -1177,7 +1178,14 @@ void Escena::render(SDL_Renderer* renderer) {
         if (!bandPicture_) {
             bandPicture_ = std::make_unique<PrescaledTexture>();
         }
-        bandPicture_->draw(renderer, inLanguage(texture, globals().language), srcRect, band);
+        SDL_Texture* room = inLanguage(texture, globals().language);
+        bandPicture_->draw(renderer, room, srcRect, band);
+        int windowWidth = 0;
+        int windowHeight = 0;
+        if (srcRect != nullptr &&
+            SDL_GetRendererOutputSize(renderer, &windowWidth, &windowHeight) == 0) {
+            band_margins::draw(renderer, *bandPicture_, room, *srcRect, band, windowWidth);
+        }
     }
     const bool talkingNow = talking();
     for (const auto& n : npcs) {
