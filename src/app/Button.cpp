@@ -3,6 +3,8 @@
 #include <SDL_keyboard.h>
 #include <SDL_render.h>
 
+#include <algorithm>
+
 #include "app/TextCache.hpp"
 #include "render/TextureLoader.hpp"
 
@@ -48,7 +50,9 @@ void Button::render(SDL_Renderer* renderer) {
     if (renderer == nullptr) {
         return;
     }
-    if (background != nullptr && backgroundDst) {
+    if (background != nullptr && backgroundDst && cornerPixels_ > 0) {
+        renderCard(renderer, *backgroundDst);
+    } else if (background != nullptr && backgroundDst) {
         SDL_RenderCopyEx(renderer, background, nullptr, &*backgroundDst, angle, nullptr,
                          SDL_FLIP_NONE);
     }
@@ -59,9 +63,36 @@ void Button::render(SDL_Renderer* renderer) {
     }
 }
 
+void Button::renderCard(SDL_Renderer* renderer, const SDL_Rect& to) const {
+    int width = 0;
+    int height = 0;
+    if (SDL_QueryTexture(background, nullptr, nullptr, &width, &height) != 0) {
+        return;
+    }
+    // The plate's corner, a quarter of its side, holds its rounded frame whole.
+    const int sourceCorner = std::min(width, height) / 4;
+    const int corner = std::min({cornerPixels_, to.w / 2, to.h / 2});
+    const int sx[] = {0, sourceCorner, width - sourceCorner, width};
+    const int sy[] = {0, sourceCorner, height - sourceCorner, height};
+    const int dx[] = {to.x, to.x + corner, to.x + to.w - corner, to.x + to.w};
+    const int dy[] = {to.y, to.y + corner, to.y + to.h - corner, to.y + to.h};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const SDL_Rect src{sx[column], sy[row], sx[column + 1] - sx[column],
+                               sy[row + 1] - sy[row]};
+            const SDL_Rect dst{dx[column], dy[row], dx[column + 1] - dx[column],
+                               dy[row + 1] - dy[row]};
+            if (dst.w > 0 && dst.h > 0) {
+                SDL_RenderCopy(renderer, background, &src, &dst);
+            }
+        }
+    }
+}
+
 void Button::updateDstRect(double scale, double camX, double camY) {
     if (background != nullptr) {
         backgroundDst = toPixels(area, scale, camX, camY);
+        cornerPixels_ = static_cast<int>(cardCorner * scale);
     }
     Renderizable::updateDstRect(scale, camX, camY);
 }

@@ -51,12 +51,18 @@ public:
     std::map<int, std::string> texts;
     SDL_Texture* background = nullptr;
     std::optional<SDL_Rect> backgroundDst;
+    // A card (a tall or wide plate holding other buttons) keeps its frame as thin as a small
+    // plate's: its corners are drawn at this size in world units and only its middle stretches.
+    // 0 stretches the whole plate.
+    double cardCorner = 0.0;
     std::string shownText;  // the text shown now (a menu string or a key name)
     SDL_Color tintColour{255, 255, 255, 255};
 
 private:
+    void renderCard(SDL_Renderer* renderer, const SDL_Rect& to) const;
     void layOut(const std::string& text);
     void dropOwnedTexture();
 
     bool ownsTexture_ = false;
+    int cornerPixels_ = 0;
 };

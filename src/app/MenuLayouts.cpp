@@ -94,27 +94,52 @@ Buttons controlsButtons() {
         make({20, 5.0, 7.75, 6.0, 1.0, "Predeterminado 3", "Default 3", 2}, Plate::Long));
     list.push_back(make({20, 5.0, 9.0, 6.0, 1.0, "Personalizado", "Custom", 3}, Plate::Long));
     list.push_back(make({19, 5.5, 10.55, 5.0, 1.0, "Restablecer", "Restore"}, Plate::Long));
+    // Both cards keep a thin frame (a small plate's corners) and their rows inside it.
+    constexpr double kCardCorner = 0.4;
+    constexpr double kCardInsetX = 0.3;
+    constexpr double kCardInsetTop = 0.3;
+    constexpr double kCardInsetBottom = 0.35;
+    auto card = [&](double x, double y, double w, double h) {
+        auto plate = make({0, x, y, w, h, nullptr, nullptr}, Plate::Short);
+        plate->cardCorner = kCardCorner;
+        list.push_back(std::move(plate));
+    };
+
+    // The keys, on a card of their own right of the key sets, over the language plates of the
+    // shared art: a label and the key bound to it for each slot.
     struct Slot {
         int slot;
-        double y;
         const char* spanish;
         const char* english;
     };
-    constexpr Slot kSlots[] = {{1, 5.5, "Izda", "Left"},
-                               {0, 6.5, "Dcha", "Right"},
-                               {2, 7.5, "Salto", "Jump"},
-                               {3, 8.5, "Agacharse", "Curl"},
-                               {5, 9.5, "Interactuar", "Interact"},
-                               {6, 10.5, "Pausar", "Pause"}};
-    // A card of their own behind the keys, over the language plates of the shared art.
-    list.push_back(make({0, 12.2, 4.95, 3.8, 6.95, nullptr, nullptr}, Plate::Short));
-    for (const Slot& s : kSlots) {
-        list.push_back(make({21, 12.5, s.y, 2.5, 1.0, s.spanish, s.english, s.slot}));
+    constexpr Slot kSlots[] = {
+        {1, "Izda", "Left"},      {0, "Dcha", "Right"},           {2, "Salto", "Jump"},
+        {3, "Agacharse", "Curl"}, {5, "Interactuar", "Interact"}, {6, "Pausar", "Pause"}};
+    constexpr double kKeysX = 12.15;
+    constexpr double kKeysY = 4.5;
+    constexpr double kKeysWidth = 3.7;
+    constexpr double kKeyRow = 0.85;
+    constexpr double kKeyStep = 0.95;
+    constexpr double kKeyGap = 0.1;
+    const double keysInner = kKeysWidth - 2.0 * kCardInsetX;
+    const double keysHeight =
+        kKeyStep * (std::size(kSlots) - 1) + kKeyRow + kCardInsetTop + kCardInsetBottom;
+    card(kKeysX, kKeysY, kKeysWidth, keysHeight);
+    const double keysLeft = kKeysX + kCardInsetX;
+    for (int i = 0; i < static_cast<int>(std::size(kSlots)); ++i) {
+        const Slot& s = kSlots[i];
+        const double rowY = kKeysY + kCardInsetTop + kKeyStep * i;
+        list.push_back(make({21, keysLeft, rowY, keysInner - kKeyRow - kKeyGap, kKeyRow, s.spanish,
+                             s.english, s.slot}));
     }
     // The value buttons show the key bound to each slot.
-    for (const Slot& s : kSlots) {
-        list.push_back(make({21, 15.0, s.y, 1.0, 1.0, nullptr, nullptr, s.slot}, Plate::Short));
+    for (int i = 0; i < static_cast<int>(std::size(kSlots)); ++i) {
+        const double rowY = kKeysY + kCardInsetTop + kKeyStep * i;
+        list.push_back(make({21, keysLeft + keysInner - kKeyRow, rowY, kKeyRow, kKeyRow, nullptr,
+                             nullptr, kSlots[i].slot},
+                            Plate::Short));
     }
+
     // The pad, on a card left of the key sets: what stays put, then the four buttons that may
     // be moved (a label and the button it is on), then Restore for them.
     struct LegendLine {
@@ -131,39 +156,35 @@ Buttons controlsButtons() {
     };
     constexpr LegendLine kPadSlots[] = {
         {"Salto", "Jump"}, {"Interactuar", "Interact"}, {"Impulso", "Dash"}, {"Pausar", "Pause"}};
-    constexpr double kLegendX = 0.1;
-    constexpr double kLegendY = 3.7;
-    constexpr double kLegendWidth = 3.8;
+    constexpr double kPadX = 0.15;
+    constexpr double kPadY = 4.4;
+    constexpr double kPadWidth = 3.7;
     constexpr double kLegendLine = 0.3;
     constexpr double kPadRow = 0.5;
+    constexpr double kPadGap = 0.1;
     constexpr double kPadValueWidth = 0.9;
-    // The lines keep inside the plate's frame, which is deeper at the bottom.
-    constexpr double kLegendInsetX = 0.45;
-    constexpr double kLegendInsetTop = 0.7;
-    constexpr double kLegendInsetBottom = 0.85;
-    constexpr double inner = kLegendWidth - 2.0 * kLegendInsetX;
-    const double cardHeight = kLegendLine * std::size(kPadLegend) +
-                              kPadRow * (std::size(kPadSlots) + 1) + kLegendInsetTop +
-                              kLegendInsetBottom;
-    list.push_back(
-        make({0, kLegendX, kLegendY, kLegendWidth, cardHeight, nullptr, nullptr}, Plate::Short));
-    const double left = kLegendX + kLegendInsetX;
-    double y = kLegendY + kLegendInsetTop;
+    const double padInner = kPadWidth - 2.0 * kCardInsetX;
+    const double padHeight = kCardInsetTop + kLegendLine * std::size(kPadLegend) + kPadGap +
+                             kPadRow * std::size(kPadSlots) + kPadGap + kPadRow + kCardInsetBottom;
+    card(kPadX, kPadY, kPadWidth, padHeight);
+    const double left = kPadX + kCardInsetX;
+    double y = kPadY + kCardInsetTop;
     for (const LegendLine& line : kPadLegend) {
-        list.push_back(make({0, left, y, inner, kLegendLine, line.spanish, line.english}));
+        list.push_back(make({0, left, y, padInner, kLegendLine, line.spanish, line.english}));
         y += kLegendLine;
     }
+    y += kPadGap;
     for (int slot = 0; slot < static_cast<int>(std::size(kPadSlots)); ++slot) {
         const LegendLine& name = kPadSlots[slot];
         const double rowY = y + kPadRow * slot;
-        list.push_back(make({kPadSlotId, left, rowY, inner - kPadValueWidth, kPadRow, name.spanish,
-                             name.english, slot}));
-        list.push_back(make({kPadSlotId, left + inner - kPadValueWidth, rowY, kPadValueWidth,
+        list.push_back(make({kPadSlotId, left, rowY, padInner - kPadValueWidth, kPadRow,
+                             name.spanish, name.english, slot}));
+        list.push_back(make({kPadSlotId, left + padInner - kPadValueWidth, rowY, kPadValueWidth,
                              kPadRow, nullptr, nullptr, slot},
                             Plate::Short));
     }
-    list.push_back(make({kPadRestoreId, left + 0.3, y + kPadRow * std::size(kPadSlots), inner - 0.6,
-                         kPadRow, "Restablecer", "Restore"},
+    list.push_back(make({kPadRestoreId, left + 0.3, y + kPadRow * std::size(kPadSlots) + kPadGap,
+                         padInner - 0.6, kPadRow, "Restablecer", "Restore"},
                         Plate::Long));
     return list;
 }
