@@ -26,7 +26,8 @@ int setIndex(int set) {
 }  // namespace
 
 ControlsMenu::ControlsMenu()
-    : Menu(kControls, coreTextures().backgrounds[4], menu_layouts::controlsButtons()) {}
+    : Menu(kControls, coreTextures().backgrounds[kMenuBoardBackground],
+           menu_layouts::controlsButtons()) {}
 
 int* ControlsMenu::slotKey(KeySet& keys, int slot) {
     switch (slot) {

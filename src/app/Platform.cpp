@@ -9,6 +9,8 @@
 #include <chrono>
 #include <vector>
 
+#include "app/QuestionBox.hpp"
+
 namespace {
 class SdlPlatform : public Platform {
 public:
@@ -30,6 +32,10 @@ public:
     }
     int askChoice(const std::string& title, const std::string& text,
                   const std::vector<std::string>& choices, SDL_Window* window) override {
+        // Asked in the game's own window where it can draw, so a pad can answer too.
+        if (window != nullptr && SDL_GetRenderer(window) != nullptr) {
+            return QuestionBox::ask(window, title, text, choices);
+        }
         std::vector<SDL_MessageBoxButtonData> buttons;
         for (std::size_t i = 0; i < choices.size(); ++i) {
             // Return takes the first choice; Escape closes the box without one.
