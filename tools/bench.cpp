@@ -3,7 +3,7 @@
 // in a throwaway copy of the run folder (the player's settings and ranking are never touched),
 // prints a table and writes the same figures as JSON.
 //
-//   build/run/valdro_bench [--frames N] [--json FILE]
+//   build/run/valdro_bench [--frames N] [--json FILE] [--story]
 //
 // Without a display (no DISPLAY or WAYLAND_DISPLAY) it uses SDL's dummy video and audio
 // drivers, whose renderer is SDL's software renderer: the one the game draws with headless.
@@ -444,17 +444,81 @@ std::string verdict(bool met) {
 
 }  // namespace
 
+// --story: a whole story run on Normal, scene after scene as a player meets them (the next
+// scene's pictures decoding behind the one played), each played for `frames` drawn frames with
+// the player kept alive. Prints the peak resident memory in each scene and across the run.
+int benchStory(int frames, const std::string& jsonPath) {
+    App::Options options;
+    options.seed = 7;
+    App app(options);
+    if (!app.startUp()) {
+        return 1;
+    }
+    app.frame();
+    Game& game = app.game();
+    game.perform(kActionChooseStory, app.window());
+    game.perform(kActionStartNormal, app.window());
+    nlohmann::json sceneJson = nlohmann::json::array();
+    std::printf("valdro_bench --story: a whole story run on Normal, %d frames a scene\n\n", frames);
+    std::printf("%-8s %-22s %9s\n", "scene", "what", "peak MB");
+    long worstKb = 0;
+    int worstScene = 0;
+    int played = 0;
+    while (game.currentType() == kLevel && game.level() != nullptr) {
+        const int index = game.levelIndex();
+        resetPeakResident();
+        for (int f = 0; f < frames && game.currentType() == kLevel; ++f) {
+            Escena& scene = *game.level();
+            scene.prota->maxHp = scene.prota->hp = 1000;
+            app.frame();
+        }
+        const long peak = notePeak();
+        if (peak > worstKb) {
+            worstKb = peak;
+            worstScene = index;
+        }
+        const SceneData& data = game.level()->data;
+        static const char* const kBosses[] = {"Greed", "Lust", "Valdro"};
+        const std::string slot = data.boss >= 0 && data.boss <= 2 ? kBosses[data.boss]
+                                 : data.shop                      ? "shop"
+                                             : "room " + std::to_string(data.bg);
+        std::printf("%-8d %-22s %9.1f\n", index + 1, slot.c_str(), peak / 1024.0);
+        sceneJson.push_back(
+            {{"position", index}, {"what", slot}, {"peakResidentMb", peak / 1024.0}});
+        ++played;
+        game.perform(kActionLevelCompleted, app.window());
+        if (game.currentType() != kLevel || game.levelIndex() == index) {
+            break;
+        }
+    }
+    const double peakMb = static_cast<double>(gPeakKb) / 1024.0;
+    std::printf("\n%-52s %9.1f MB  %s (bar %.0f MB; highest in scene %d); %d scenes played\n",
+                "peak resident memory, whole story run", peakMb,
+                verdict(peakMb <= kMemoryBarMb).c_str(), kMemoryBarMb, worstScene + 1, played);
+    nlohmann::json report;
+    report["framesPerScene"] = frames;
+    report["scenesPlayed"] = played;
+    report["scenes"] = sceneJson;
+    report["peakResidentMb"] = peakMb;
+    report["memoryBarMb"] = kMemoryBarMb;
+    std::ofstream(jsonPath) << report.dump(2) << "\n";
+    return played > 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     int frames = kDefaultFrames;
     std::string jsonPath = "valdro_bench.json";
+    bool story = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--frames" && i + 1 < argc) {
             frames = std::max(10, std::atoi(argv[++i]));
         } else if (arg == "--json" && i + 1 < argc) {
             jsonPath = argv[++i];
+        } else if (arg == "--story") {
+            story = true;
         } else {
-            std::fprintf(stderr, "usage: %s [--frames N] [--json FILE]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--frames N] [--json FILE] [--story]\n", argv[0]);
             return 2;
         }
     }
@@ -466,6 +530,9 @@ int main(int argc, char** argv) {
     jsonPath = fs::absolute(jsonPath).string();
     const fs::path runFolder = fs::canonical("/proc/self/exe").parent_path();
     ScratchRunFolder scratch(runFolder);
+    if (story) {
+        return benchStory(frames, jsonPath);
+    }
 
     nlohmann::json report;
     App::Options options;

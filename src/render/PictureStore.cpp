@@ -241,7 +241,11 @@ void PictureStore::prefetch(const std::vector<std::string>& paths) {
             continue;
         }
         if (!asked) {
+            // Still held (a scene just left may keep it), but neither scene now in play asked
+            // for it: unless it is drawn in the next frames, it lets go without the long idle
+            // wait, so the last scene's room is not held beside a boss's sheets.
             e.wanted = false;
+            e.lastDrawn = std::min(e.lastDrawn, frame_ - kIdleFrames + kLeftoverFrames);
         }
         ++i;
     }

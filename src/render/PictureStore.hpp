@@ -32,6 +32,8 @@ public:
     static constexpr std::size_t kManagedBytes = std::size_t{1} << 20;
     // A picture not drawn for this many frames lets its pixels go (a prefetched one waits).
     static constexpr int kIdleFrames = 300;
+    // A picture no scene in play asked for at the last prefetch waits only this many frames.
+    static constexpr int kLeftoverFrames = 2;
     // Beyond this many bytes of pixels, the pictures drawn longest ago go first, before another
     // is given its pixels (the three sheets of Valdro's forms alone are 138 MB).
     static constexpr std::size_t kBudgetBytes = std::size_t{160} << 20;
