@@ -221,7 +221,8 @@ bool App::startUp() {
     // The title shows its background and button plates at once. The other menus keep their
     // pictures from the moment they are made, so those are made now but decoded behind the
     // title; what only a run draws is loaded once the title is on screen (loadPlayPictures).
-    textures::deferLoads({paths::kTitleScreen, paths::kShortButton, paths::kLongButton});
+    textures::deferLoads(
+        {paths::kTitleScreen, paths::kTitleMargin, paths::kShortButton, paths::kLongButton});
     loadMenuCoreTextures();
     loadMenuTextures();
     textures::stopDeferring();

@@ -15,6 +15,7 @@
 #include "app/PadInput.hpp"
 #include "app/TextCache.hpp"
 #include "render/Audio.hpp"
+#include "render/CoreTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/LineCache.hpp"
 #include "render/TextureLoader.hpp"
@@ -406,11 +407,15 @@ void Menu::renderMargins(SDL_Renderer* renderer) const {
         {{d.x, d.y - d.h, d.w, d.h}, SDL_FLIP_VERTICAL},
         {{d.x, d.y + d.h, d.w, d.h}, SDL_FLIP_VERTICAL},
     };
-    SDL_SetTextureColorMod(texture, kMarginShade, kMarginShade, kMarginShade);
+    // The backdrop alone where the screen has one, so no plate or card shows twice.
+    SDL_Texture* backdrop = marginArtFor(texture);
+    SDL_Texture* art = backdrop != nullptr ? backdrop : texture;
+    const SDL_Rect* part = backdrop != nullptr ? nullptr : srcRect;
+    SDL_SetTextureColorMod(art, kMarginShade, kMarginShade, kMarginShade);
     for (const auto& [to, flip] : margins) {
-        textures::copyEx(renderer, texture, srcRect, &to, 0.0, nullptr, flip);
+        textures::copyEx(renderer, art, part, &to, 0.0, nullptr, flip);
     }
-    SDL_SetTextureColorMod(texture, 255, 255, 255);
+    SDL_SetTextureColorMod(art, 255, 255, 255);
 }
 
 void Menu::renderHighlight(SDL_Renderer* renderer) const {

@@ -69,9 +69,9 @@ Buttons pauseButtons() {
 Buttons settingsButtons() {
     Buttons list =
         plain({{2, 0.3, 10.1, 3.0, 1.5, "Atrás", "Back"},
-               {0, 12.6, 6.0, 3.4, 1.0, "Idioma", "Language"},
-               {8, 13.0, 7.2, 2.5, 0.8, "Español", "Spanish"},
-               {7, 13.0, 8.2, 2.5, 0.8, "Inglés", "English"},
+               {0, 12.48, 6.0, 3.2, 1.0, "Idioma", "Language"},
+               {8, 12.83, 7.2, 2.5, 0.8, "Español", "Spanish"},
+               {7, 12.83, 8.2, 2.5, 0.8, "Inglés", "English"},
                {0, 4.5, 5.0, 7.0, 1.0, "Volumen de la música", "Music volume"},
                {0, 4.5, 8.0, 7.0, 1.0, "Volumen de los efectos", "Sound effects volume"},
                {12, 6.0, 6.0, 1.0, 1.0, "-", "-"},

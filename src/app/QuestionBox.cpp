@@ -98,6 +98,9 @@ int QuestionBox::ask(SDL_Window* window, const std::string& title, const std::st
         return kClosed;
     }
     QuestionBox box(title, text, choices);
+    // The pad is read from its events: releases and stick moves taken here are handed back
+    // to the game, so it never thinks a button is still held (and misses its next press).
+    std::vector<SDL_Event> padEvents;
     bool redraw = true;
     while (!box.answered()) {
         int width = 0;
@@ -118,8 +121,13 @@ int QuestionBox::ask(SDL_Window* window, const std::string& title, const std::st
         if (event.type == SDL_QUIT) {
             // The game closes as it would have without the question.
             SDL_PushEvent(&event);
+        } else if (event.type == SDL_CONTROLLERBUTTONUP || event.type == SDL_CONTROLLERAXISMOTION) {
+            padEvents.push_back(event);
         }
         redraw = box.highlighted() != before || event.type == SDL_WINDOWEVENT;
+    }
+    for (SDL_Event& e : padEvents) {
+        SDL_PushEvent(&e);
     }
     return box.answer();
 }

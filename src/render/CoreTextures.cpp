@@ -19,7 +19,10 @@ Handles menuHandles(CoreTextures& t) {
     Handles list = {
         {&t.shortButton, paths::kShortButton},       {&t.longButton, paths::kLongButton},
         {&t.titleScreen, paths::kTitleScreen},       {&t.pauseScreen, paths::kPauseScreen},
-        {&t.gameOverScreen, paths::kGameOverScreen}, {&t.rankingScreen, paths::kRankingScreen}};
+        {&t.gameOverScreen, paths::kGameOverScreen}, {&t.rankingScreen, paths::kRankingScreen},
+        {&t.titleMargin, paths::kTitleMargin},       {&t.pauseMargin, paths::kPauseMargin},
+        {&t.gameMenuMargin, paths::kGameMenuMargin}, {&t.gameOverMargin, paths::kGameOverMargin},
+        {&t.rankingMargin, paths::kRankingMargin}};
     for (std::size_t i = 0; i < t.backgrounds.size(); ++i) {
         if (isMenuBackground(i)) {
             list.emplace_back(&t.backgrounds[i], paths::kBackgroundImages[i]);
@@ -76,6 +79,30 @@ void freeCoreTextures() {
             textures::destroy(*handle);
         }
     }
+}
+
+SDL_Texture* marginArtFor(SDL_Texture* background) {
+    const CoreTextures& t = coreTextures();
+    if (background == nullptr) {
+        return nullptr;
+    }
+    if (background == t.titleScreen) {
+        return t.titleMargin;
+    }
+    if (background == t.pauseScreen) {
+        return t.pauseMargin;
+    }
+    if (background == t.gameOverScreen) {
+        return t.gameOverMargin;
+    }
+    if (background == t.rankingScreen) {
+        return t.rankingMargin;
+    }
+    if (background == t.backgrounds[kMenuBoardBackground] ||
+        background == t.backgrounds[kLanguageBoardBackground]) {
+        return t.gameMenuMargin;
+    }
+    return nullptr;
 }
 
 SDL_Texture* inLanguage(SDL_Texture* picture, int language) {

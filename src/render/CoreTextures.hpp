@@ -17,6 +17,12 @@ struct CoreTextures {
     SDL_Texture* pauseScreen = nullptr;
     SDL_Texture* gameOverScreen = nullptr;
     SDL_Texture* rankingScreen = nullptr;
+    // Each menu's backdrop without its cards and plates, for the margins beside it.
+    SDL_Texture* titleMargin = nullptr;
+    SDL_Texture* pauseMargin = nullptr;
+    SDL_Texture* gameMenuMargin = nullptr;
+    SDL_Texture* gameOverMargin = nullptr;
+    SDL_Texture* rankingMargin = nullptr;
     // The background table that scene files index; entries 4 and 5 are menu backgrounds too.
     std::array<SDL_Texture*, 9> backgrounds{};
     // The shop with its sign in English ("POCKETS & Co.").
@@ -42,3 +48,6 @@ void freeCoreTextures();
 // The picture to draw for a core picture in a language (0 Spanish, 1 English): the English
 // version where one is painted, otherwise the picture itself.
 SDL_Texture* inLanguage(SDL_Texture* picture, int language);
+// What the margins beside a menu drawn on background show: its backdrop alone, or null when the
+// background has none (the margins then mirror the background itself).
+SDL_Texture* marginArtFor(SDL_Texture* background);

@@ -86,6 +86,12 @@ inline constexpr const char* kGameMenu = "img/GameMenu.png";
 inline constexpr const char* kGameMenuLang = "img/GameMenuLang.png";
 inline constexpr const char* kGameOverScreen = "img/game_over.png";
 inline constexpr const char* kRankingScreen = "img/scuseMe.png";
+// What each menu's margins show on a window wider or taller than the menu: its backdrop alone.
+inline constexpr const char* kTitleMargin = "img/TitleScreen_margin.png";
+inline constexpr const char* kPauseMargin = "img/PauseScreen_margin.png";
+inline constexpr const char* kGameMenuMargin = "img/GameMenu_margin.png";
+inline constexpr const char* kGameOverMargin = "img/game_over_margin.png";
+inline constexpr const char* kRankingMargin = "img/scuseMe_margin.png";
 
 // The background table that scene files index ("bg").
 inline constexpr std::array<const char*, 9> kBackgroundImages = {

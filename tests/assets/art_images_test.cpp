@@ -64,6 +64,11 @@ const std::set<std::string> kCatalogue = {
     "img/bgshop.png",
     "img/bgshop_en.png",
     "img/GameMenuLang.png",
+    "img/TitleScreen_margin.png",
+    "img/PauseScreen_margin.png",
+    "img/GameMenu_margin.png",
+    "img/game_over_margin.png",
+    "img/scuseMe_margin.png",
     "img/bg_greed.png",
     "img/bg_lust.png",
     "img/bg_valdro.png",
@@ -124,7 +129,7 @@ const std::set<std::string> kCatalogue = {
 TEST(ArtCatalogue, ManifestListsExactlyTheGamesImages) {
     std::set<std::string> manifest;
     for (const auto& img : kImages) manifest.insert(std::string(img.path));
-    EXPECT_EQ(kCatalogue.size(), 79u);
+    EXPECT_EQ(kCatalogue.size(), 84u);
     EXPECT_EQ(manifest, kCatalogue);
 }
 

@@ -2,6 +2,7 @@
 // the item information panels. Buttons that have no plate of their own get one
 // painted here, at the places listed in the manifest.
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 #include "families.hpp"
@@ -37,6 +38,24 @@ void plates_for(cairo_t* cr, std::string_view image, const Col& face = pal::crea
     for (const auto& p : kPlates) {
         if (p.image == image)
             plate(cr, p.x, p.y, p.w, p.h, face);
+    }
+}
+
+// What a menu's margins show on a window wider or taller than 4:3: the screen's backdrop alone,
+// before its cards and plates are drawn, at half size (it is shown darkened).
+void save_margin(const Canvas& cv, const char* path) {
+    cairo_surface_flush(cv.surface());
+    cairo_surface_t* half = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cv.w() / 2, cv.h() / 2);
+    cairo_t* cr = cairo_create(half);
+    cairo_scale(cr, 0.5, 0.5);
+    cairo_set_source_surface(cr, cv.surface(), 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    const cairo_status_t written = cairo_surface_write_to_png(half, out_path(path).c_str());
+    cairo_surface_destroy(half);
+    if (written != CAIRO_STATUS_SUCCESS) {
+        throw std::runtime_error(std::string("cannot write ") + path);
     }
 }
 
@@ -123,6 +142,7 @@ void title_screen() {
             cr, [&](cairo_t* k) { ellipse(k, h * 200.0, 1190, 130, 70); }, pal::leaf, pal::leafDark,
             pal::leafLight);
     }
+    save_margin(cv, "img/TitleScreen_margin.png");
     // the marquee behind the menu
     g_outline = 8;
     body(
@@ -154,6 +174,7 @@ void pause_screen() {
     Canvas cv(1600, 1200);
     cairo_t* cr = cv.cr();
     wallpaper(cr, rgb(120, 44, 52), rgb(108, 36, 46));
+    save_margin(cv, "img/PauseScreen_margin.png");
     // the inventory shelf on the left, the items button on top of it
     g_outline = 7;
     body(
@@ -188,6 +209,7 @@ void game_over() {
     Canvas cv(1600, 1200);
     cairo_t* cr = cv.cr();
     wallpaper(cr, rgb(50, 20, 36), rgb(42, 16, 30));
+    save_margin(cv, "img/game_over_margin.png");
     // a dropped room key and a wilted flower
     g_outline = 8;
     big_title(cr, "GAME OVER", 800, 330, 170);
@@ -250,6 +272,7 @@ void ranking_screen() {
     Canvas cv(1600, 1200);
     cairo_t* cr = cv.cr();
     wallpaper(cr, rgb(72, 46, 70), rgb(64, 40, 62));
+    save_margin(cv, "img/scuseMe_margin.png");
     // the guest book the scores are written in
     g_outline = 8;
     body(
@@ -307,6 +330,10 @@ void game_menu(const char* path, bool withLanguage) {
     }
     flat(
         cr, [](cairo_t* k) { cairo_rectangle(k, -10, 392, 1620, 14); }, pal::brass, 5);
+    if (!withLanguage) {
+        // The board with and without the language panel share one backdrop.
+        save_margin(cv, "img/GameMenu_margin.png");
+    }
     crest(cr, 800, 230, 120);
     // the central card that holds the labels and buttons
     g_outline = 8;
@@ -318,14 +345,14 @@ void game_menu(const char* path, bool withLanguage) {
         pal::white, 0.02);
     if (withLanguage) {
         body(
-            cr, [](cairo_t* k) { rrect(k, 1230, 520, 400, 660, 30); }, pal::brass, pal::brassDark,
+            cr, [](cairo_t* k) { rrect(k, 1230, 520, 355, 660, 30); }, pal::brass, pal::brassDark,
             pal::brassLight, 0.02);
         body(
-            cr, [](cairo_t* k) { rrect(k, 1246, 536, 380, 628, 22); }, pal::paper, pal::creamDark,
+            cr, [](cairo_t* k) { rrect(k, 1246, 536, 323, 628, 22); }, pal::paper, pal::creamDark,
             pal::white, 0.02);
-        plate(cr, 12.6, 6.0, 3.4, 1.0);
-        plate(cr, 13.0, 7.2, 2.5, 0.8, pal::brass.darker(0.1));
-        plate(cr, 13.0, 8.2, 2.5, 0.8, pal::brass.darker(0.1));
+        plate(cr, 12.48, 6.0, 3.2, 1.0);
+        plate(cr, 12.83, 7.2, 2.5, 0.8, pal::brass.darker(0.1));
+        plate(cr, 12.83, 8.2, 2.5, 0.8, pal::brass.darker(0.1));
     }
     plate(cr, 0.3, 10.1, 3.0, 1.5);
     cv.save(out_path(path));

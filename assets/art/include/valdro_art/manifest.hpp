@@ -64,6 +64,12 @@ inline constexpr std::array kImages = {
     ImageSpec{"img/game_over.png", 1600, 1200, Family::Menu, true},
     ImageSpec{"img/scuseMe.png", 1600, 1200, Family::Menu, true},
     ImageSpec{"img/GameMenuLang.png", 1600, 1200, Family::Menu, true},
+    // what the menus' margins show beside a 4:3 menu on a wider window
+    ImageSpec{"img/TitleScreen_margin.png", 800, 600, Family::Menu, true},
+    ImageSpec{"img/PauseScreen_margin.png", 800, 600, Family::Menu, true},
+    ImageSpec{"img/GameMenu_margin.png", 800, 600, Family::Menu, true},
+    ImageSpec{"img/game_over_margin.png", 800, 600, Family::Menu, true},
+    ImageSpec{"img/scuseMe_margin.png", 800, 600, Family::Menu, true},
     // scene and HUD
     ImageSpec{"img/cruceta.png", 128, 128, Family::Hud, false},
     ImageSpec{"img/reticula.png", 300, 200, Family::Hud, false},
@@ -136,7 +142,7 @@ inline constexpr std::array kImages = {
     ImageSpec{"img/altavozX.png", 128, 128, Family::Hud, false},
 };
 
-static_assert(kImages.size() == 79, "the game loads 79 images");
+static_assert(kImages.size() == 84, "the game loads 84 images");
 
 // Every animation table and source rectangle the game uses.
 inline constexpr std::array kCuts = {
@@ -292,9 +298,9 @@ inline constexpr std::array kPlates = {
     Plate{"img/scuseMe.png", 9.75, 10.46, 5.25, 1.24},
     Plate{"img/GameMenu.png", 0.3, 10.1, 3.0, 1.5},
     Plate{"img/GameMenuLang.png", 0.3, 10.1, 3.0, 1.5},
-    Plate{"img/GameMenuLang.png", 12.6, 6.0, 3.4, 1.0},
-    Plate{"img/GameMenuLang.png", 13.0, 7.2, 2.5, 0.8},
-    Plate{"img/GameMenuLang.png", 13.0, 8.2, 2.5, 0.8},
+    Plate{"img/GameMenuLang.png", 12.48, 6.0, 3.2, 1.0},
+    Plate{"img/GameMenuLang.png", 12.83, 7.2, 2.5, 0.8},
+    Plate{"img/GameMenuLang.png", 12.83, 8.2, 2.5, 0.8},
 };
 
 // Dialogue portraits cover world (0, 0, 16, 9); the text box is (0, 4.1, 16, 5).
