@@ -52,48 +52,6 @@ void playSomething(ScriptedPlatform& machine, long long frame) {
     }
 }
 
-TEST(RecordedRun, AReplayEndsWhereThePlayedGameEndedEveryTime) {
-    TempRunFolder folder;
-    Recording tape;
-    tape.gameVersion = "test";
-    std::string played;
-    {
-        ScriptedPlatform machine;
-        ScopedPlatform useMachine{machine};
-        RecordedRun run(tape, machine);
-        ScopedPlatform useRecorder{run.platform()};
-        App app(levelOptions(run));
-        ASSERT_TRUE(app.startUp());
-        for (long long frame = 0; frame < kFrames; ++frame) {
-            playSomething(machine, frame);
-            ASSERT_TRUE(app.frame()) << frame;
-        }
-        tape.frames = kFrames;
-        played = StateHash::of(app.game());
-        app.shutDown();
-    }
-    EXPECT_GE(tape.events().size(), 5u);
-
-    std::string why;
-    const auto loaded = Recording::parse(tape.serialise(), "test", why);
-    ASSERT_TRUE(loaded) << why;
-    for (int replay = 0; replay < 2; ++replay) {
-        RecordedRun run(*loaded, nullptr);
-        ScopedPlatform useReplay{run.platform()};
-        App app(levelOptions(run));
-        ASSERT_TRUE(app.startUp());
-        // Stray events of this machine never reach a replay.
-        SDL_Event stray = harness::keyEvent(SDL_KEYDOWN, SDLK_a);
-        SDL_PushEvent(&stray);
-        for (long long frame = 0; frame < loaded->frames; ++frame) {
-            ASSERT_TRUE(app.frame()) << frame;
-        }
-        EXPECT_EQ(StateHash::of(app.game()), played) << "replay " << replay;
-        EXPECT_FALSE(run.interrupted());
-        app.shutDown();
-    }
-}
-
 TEST(RecordedRun, ClosingTheWindowStopsAReplay) {
     TempRunFolder folder;
     Recording tape;
