@@ -63,24 +63,6 @@ int clickButton(Menu& menu, int id, int param = -2) {
     return -1;
 }
 
-// The button as a test names it: "id:Spanish text", or "key" and the slot for a key's value.
-std::string label(const Button* b) {
-    if (b == nullptr) {
-        return "none";
-    }
-    if (b->texts.empty()) {
-        return "key" + std::to_string(b->param);
-    }
-    return std::to_string(b->id) + ":" + b->spanishText();
-}
-
-int pad(Menu& menu, PadControl control) {
-    menu.handlePad(PadInput{control, true});
-    menu.handlePad(PadInput{control, false});
-    double camX = 0.0;
-    return menu.update(kScale, camX, 0.0, 16.0, 6.0);
-}
-
 int typeKey(Menu& menu, SDL_Keycode sym, bool repeat = false) {
     menu.handleEvent(key(SDL_KEYDOWN, sym, repeat), kScale, 0.0, 0.0);
     menu.handleEvent(key(SDL_KEYUP, sym), kScale, 0.0, 0.0);

@@ -24,34 +24,6 @@ App::Options levelOptions(RecordedRun& run) {
     return options;
 }
 
-// A player walking right through the first level, aiming with the mouse, shooting in bursts
-// and dashing once, with a few stray events the game does not record.
-void playSomething(ScriptedPlatform& machine, long long frame) {
-    auto push = [](SDL_Event e) { SDL_PushEvent(&e); };
-    machine.advanceMs(frame % 9 == 0 ? 14 : 10);
-    machine.mouseX = 700 + static_cast<int>(frame % 120) * 3;
-    machine.mouseY = 250 + static_cast<int>(frame % 50);
-    machine.buttons = (frame / 40) % 2 == 1 ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
-    if (frame == 3) {
-        push(harness::keyEvent(SDL_KEYDOWN, SDLK_d));
-    }
-    if (frame == 60) {
-        push(harness::keyEvent(SDL_KEYDOWN, SDLK_w));
-        SDL_Event motion{};
-        motion.type = SDL_MOUSEMOTION;
-        push(motion);
-    }
-    if (frame == 64) {
-        push(harness::keyEvent(SDL_KEYUP, SDLK_w));
-    }
-    if (frame == 150) {
-        push(harness::buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
-    }
-    if (frame == 152) {
-        push(harness::buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
-    }
-}
-
 TEST(RecordedRun, ClosingTheWindowStopsAReplay) {
     TempRunFolder folder;
     Recording tape;

@@ -131,22 +131,3 @@ TEST(Recording, AnotherVersionOrADamagedFileIsRefusedSayingWhy) {
 }
 
 }  // namespace
-
-namespace {
-
-// What the game reads in one frame through the platform seam.
-struct Reading {
-    std::int64_t nowNs;
-    int x;
-    int y;
-    std::uint32_t buttons;
-    bool operator==(const Reading&) const = default;
-};
-
-Reading read(Platform& p) {
-    Reading r{p.steadyNowNs(), 0, 0, p.mouseButtons()};
-    p.mousePosition(r.x, r.y);
-    return r;
-}
-
-}  // namespace

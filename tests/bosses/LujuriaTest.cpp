@@ -34,10 +34,6 @@ void breakLamp(Room& room) {
     }
 }
 
-void placePlayer(Room& room, double centreX) {
-    room.scene.prota->moveTo(centreX - 0.5, 6.9);
-}
-
 TEST(Lujuria, HalfHealthBringsTheBlackoutAndAKillingHitDoesNot) {
     Room room(16.0, 16.0);
     Lujuria lust;

@@ -19,16 +19,6 @@ Handy acting(Form form, double x = 10.0, double minX = 0.0, double maxX = 30.0) 
     return handy;
 }
 
-// Updates until the number of enemy shots grows; returns the updates taken.
-int updatesUntilShot(Handy& handy, const WorldRect& player, Escena& scene) {
-    const size_t before = scene.enemyShots.size();
-    int updates = 0;
-    while (scene.enemyShots.size() == before && updates < 1000) {
-        handy.update(player, scene);
-        ++updates;
-    }
-    return updates;
-}
 }  // namespace
 
 TEST(Handy, FormsNeverRepeatAndPaperNeverComesFirst) {
