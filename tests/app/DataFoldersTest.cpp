@@ -125,49 +125,4 @@ TEST_F(DataFoldersTest, FirstStartSeedsTheShippedDefaultsAndNeverOverwritesThePl
               TempRunFolder::read(shipped / "ranking.json"));
 }
 
-TEST_F(DataFoldersTest, APlayerFolderThatCannotBeMadeIsNamed) {
-    // XDG_DATA_HOME names a plain file: no folder can be made below it, even by root.
-    TempRunFolder::write(root / "plain-file", "");
-    std::string why;
-    const auto folders =
-        DataFolders::locate(prefix / "bin", {(root / "plain-file").string(), ""}, why);
-    ASSERT_TRUE(folders) << why;
-    EXPECT_FALSE(folders->seedPlayerFiles(why));
-    EXPECT_NE(why.find((root / "plain-file/valdro").string()), std::string::npos) << why;
-}
-
-// The game started with the player's files elsewhere reads and writes only those, and leaves
-// the data folder as it was.
-TEST(AppPlayerFiles, SettingsAndRankingAreReadAndWrittenInThePlayersFolder) {
-    TempRunFolder run;
-    ScriptedPlatform clock;
-    ScopedPlatform useClock{clock};
-    const fs::path mine = run.path("player");
-    fs::create_directories(mine);
-    nlohmann::json config = nlohmann::json::parse(TempRunFolder::read("datus/config/config.json"));
-    config["SelectedKeySet"] = 2;
-    TempRunFolder::write(mine / "config.json", config.dump());
-    TempRunFolder::write(mine / "ranking.json", R"({"Score":[900],"Time":[12]})");
-    const std::string shippedConfig = TempRunFolder::read("datus/config/config.json");
-    const std::string shippedRanking = TempRunFolder::read("datus/config/ranking.json");
-
-    App::Options options;
-    options.seed = 3;
-    options.configFile = (mine / "config.json").string();
-    options.rankingFile = (mine / "ranking.json").string();
-    App app(options);
-    ASSERT_TRUE(app.startUp());
-    EXPECT_EQ(globals().activeKeys.upKey, SDLK_UP);
-    EXPECT_EQ(app.game().ranking().best(), 900);
-    app.game().ranking().insert(1000, 30);
-    app.shutDown();
-
-    EXPECT_EQ(nlohmann::json::parse(TempRunFolder::read(mine / "ranking.json"))["Score"],
-              nlohmann::json({1000, 900}));
-    EXPECT_EQ(nlohmann::json::parse(TempRunFolder::read(mine / "config.json"))["SelectedKeySet"],
-              2);
-    EXPECT_EQ(TempRunFolder::read("datus/config/config.json"), shippedConfig);
-    EXPECT_EQ(TempRunFolder::read("datus/config/ranking.json"), shippedRanking);
-}
-
 }  // namespace

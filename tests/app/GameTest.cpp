@@ -96,24 +96,14 @@ protected:
 
     void push(SDL_Event e) { SDL_PushEvent(&e); }
 
-    // Presses and releases the left button on a menu button, then plays a frame.
+    // Clicks a menu button, then plays a frame.
     void click(Menu& menu, int id, int param = -2) {
         for (const auto& b : menu.buttons) {
-            if (b->id != id || (param != -2 && b->param != param)) {
-                continue;
+            if (b->id == id && (param == -2 || b->param == param)) {
+                harness::pushClick(*b, game().camX(), game().camY(), game().scale());
+                ASSERT_TRUE(frames());
+                return;
             }
-            SDL_Event e{};
-            e.button.button = SDL_BUTTON_LEFT;
-            e.button.x =
-                static_cast<int>((b->area.x + b->area.w / 2 - game().camX()) * game().scale());
-            e.button.y =
-                static_cast<int>((b->area.y + b->area.h / 2 - game().camY()) * game().scale());
-            e.type = SDL_MOUSEBUTTONDOWN;
-            push(e);
-            e.type = SDL_MOUSEBUTTONUP;
-            push(e);
-            ASSERT_TRUE(frames());
-            return;
         }
         FAIL() << "no button " << id;
     }

@@ -26,7 +26,6 @@
 #include "render/Audio.hpp"
 #include "scene/Escena.hpp"
 #include "support/SceneHarness.hpp"
-#include "support/ScriptedPlayer.hpp"
 #include "support/TempRunFolder.hpp"
 #include "support/VirtualPad.hpp"
 
@@ -219,144 +218,6 @@ TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
     EXPECT_GT(hero.x, beforeWalk);
 }
 
-// The tests' scripted player at a pad: its keys, clicks and pointer become sticks, buttons and
-// the trigger. Its hands (mouse position and buttons) are its own, never the game's.
-class PadPilot {
-public:
-    PadPilot(VirtualPad& pad, Game& game) : pad_(pad), game_(game) {}
-
-    // Decides this frame for the scene now shown and moves the pad to match.
-    void decide() {
-        Escena& scene = *game_.level();
-        if (pilot_ == nullptr || scene.levelNumber != levelNumber_ || &scene != scene_) {
-            pilot_ = std::make_unique<ScriptedPlayer>(scene, hands_);
-            scene_ = &scene;
-            levelNumber_ = scene.levelNumber;
-        }
-        for (SDL_GameControllerButton b : releaseNext_) {
-            pad_.button(b, false);
-        }
-        releaseNext_.clear();
-        bool clicked = false;
-        const PlayView view{game_.scale(), game_.camX(), game_.camY(), game_.viewWidth(),
-                            Game::kCameraFollow};
-        const KeySet& keys = globals().activeKeys;
-        std::vector<SDL_GameControllerButton> pressed;
-        for (const SDL_Event& e : pilot_->decideFrame(view)) {
-            const bool down = e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONDOWN;
-            if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
-                const SDL_Keycode k = e.key.keysym.sym;
-                if (k == keys.rightKey) {
-                    right_ = down;
-                } else if (k == keys.leftKey) {
-                    left_ = down;
-                } else if (k == keys.upKey) {
-                    press(SDL_CONTROLLER_BUTTON_A, down, pressed);
-                } else if (k == keys.downKey) {
-                    press(SDL_CONTROLLER_BUTTON_DPAD_DOWN, down, pressed);
-                } else if (k == keys.interactKey) {
-                    press(SDL_CONTROLLER_BUTTON_X, down, pressed);
-                }
-            } else if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) {
-                if (e.button.button == SDL_BUTTON_RIGHT) {
-                    press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, down, pressed);
-                } else if (down) {
-                    clicked = true;
-                }
-            }
-        }
-        pad_.axis(SDL_CONTROLLER_AXIS_LEFTX, right_ ? 30000 : left_ ? -30000 : 0);
-        // The right stick points where the pilot's pointer is, seen from the hero.
-        const Prota& hero = *scene.prota;
-        const double dx = hands_.mouseX / game_.scale() + game_.camX() - (hero.x + hero.w / 2.0);
-        const double dy = hands_.mouseY / game_.scale() + game_.camY() - (hero.y + hero.h / 2.0);
-        const double length = std::hypot(dx, dy);
-        if (length > 0.1) {
-            pad_.axis(SDL_CONTROLLER_AXIS_RIGHTX, static_cast<int>(30000 * dx / length));
-            pad_.axis(SDL_CONTROLLER_AXIS_RIGHTY, static_cast<int>(30000 * dy / length));
-        }
-        const bool fire = clicked || (hands_.buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
-        pad_.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, fire ? 32767 : -32768);
-    }
-    void seen() { pilot_->frameSeen(); }
-    // Everything held comes up; the pilot starts afresh in the next scene it sees.
-    void letGo() {
-        for (auto b : {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_X,
-                       SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER}) {
-            pad_.button(b, false);
-        }
-        pad_.axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
-        pad_.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
-        right_ = left_ = false;
-        releaseNext_.clear();
-        pilot_.reset();
-    }
-
-private:
-    // A press and release in one decision is a tap: held for this frame, let go the next.
-    void press(SDL_GameControllerButton b, bool down,
-               std::vector<SDL_GameControllerButton>& pressed) {
-        if (down) {
-            pad_.button(b, true);
-            pressed.push_back(b);
-        } else if (std::find(pressed.begin(), pressed.end(), b) != pressed.end()) {
-            releaseNext_.push_back(b);
-        } else {
-            pad_.button(b, false);
-        }
-    }
-
-    VirtualPad& pad_;
-    Game& game_;
-    ScriptedPlatform hands_;
-    std::unique_ptr<ScriptedPlayer> pilot_;
-    const Escena* scene_ = nullptr;
-    int levelNumber_ = -1;
-    bool right_ = false;
-    bool left_ = false;
-    std::vector<SDL_GameControllerButton> releaseNext_;
-};
-
-TEST_F(PadGame, APadAlonePlaysTheStoryFromTheTitleToGreedsArena) {
-    ASSERT_TRUE(pad.plug()) << SDL_GetError();
-    frames(2);
-    // Title: Story mode; then Easy, whose revives never run out.
-    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    tap(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_EQ(screen(), kDifficulty);
-    tap(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_EQ(screen(), kLevel);
-    ASSERT_EQ(globals().difficulty, 0);
-
-    // The tutorial, three levels, the shop, three more levels and the bellboy's room.
-    constexpr int kGreedsArena = 9;
-    PadPilot pilot(pad, game());
-    int revives = 0;
-    constexpr int kMostFrames = 100'000;
-    for (int i = 0; i < kMostFrames && game().levelIndex() < kGreedsArena; ++i) {
-        if (screen() == kGameOver) {
-            // The pad is let go, then A on the game-over screen revives at the last checkpoint.
-            pilot.letGo();
-            frames(2);
-            tap(SDL_CONTROLLER_BUTTON_A);
-            ASSERT_EQ(screen(), kLevel) << "the revive did not start";
-            ++revives;
-            continue;
-        }
-        ASSERT_EQ(screen(), kLevel);
-        pilot.decide();
-        ASSERT_TRUE(app->frame(false));
-        clock.advanceMs(10);
-        if (screen() == kLevel) {
-            pilot.seen();
-        }
-    }
-    // All of it played with nothing but the pad.
-    EXPECT_EQ(screen(), kLevel);
-    EXPECT_EQ(game().levelIndex(), kGreedsArena) << revives << " revives";
-    EXPECT_GT(shotsFired(), 0);
-}
-
 TEST_F(PadGame, TheMouseHidesTheHighlightAndThePadShowsItAgain) {
     ASSERT_TRUE(pad.plug()) << SDL_GetError();
     frames(2);
@@ -385,16 +246,7 @@ TEST_F(PadGame, APadButtonMovedOnTheControlsScreenJumpsAndTheMenusKeepTheirs) {
     auto clickPad = [&](int id, int param) {
         for (const auto& b : game().controlsScreen().buttons) {
             if (b->id == id && b->param == param && b->texts.empty() == (id == kPadValue)) {
-                SDL_Event e{};
-                e.button.button = SDL_BUTTON_LEFT;
-                e.button.x =
-                    static_cast<int>((b->area.x + b->area.w / 2 - game().camX()) * game().scale());
-                e.button.y =
-                    static_cast<int>((b->area.y + b->area.h / 2 - game().camY()) * game().scale());
-                for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-                    e.type = type;
-                    SDL_PushEvent(&e);
-                }
+                harness::pushClick(*b, game().camX(), game().camY(), game().scale());
                 frames();
                 return;
             }

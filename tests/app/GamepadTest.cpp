@@ -122,18 +122,4 @@ TEST(Gamepad, SticksAndTriggersCountOnlyOutsideTheirDeadZone) {
     }
 }
 
-TEST(Gamepad, AHeldDirectionStepsOnceThenRepeatsAfterADelay) {
-    Gamepad pad;
-    constexpr std::int64_t kMs = 1'000'000;
-    pad.handleEvent(axis(SDL_CONTROLLER_AXIS_LEFTY, 30000), 1000 * kMs);
-    EXPECT_FALSE(pad.repeatDue((1000 + Gamepad::kNavRepeatDelayMs - 1) * kMs));
-    EXPECT_EQ(pad.repeatDue((1000 + Gamepad::kNavRepeatDelayMs) * kMs), PadControl::Down);
-    const std::int64_t next = 1000 + Gamepad::kNavRepeatDelayMs + Gamepad::kNavRepeatIntervalMs;
-    EXPECT_FALSE(pad.repeatDue((next - 1) * kMs));
-    EXPECT_EQ(pad.repeatDue(next * kMs), PadControl::Down);
-    // Let go: no more steps, however long.
-    pad.handleEvent(axis(SDL_CONTROLLER_AXIS_LEFTY, 0), next * kMs);
-    EXPECT_FALSE(pad.repeatDue(100'000 * kMs));
-}
-
 }  // namespace

@@ -63,24 +63,6 @@ int clickButton(Menu& menu, int id, int param = -2) {
     return -1;
 }
 
-// The button as a test names it: "id:Spanish text", or "key" and the slot for a key's value.
-std::string label(const Button* b) {
-    if (b == nullptr) {
-        return "none";
-    }
-    if (b->texts.empty()) {
-        return "key" + std::to_string(b->param);
-    }
-    return std::to_string(b->id) + ":" + b->spanishText();
-}
-
-int pad(Menu& menu, PadControl control) {
-    menu.handlePad(PadInput{control, true});
-    menu.handlePad(PadInput{control, false});
-    double camX = 0.0;
-    return menu.update(kScale, camX, 0.0, 16.0, 6.0);
-}
-
 int typeKey(Menu& menu, SDL_Keycode sym, bool repeat = false) {
     menu.handleEvent(key(SDL_KEYDOWN, sym, repeat), kScale, 0.0, 0.0);
     menu.handleEvent(key(SDL_KEYUP, sym), kScale, 0.0, 0.0);
@@ -116,21 +98,6 @@ TEST_F(MenuPlay, APressCountsOnReleaseWhereverThePointerIs) {
     // Held Escape repeats: only the first press counts.
     EXPECT_EQ(typeKey(title, SDLK_ESCAPE, true), kActionNone);
     EXPECT_EQ(typeKey(title, SDLK_ESCAPE), kActionExit);
-}
-
-TEST_F(MenuPlay, TextsAreCentredAndNarrowedToFit) {
-    Button wide(1, WorldRect{4.5, 5.0, 7.0, 1.0}, {{0, "Volumen de los efect"}, {1, "x"}});
-    wide.setText(0);  // 20 characters: narrowed to 90 % of the width
-    EXPECT_DOUBLE_EQ(wide.w, 6.3);
-    EXPECT_DOUBLE_EQ(wide.h, 0.63);
-    EXPECT_DOUBLE_EQ(wide.x, 4.5 + 0.35);
-    Button accented(1, WorldRect{0, 0, 10.0, 1.0}, {{0, "Español"}});
-    accented.setText(0);  // seven letters, however many bytes
-    EXPECT_DOUBLE_EQ(accented.w, 0.9 * 7 * 0.5);
-    Button mute(14, WorldRect{5, 6, 1, 1}, {{0, text_cache::kSpeakerOff}});
-    mute.setText(0);  // the speaker fills the button
-    EXPECT_DOUBLE_EQ(mute.w, 1.0);
-    EXPECT_DOUBLE_EQ(mute.x, 5.0);
 }
 
 TEST_F(MenuPlay, VolumesStepMuteAndRemember) {
@@ -171,19 +138,6 @@ TEST_F(MenuPlay, VolumesStepMuteAndRemember) {
     }
     EXPECT_EQ(a.sfxVolume, 100);
     a.musicVolume = a.sfxVolume = 50;
-}
-
-TEST_F(MenuPlay, FromPauseTheLanguageCannotChange) {
-    SettingsMenu settings;
-    settings.setLanguage(1);
-    settings.fromPause = true;
-    EXPECT_EQ(clickButton(settings, 8), kActionNone);
-    EXPECT_EQ(clickButton(settings, 2), kActionPause);
-    settings.fromPause = false;
-    EXPECT_EQ(clickButton(settings, 8), kActionSetSpanish);
-    EXPECT_EQ(clickButton(settings, 7), kActionSetEnglish);
-    EXPECT_EQ(clickButton(settings, 18), kActionShowControls);
-    EXPECT_EQ(typeKey(settings, SDLK_ESCAPE), kActionToTitle);
 }
 
 TEST_F(MenuPlay, RebindingMakesTheCustomSetAndRestoreOrBackDecide) {
@@ -264,26 +218,6 @@ TEST_F(MenuPlay, PauseKeyResumesOnReleaseAndClosesTheItemsPanel) {
     EXPECT_EQ(typeKey(pause, SDLK_ESCAPE), kActionResume);
 }
 
-TEST_F(MenuPlay, ASpentReviveSaysNoAndForgetsThePress) {
-    Menu over(kGameOver, nullptr, menu_layouts::gameOverButtons());
-    globals().revivesLeft = 0;
-    globals().difficulty = 2;
-    EXPECT_EQ(clickButton(over, 26), kActionNone);
-    EXPECT_EQ(sounds.back(), "nonono");
-    EXPECT_EQ(over.clickedButton, 0);
-    double camX = 0.0;
-    EXPECT_EQ(over.update(kScale, camX, 0, 16, 6), kActionNone);
-    EXPECT_EQ(clickButton(over, 27), kActionStartHard);
-    EXPECT_EQ(revivesText(-1), "xinf");
-    EXPECT_EQ(revivesText(2), "x02");
-    EXPECT_EQ(revivesText(12), "x12");
-
-    Menu ranking(kRanking, nullptr, menu_layouts::rankingButtons());
-    EXPECT_EQ(clickButton(ranking, 9), kActionClearRanking);
-    EXPECT_FALSE(ranking.clicked);  // cleared once, not every frame
-    EXPECT_EQ(ranking.update(kScale, camX, 0, 16, 6), kActionNone);
-}
-
 TEST(RankingTable, RowsAlignScoresAndCapTheClock) {
     struct Case {
         int score;
@@ -302,150 +236,6 @@ TEST(RankingTable, RowsAlignScoresAndCapTheClock) {
 }  // namespace
 
 namespace {
-
-TEST_F(MenuPlay, ThePadHighlightFollowsTheButtonsWhereTheyStand) {
-    struct Step {
-        char direction;  // U, D, L, R
-        const char* expected;
-    };
-    struct Case {
-        const char* screen;
-        std::shared_ptr<Menu> menu;
-        const char* first;
-        std::vector<Step> steps;
-    };
-    auto menu = [](int type, menu_layouts::Buttons buttons) {
-        return std::make_shared<Menu>(type, nullptr, std::move(buttons));
-    };
-    auto settings = [](bool fromPause) {
-        auto m = std::make_shared<SettingsMenu>();
-        m->fromPause = fromPause;
-        return m;
-    };
-    const std::vector<Case> cases = {
-        {"title",
-         menu(kTitle, menu_layouts::titleButtons()),
-         "4:Modo Historia",
-         {{'D', "5:Modo Infinito"},
-          {'D', "6:Ranking"},
-          {'D', "3:Ajustes"},
-          {'D', "2:Salir"},
-          {'D', "2:Salir"},
-          {'U', "3:Ajustes"},
-          {'L', "3:Ajustes"}}},
-        {"difficulty",
-         menu(kDifficulty, menu_layouts::difficultyButtons()),
-         "22:Fácil",
-         {{'D', "23:Normal"},
-          {'D', "24:Difícil"},
-          {'D', "25:Imposible"},
-          {'L', "2:Atrás"},
-          {'R', "25:Imposible"},
-          {'U', "24:Difícil"}}},
-        {"pause",
-         std::make_shared<PauseMenu>(),
-         "1:Continuar",
-         {{'D', "3:Ajustes"},
-          {'D', "2:Salir"},
-          {'U', "3:Ajustes"},
-          {'U', "1:Continuar"},
-          {'U', "16:Objetos"},
-          {'D', "1:Continuar"}}},
-        {"game over",
-         menu(kGameOver, menu_layouts::gameOverButtons()),
-         "26:Revivir",
-         {{'D', "27:Reiniciar"}, {'D', "2:Menú principal"}, {'U', "27:Reiniciar"}}},
-        // Clearing the ranking is never where the highlight starts.
-        {"ranking",
-         menu(kRanking, menu_layouts::rankingButtons()),
-         "2:Atrás",
-         {{'R', "9:Borrar Historial"}, {'L', "2:Atrás"}}},
-        {"controls",
-         std::make_shared<ControlsMenu>(),
-         "20:Predeterminado 1",
-         {{'D', "20:Predeterminado 2"},
-          {'R', "21:Salto"},
-          {'R', "key2"},
-          {'U', "key0"},
-          {'L', "21:Dcha"},
-          {'L', "20:Predeterminado 1"},
-          {'D', "20:Predeterminado 2"},
-          {'D', "20:Predeterminado 3"},
-          {'D', "20:Personalizado"},
-          {'D', "19:Restablecer"},
-          {'L', "2:Atrás"}}},
-        {"settings from the title",
-         settings(false),
-         "8:Español",
-         {{'D', "7:Inglés"}, {'L', "11:+"}}},
-        // The language cannot change in a paused run: the highlight never lands there.
-        {"settings from pause",
-         settings(true),
-         "12:-",
-         {{'R', "10:+"},
-          {'R', "10:+"},
-          {'D', "11:+"},
-          {'L', "13:-"},
-          {'L', "15:desilenciar"},
-          {'D', "18:Controles"}}},
-    };
-    for (const Case& c : cases) {
-        Menu& m = *c.menu;
-        m.resetHighlight();
-        EXPECT_EQ(label(m.highlighted()), c.first) << c.screen;
-        for (std::size_t i = 0; i < c.steps.size(); ++i) {
-            const Step& step = c.steps[i];
-            const int dx = step.direction == 'L' ? -1 : step.direction == 'R' ? 1 : 0;
-            const int dy = step.direction == 'U' ? -1 : step.direction == 'D' ? 1 : 0;
-            m.moveHighlight(dx, dy);
-            EXPECT_EQ(label(m.highlighted()), step.expected) << c.screen << ", step " << i + 1;
-        }
-    }
-}
-
-TEST_F(MenuPlay, ThePadShowsTheHighlightFirstThenMovesPressesAndGoesBack) {
-    Menu title(kTitle, nullptr, menu_layouts::titleButtons());
-    title.resetHighlight();
-    EXPECT_FALSE(title.highlightShown);
-    // The first push only shows where the highlight is.
-    EXPECT_EQ(pad(title, PadControl::Down), kActionNone);
-    EXPECT_TRUE(title.highlightShown);
-    EXPECT_EQ(label(title.highlighted()), "4:Modo Historia");
-    pad(title, PadControl::Down);
-    EXPECT_EQ(label(title.highlighted()), "5:Modo Infinito");
-    sounds.clear();
-    EXPECT_EQ(pad(title, PadControl::Confirm), kActionChooseInfinite);
-    EXPECT_EQ(sounds, std::vector<std::string>{"click"});
-    title.clearClick();
-    // B goes back as Escape does, but a stray B never quits from the title.
-    EXPECT_EQ(pad(title, PadControl::Back), kActionNone);
-    Menu ranking(kRanking, nullptr, menu_layouts::rankingButtons());
-    ranking.resetHighlight();
-    EXPECT_EQ(pad(ranking, PadControl::Back), kActionToTitle);
-    Menu difficulty(kDifficulty, nullptr, menu_layouts::difficultyButtons());
-    difficulty.resetHighlight();
-    EXPECT_EQ(pad(difficulty, PadControl::Back), kActionNone);
-    EXPECT_EQ(pad(difficulty, PadControl::Confirm), kActionStartEasy);
-
-    PauseMenu pause;
-    pause.resetHighlight();
-    // Start is the pause key: picked on the press, acted on the release.
-    pause.handlePad(PadInput{PadControl::Start, true});
-    double camX = 0.0;
-    EXPECT_EQ(pause.update(kScale, camX, 0, 16, 6), kActionNone);
-    pause.handlePad(PadInput{PadControl::Start, false});
-    EXPECT_EQ(pause.update(kScale, camX, 0, 16, 6), kActionResume);
-    pause.clearClick();
-    // A on Items opens the panel; while it covers the buttons, A closes it.
-    pause.highlightShown = true;
-    pad(pause, PadControl::Left);
-    ASSERT_EQ(label(pause.highlighted()), "16:Objetos");
-    pad(pause, PadControl::Confirm);
-    EXPECT_TRUE(pause.itemsPanelOpen);
-    pad(pause, PadControl::Right);
-    EXPECT_EQ(pad(pause, PadControl::Confirm), kActionNone);
-    EXPECT_FALSE(pause.itemsPanelOpen);
-}
 
 TEST_F(MenuPlay, EveryMenuTextHasItsPictureThePadLegendIncluded) {
     const std::vector<std::string>& rendered = text_cache::menuStrings();

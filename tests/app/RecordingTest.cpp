@@ -78,20 +78,6 @@ TEST(Recording, ReadsBackEverythingItWrote) {
     EXPECT_FALSE(again->endState);
 }
 
-TEST(Recording, EventsTheGameReactsToSurviveTheRoundTripThroughSdl) {
-    const Recording recording = sample();
-    for (const Recording::Event& e : recording.events()) {
-        SDL_Event sdl;
-        e.toSdl(sdl);
-        const auto back = Recording::Event::of(sdl, e.frame);
-        ASSERT_TRUE(back);
-        EXPECT_EQ(*back, e) << static_cast<int>(e.kind);
-    }
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    EXPECT_FALSE(Recording::Event::of(motion, 0));
-}
-
 // Replaces the body's line that starts with `from` and seals the text with a fresh checksum,
 // as a careless hand edit followed by a re-sealing tool would: the checks beyond integrity.
 std::string resealed(std::string text, const std::string& from, const std::string& to) {
@@ -142,72 +128,6 @@ TEST(Recording, AnotherVersionOrADamagedFileIsRefusedSayingWhy) {
     EXPECT_FALSE(Recording::parse(good, "1.3.0", why));
     EXPECT_NE(why.find("recorded with Valdro 1.2.3; this is Valdro 1.3.0"), std::string::npos)
         << why;
-}
-
-TEST(Recording, FilesAreNamedInEveryComplaint) {
-    TempRunFolder run;
-    ASSERT_TRUE(sample().save("game.rec"));
-    std::string why;
-    ASSERT_TRUE(Recording::load("game.rec", "1.2.3", why)) << why;
-    EXPECT_FALSE(Recording::load("game.rec", "9.9.9", why));
-    EXPECT_EQ(why.rfind("game.rec: was recorded with Valdro 1.2.3", 0), 0u) << why;
-    EXPECT_FALSE(Recording::load("missing.rec", "1.2.3", why));
-    EXPECT_EQ(why, "missing.rec: cannot be read");
-}
-
-}  // namespace
-
-namespace {
-
-// What the game reads in one frame through the platform seam.
-struct Reading {
-    std::int64_t nowNs;
-    int x;
-    int y;
-    std::uint32_t buttons;
-    bool operator==(const Reading&) const = default;
-};
-
-Reading read(Platform& p) {
-    Reading r{p.steadyNowNs(), 0, 0, p.mouseButtons()};
-    p.mousePosition(r.x, r.y);
-    return r;
-}
-
-TEST(RecordedPlatform, AReplayReadsExactlyWhatTheRecordedGameRead) {
-    ScriptedPlatform real;
-    real.nowNs = 5'000'123'456;
-    Recording tape;
-    tape.gameVersion = "t";
-    RecorderPlatform recorder(real, tape);
-    std::vector<Reading> seen;
-    for (long long frame = 0; frame < 40; ++frame) {
-        // An uneven real clock, the mouse drifting, the left button held for a while.
-        real.advanceMs(frame % 7 == 0 ? 23 : 10);
-        real.nowNs += 317'000;
-        real.mouseX = 100 + static_cast<int>(frame / 3);
-        real.mouseY = 50;
-        real.buttons = frame >= 10 && frame < 25 ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
-        recorder.beginFrame(frame);
-        seen.push_back(read(recorder));
-        // The frame sees one reading, however long it takes.
-        real.advanceMs(4);
-        real.mouseX += 1000;
-        EXPECT_EQ(read(recorder), seen.back()) << frame;
-    }
-    tape.frames = 40;
-    EXPECT_EQ(seen.front().nowNs, 0);
-
-    std::string why;
-    const auto loaded = Recording::parse(tape.serialise(), "t", why);
-    ASSERT_TRUE(loaded) << why;
-    ReplayPlatform replay(*loaded, nullptr);
-    for (long long frame = 0; frame < 40; ++frame) {
-        replay.beginFrame(frame);
-        ASSERT_EQ(read(replay), seen[static_cast<std::size_t>(frame)]) << frame;
-        replay.sleepMs(10);  // headless: no time passes
-        EXPECT_EQ(read(replay), seen[static_cast<std::size_t>(frame)]) << frame;
-    }
 }
 
 }  // namespace

@@ -102,16 +102,9 @@ void clickButton(ScriptedPlatform& machine, App& app, Menu& menu, int id) {
         if (b->id != id) {
             continue;
         }
-        SDL_Event e{};
-        e.button.button = SDL_BUTTON_LEFT;
-        e.button.x = static_cast<int>((b->area.x + b->area.w / 2 - game.camX()) * game.scale());
-        e.button.y = static_cast<int>((b->area.y + b->area.h / 2 - game.camY()) * game.scale());
-        machine.mouseX = e.button.x;
-        machine.mouseY = e.button.y;
-        e.type = SDL_MOUSEBUTTONDOWN;
-        SDL_PushEvent(&e);
-        e.type = SDL_MOUSEBUTTONUP;
-        SDL_PushEvent(&e);
+        const SDL_Point at = harness::pushClick(*b, game.camX(), game.camY(), game.scale());
+        machine.mouseX = at.x;
+        machine.mouseY = at.y;
         return;
     }
     ADD_FAILURE() << "no button " << id;

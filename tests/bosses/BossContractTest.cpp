@@ -139,44 +139,4 @@ TEST_F(BossDrawing, AHitBossFlashesRedWhileItsProjectilesFly) {
     }
 }
 
-TEST_F(BossDrawing, SheetsComeWithTheArenaAndNothingDrawsThemOnceFreed) {
-    {
-        bosstest::Room room(16.0, 16.0);
-        auto greed = bosses::enterArena(Jefe::kGreed);
-        EXPECT_NE(greed->sheet, nullptr);
-        EXPECT_EQ(bossTextures().lustSheet, nullptr);
-
-        // Entering Lust's arena frees Greed's sheet: Greed, still held here, stops drawing it.
-        auto lust = std::dynamic_pointer_cast<Lujuria>(bosses::enterArena(Jefe::kLust));
-        EXPECT_EQ(greed->sheet, nullptr);
-        EXPECT_EQ(bossTextures().greedSheet, nullptr);
-        ASSERT_NE(bossTextures().spotlight, nullptr);
-        Uint8 alpha = 255;
-        SDL_GetTextureAlphaMod(bossTextures().spotlight, &alpha);
-        EXPECT_EQ(alpha, 0) << "the blackout starts invisible";
-        room.bossFrame(*lust);
-        ASSERT_EQ(room.scene.enemies.size(), 2u);
-        for (const auto& e : room.scene.enemies) {
-            EXPECT_NE(e->sheet, nullptr);
-        }
-        greed->drawClipped(renderer, SDL_Rect{0, 0, 64, 64});
-
-        // Leaving: the lamp and the cone still in a list and Lust still held draw nothing.
-        bosses::releaseBossTextures();
-        EXPECT_EQ(lust->sheet, nullptr);
-        EXPECT_EQ(lust->blackout->sheet, nullptr);
-        for (const auto& e : room.scene.enemies) {
-            EXPECT_EQ(e->sheet, nullptr);
-            e->drawClipped(renderer, SDL_Rect{0, 0, 64, 64});
-        }
-        lust->renderOverlay(renderer, SDL_Rect{0, 0, 64, 64});
-
-        auto valdro = bosses::enterArena(Jefe::kValdro);
-        EXPECT_NE(bossTextures().valdro3Sheet, nullptr);
-        bosses::releaseBossTextures();
-        bosses::releaseBossTextures();  // twice is harmless
-    }
-    EXPECT_EQ(SheetLease::holders(), 0);
-}
-
 }  // namespace

@@ -47,19 +47,6 @@ TEST(Pikaboo, ApproachesWindsUpChargesIntoTheWallAndDrifts) {
     EXPECT_GT(roamed, 0);
 }
 
-TEST(Pikaboo, ChargeInTheOpenLasts199FramesAlongTheLockedAim) {
-    Escena scene(200.0, 9.0);
-    Pikaboo pikaboo(100.0, 4.0, 1);
-    pikaboo.update(playerCentredOn(104.5, 4.75), scene);
-    updatesWhile(pikaboo, State::WindingUp, playerCentredOn(104.5, 4.75), scene);
-    const WorldRect elsewhere = playerCentredOn(50.0, 4.75);  // it no longer steers
-    EXPECT_EQ(updatesWhile(pikaboo, State::Charging, elsewhere, scene), 199);
-    EXPECT_NEAR(pikaboo.x, 100.0 + 199 * 3 * kRoamSpeed, 1e-9);
-    pikaboo.update(elsewhere, scene);  // dizzy: keeps drifting away from the player
-    EXPECT_NEAR(pikaboo.x, 100.0 + 199 * 3 * kRoamSpeed + kRoamSpeed, 1e-9);
-    EXPECT_EQ(pikaboo.currentAnimation, "dizzy");
-}
-
 TEST(Pikaboo, ImmuneOnlyWhileCharging) {
     // Updates after it first sees the player 4 units away, and whether a shot then hurts.
     const struct {

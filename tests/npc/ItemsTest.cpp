@@ -17,43 +17,6 @@ Prota freshPlayer() {
 
 }  // namespace
 
-TEST(Items, UpgradesRiseToTheirCaps) {
-    struct Ladder {
-        std::string name;
-        int kind;
-        std::function<double(const Prota&)> value;
-        std::vector<double> expected;  // before the first upgrade, then after each
-    };
-    const Ladder ladders[] = {
-        {"fire delay",
-         Objeto::kFireRate,
-         [](const Prota& p) { return p.fireDelay; },
-         {50, 42, 35, 29, 25, 25, 25}},
-        {"range",
-         Objeto::kRange,
-         [](const Prota& p) { return p.shotRange; },
-         {5.0, 6.1, 7.2, 8.3, 9.4, 10.5, 11.6, 12.0, 12.0}},
-        {"damage", Objeto::kDamage, [](const Prota& p) { return p.shotDamage; }, {2, 3, 4, 5, 5}},
-    };
-    for (const Ladder& l : ladders) {
-        Prota p = freshPlayer();
-        std::vector<double> seen{l.value(p)};
-        for (std::size_t i = 1; i < l.expected.size(); ++i) {
-            items::applyEffect(l.kind, p);
-            seen.push_back(l.value(p));
-        }
-        ASSERT_EQ(seen.size(), l.expected.size());
-        for (std::size_t i = 0; i < seen.size(); ++i) {
-            EXPECT_NEAR(seen[i], l.expected[i], 1e-9) << l.name << " after " << i;
-        }
-    }
-    Prota p = freshPlayer();
-    p.walkSpeed = 1.595;
-    items::applyEffect(Objeto::kSpeed, p);
-    items::applyEffect(Objeto::kSpeed, p);
-    EXPECT_NEAR(p.walkSpeed, 1.605, 1e-9);
-}
-
 TEST(Items, HeartsAndContainers) {
     struct Health {
         std::string name;
@@ -78,17 +41,6 @@ TEST(Items, HeartsAndContainers) {
         EXPECT_EQ(p.maxHp, c.maxHpAfter) << c.name;
         EXPECT_EQ(p.score, std::min(99950 + c.points, 99999)) << c.name;
     }
-}
-
-TEST(Items, PricesNamesAndLabelsByKind) {
-    const int prices[] = {15, 10, 20, 15, 20, 0};
-    for (int kind = 0; kind < 6; ++kind) {
-        EXPECT_EQ(items::price(kind), prices[kind]) << kind;
-    }
-    EXPECT_EQ(items::price(6) + items::price(-1), 0);
-    EXPECT_EQ(items::name(Objeto::kHeart), "Coraz\xF3n");  // Latin-1
-    EXPECT_EQ(items::name(Objeto::kHeartContainer), "");
-    EXPECT_EQ(items::label(Objeto::kHeart), nullptr);
 }
 
 TEST(Items, InventoryCountsUpgradesAndStacksIconsInOrderOfPurchase) {
@@ -118,33 +70,4 @@ TEST(Items, InventoryCountsUpgradesAndStacksIconsInOrderOfPurchase) {
     EXPECT_EQ(revived.shotDamage, 4);
     EXPECT_EQ(revived.fireDelay, 29);
     EXPECT_EQ(inventory.entries().at(Objeto::kFireRate).count, 3);
-}
-
-TEST(Items, DroppedHeartsComeToRestOnTheirRestingHeight) {
-    struct Drop {
-        std::string name;
-        double startY;
-        double restY;
-        double accel;
-    };
-    const Drop drops[] = {
-        {"onto the floor", 4.0, 8.9, 0.001},
-        {"onto a case", 5.5, 7.2, 0.001},
-        {"from inside a case", 7.6, 7.2, -0.001},  // dropped below the top: settles at once
-    };
-    for (const Drop& d : drops) {
-        Objeto heart(WorldRect{3.0, d.startY, 0.75, 0.75}, d.restY, d.accel, Objeto::kHeart);
-        heart.falling = true;
-        int frames = 0;
-        while (heart.falling && frames < 10000) {
-            heart.fall();
-            ++frames;
-            EXPECT_LE(heart.y + heart.h, d.restY + 1e-9) << d.name;
-        }
-        EXPECT_FALSE(heart.falling) << d.name;
-        EXPECT_DOUBLE_EQ(heart.y, d.restY - 0.75) << d.name;
-        const double y = heart.y;
-        heart.fall();  // a heart at rest stays put
-        EXPECT_DOUBLE_EQ(heart.y, y) << d.name;
-    }
 }

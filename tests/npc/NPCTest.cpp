@@ -147,49 +147,6 @@ TEST_F(NpcTalk, ChangingLanguageMidConversationKeepsTheLineNumbers) {
     EXPECT_EQ(greed.currentLine(), "Greed before the fight");
 }
 
-TEST_F(NpcTalk, SheetColumnsFollowTheKindAndTheBellboysLook) {
-    struct Look {
-        int kind;
-        int variant;
-        int sheetX;
-    };
-    const Look looks[] = {{NPC::kBolsillos, 2, 0},  {NPC::kBotones, 0, 0},
-                          {NPC::kBotones, 2, 768},  {NPC::kBotones, 1, 1536},
-                          {NPC::kBotones, 7, 1536}, {NPC::kBotones, -1, 1536}};
-    for (const Look& l : looks) {
-        NPC npc(kStand, l.kind, 0, l.variant);
-        ASSERT_EQ(npc.animations.count("idle"), 1u);
-        const AnimationInfo& idle = npc.animations.at("idle");
-        EXPECT_EQ(idle.sheetX, l.sheetX) << "kind " << l.kind << " variant " << l.variant;
-        EXPECT_EQ(idle.frames * idle.frameW, 768);
-    }
-    EXPECT_TRUE(NPC(WorldRect{}, NPC::kCodicia, 0, 0).animations.empty());
-}
-
-TEST(NpcWrap, RowsNeverExceedTheWidthAndKeepEveryCharacter) {
-    struct Wrap {
-        std::string line;
-        int maxChars;
-        std::vector<std::string> rows;
-    };
-    const Wrap wraps[] = {
-        {"hello world", 5, {"hello", "world"}},
-        {"hello world", 11, {"hello world"}},
-        {"ab c", 3, {"ab", "c"}},  // the last single character stays
-        {"hi superlongword", 5, {"hi", "super", "longw", "ord"}},
-        {"abcdefghij", 4, {"abcd", "efgh", "ij"}},
-        {"ñoño añejo", 4, {"ñoño", "añej", "o"}},  // counted in characters, cut between them
-        {"日本語のテキスト", 3, {"日本語", "のテキ", "スト"}},
-        {"one  two", 20, {"one two"}},
-        {"", 10, {}},
-        {"anything", 0, {}},
-        {"anything", -4, {}},
-    };
-    for (const Wrap& w : wraps) {
-        EXPECT_EQ(npcs::wrapLine(w.line, w.maxChars), w.rows) << w.line << " / " << w.maxChars;
-    }
-}
-
 namespace {
 
 // An 800 × 450 window drawn in memory: the text box spans y 204 to 454 at 50 pixels per unit.
@@ -281,53 +238,4 @@ TEST_F(DialogueDrawing, AnOpenConversationWritesItsLineInTheTextBox) {
     npcs::updateDialogueRects(0.01, 0.0, 0.0);
     fonts::openFonts(48);
     EXPECT_EQ(textPixels(bellboy), std::make_pair(0, 0));
-}
-
-TEST_F(DialogueDrawing, ThePortraitFillsTheWindowWhileTalking) {
-    npcs::loadNpcAssets(renderer_);
-    npcs::updateDialogueRects(kScale, 0.0, 0.0);
-    ASSERT_NE(npcs::portrait(NPC::kBotones), nullptr);
-    ASSERT_NE(npcs::portrait(NPC::kBotones)->texture, nullptr) << "the run folder has no art";
-    EXPECT_NE(npcs::sheet(NPC::kBotones), nullptr);
-    EXPECT_EQ(npcs::sheet(NPC::kCodicia), nullptr);
-    NPC bellboy(kStand, NPC::kBotones, 0, 0);
-    bellboy.advance();
-    textPixels(bellboy);
-    // The portrait's panel lies under the text box; the cleared window was black.
-    Uint8 r, g, b;
-    const auto* pixels = static_cast<const Uint32*>(surface_->pixels);
-    SDL_GetRGB(pixels[400 * surface_->pitch / 4 + 100], surface_->format, &r, &g, &b);
-    EXPECT_GT(r + g + b, 20);
-}
-
-// English players know the shopkeeper as Pockets: only his name plate changes with the language.
-TEST_F(DialogueDrawing, TheShopkeepersNamePlateFollowsTheLanguage) {
-    npcs::loadNpcAssets(renderer_);
-    npcs::updateDialogueRects(kScale, 0.0, 0.0);
-    NPC shopkeeper(kStand, NPC::kBolsillos, 0, 0);
-    shopkeeper.advance();
-    auto drawn = [&](int language) {
-        globals().language = language;
-        textPixels(shopkeeper);  // no font is open: the portrait alone
-        const auto* pixels = static_cast<const Uint32*>(surface_->pixels);
-        return std::vector<Uint32>(pixels, pixels + kHeight * surface_->pitch / 4);
-    };
-    const std::vector<Uint32> spanish = drawn(0);
-    const std::vector<Uint32> english = drawn(1);
-    globals().language = 0;
-    // The plate sits on the box's top edge, 3.5 to 4.1 units down.
-    const int plateTop = static_cast<int>(3.4 * kScale);
-    const int plateBottom = static_cast<int>(4.2 * kScale);
-    int plateDiffers = 0;
-    int elsewhereDiffers = 0;
-    for (int py = 0; py < kHeight; ++py) {
-        for (int px = 0; px < kWidth; ++px) {
-            const std::size_t at = static_cast<std::size_t>(py * surface_->pitch / 4 + px);
-            if (spanish[at] != english[at]) {
-                (py >= plateTop && py < plateBottom ? plateDiffers : elsewhereDiffers) += 1;
-            }
-        }
-    }
-    EXPECT_GT(plateDiffers, 100) << "the English plate still reads Bolsillos";
-    EXPECT_EQ(elsewhereDiffers, 0);
 }

@@ -33,22 +33,6 @@ Animated walker() {
     return a;
 }
 
-TEST(Animated, FirstAnimationIsAlsoDefaultAndDuplicatesAreRefused) {
-    Animated a(nullptr);
-    EXPECT_TRUE(a.addAnimation("idle", 5, 0, 0, 128, 256, 16, true, false));
-    EXPECT_TRUE(a.addAnimation("walk", 4, 0, 256, 128, 256, 16, true, false));
-    EXPECT_FALSE(a.addAnimation("idle", 9, 7, 7, 7, 7, 7, false, false));
-    ASSERT_EQ(a.animations.count("default"), 1u);
-    EXPECT_EQ(a.animations.at("default").frames, 5);
-    EXPECT_EQ(a.animations.at("default").sheetY, 0);
-    EXPECT_EQ(a.animations.at("idle").frames, 5);
-
-    Animated explicitDefault(nullptr);
-    explicitDefault.addAnimation("default", 2, 64, 0, 32, 32, 8, true, false);
-    explicitDefault.addAnimation("idle", 5, 0, 0, 128, 256, 16, true, false);
-    EXPECT_EQ(explicitDefault.animations.at("default").frames, 2);
-}
-
 TEST(Animated, RequestingThePlayingAnimationDoesNotRestartIt) {
     Animated a = walker();
     ASSERT_TRUE(a.setAnimation("walk"));
@@ -112,28 +96,6 @@ TEST(Animated, DamageReturnsToWhatWasPlaying) {
     EXPECT_EQ(a.currentAnimation, "walk");
 }
 
-TEST(Animated, NonLoopingAnimationMovesOnToNext) {
-    Animated a = walker();
-    a.setAnimation("death");
-    tick(a, 4 * 16 - 1);
-    EXPECT_EQ(a.currentAnimation, "death");
-    EXPECT_EQ(a.frame, 3);
-    tick(a, 1);
-    EXPECT_EQ(a.currentAnimation, "default");
-}
-
-TEST(Animated, UnknownCurrentAnimationDrawsNothingAndStandsStill) {
-    Animated a(nullptr);
-    a.addAnimation("one", 1, 0, 0, 8, 8, 1, false, false, "missing");
-    a.setAnimation("one");
-    tick(a, 1);
-    EXPECT_EQ(a.currentAnimation, "missing");
-    SDL_Rect r;
-    EXPECT_FALSE(a.currentFrameRect(r));
-    tick(a, 5);
-    EXPECT_EQ(a.currentAnimation, "missing");
-}
-
 struct ClipCase {
     const char* what;
     SDL_Rect dst;
@@ -189,17 +151,5 @@ INSTANTIATE_TEST_SUITE_P(
                  {200, 0, 0, 100}},
         ClipCase{"fully outside", {500, 0, 50, 50}, false, {500, 0, 0, 50}, {200, 0, 100, 100}}),
     [](const auto& info) { return testName(info.param.what); });
-
-TEST(Animated, TintLastsItsTicksThenTheDrawCountsDown) {
-    Animated a = walker();
-    a.tintTicks = 10;
-    const SDL_Rect clip{0, 0, 100, 100};
-    for (int i = 0; i < 10; ++i) {
-        a.drawClipped(nullptr, clip);
-    }
-    EXPECT_EQ(a.tintTicks, 0);
-    a.drawClipped(nullptr, clip);
-    EXPECT_EQ(a.tintTicks, 0);
-}
 
 }  // namespace

@@ -71,15 +71,6 @@ TEST_F(InRunFolder, EffectsOverlapOnFreeChannelsAndListenersHearThem) {
     EXPECT_EQ(heard, (std::vector<std::string>{"shootProta", "damageTaken", "no such sound"}));
 }
 
-TEST_F(InRunFolder, MusicIsReplacedAndAMissingTrackPlaysNothing) {
-    audio::playMusic(paths::kLevelMusic);
-    EXPECT_NE(audio::state().currentMusic, nullptr);
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-    audio::playMusic("music/no_such_track.mp3");
-    EXPECT_EQ(audio::state().currentMusic, nullptr);
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
 TEST_F(InRunFolder, EnemyTexturesLoadAndFreeAsOneSet) {
     SDL_Window* window = SDL_CreateWindow("t", 0, 0, 64, 64, 0);
     ASSERT_NE(window, nullptr);
@@ -103,21 +94,6 @@ TEST_F(InRunFolder, EnemyTexturesLoadAndFreeAsOneSet) {
     EXPECT_EQ(textures::load(paths::kBlankySheet), nullptr);  // no renderer: nothing to draw with
     SDL_DestroyRenderer(renderer);
     SDL_DestroyWindow(window);
-}
-
-TEST_F(InRunFolder, FontsReopenAtTheNewScale) {
-    ASSERT_EQ(TTF_Init(), 0);
-    fonts::openFonts(40);
-    ASSERT_NE(fonts::interfaceFont(), nullptr);
-    ASSERT_NE(fonts::dialogueFont(), nullptr);
-    const int small = TTF_FontHeight(fonts::interfaceFont());
-    fonts::openFonts(75);
-    EXPECT_EQ(fonts::pointSize(), 75);
-    EXPECT_GT(TTF_FontHeight(fonts::interfaceFont()), small);
-    EXPECT_GT(TTF_FontHeight(fonts::dialogueFont()), small);
-    fonts::closeFonts();
-    EXPECT_EQ(fonts::interfaceFont(), nullptr);
-    TTF_Quit();
 }
 
 TEST(Audio, MissingFilesGiveNullHandlesThatPlayNothing) {

@@ -75,14 +75,3 @@ TEST_F(LineCache, ATextIsRenderedOnceAndKeptUntilTheFontsChange) {
     SDL_QueryTexture(bigger, nullptr, nullptr, &w60, nullptr);
     EXPECT_GT(w60, w30);
 }
-
-TEST_F(LineCache, TheClockTickingForAnHourKeepsFewTexts) {
-    for (int second = 0; second < 3600; ++second) {
-        ASSERT_NE(line_cache::texture(renderers_[0], fonts::interfaceFont(),
-                                      "Time: " + std::to_string(second), kWhite),
-                  nullptr);
-        ASSERT_LE(line_cache::size(), line_cache::kMaxTexts);
-    }
-    EXPECT_EQ(line_cache::texture(renderers_[0], fonts::interfaceFont(), "", kWhite), nullptr);
-    EXPECT_EQ(line_cache::texture(nullptr, fonts::interfaceFont(), "Time: 1", kWhite), nullptr);
-}

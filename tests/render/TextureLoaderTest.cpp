@@ -125,64 +125,6 @@ TEST_F(Pictures, ADeferredPictureEndsUpDrawnExactlyAsOneLoadedAtOnce) {
     textures::destroy(heart);
 }
 
-TEST_F(Pictures, BigPicturesLetTheirPixelsGoWhenIdleAndAlwaysDrawWhole) {
-    PictureStore& store = textures::store();
-    for (const char* path : {"img/bg0.png", "img/bg_greed.png", "img/prota_sheet.png"}) {
-        SCOPED_TRACE(path);
-        const std::vector<Uint32> expected = drawnFromFile(path);
-        SDL_Texture* picture = textures::load(path);
-        ASSERT_NE(picture, nullptr);
-        // Nothing is decoded before it is needed.
-        EXPECT_FALSE(store.resident(picture));
-        int w = 0;
-        int h = 0;
-        ASSERT_TRUE(textures::size(picture, w, h));
-        EXPECT_GT(static_cast<std::size_t>(w) * h * 4, PictureStore::kManagedBytes);
-
-        EXPECT_EQ(drawn(picture), expected);
-        EXPECT_TRUE(store.resident(picture));
-        for (int i = 0; i < PictureStore::kIdleFrames; ++i) {
-            textures::endFrame();
-        }
-        EXPECT_TRUE(store.resident(picture)) << "let go before it was idle long enough";
-        textures::endFrame();
-        EXPECT_FALSE(store.resident(picture));
-        EXPECT_EQ(drawn(picture), expected);
-
-        // Asked for twice, it is one picture, kept until both let it go.
-        SDL_Texture* again = textures::load(path);
-        EXPECT_EQ(again, picture);
-        SDL_Texture* const handle = picture;
-        textures::destroy(again);
-        EXPECT_TRUE(store.size(handle, w, h));
-        textures::destroy(picture);
-        EXPECT_FALSE(store.size(handle, w, h));
-    }
-    EXPECT_EQ(store.figures().residentBytes, 0u);
-}
-
-TEST_F(Pictures, APrefetchedPictureIsReadyWhenTheSceneTakesItAndForgottenWhenNotWanted) {
-    PictureStore& store = textures::store();
-    textures::prefetch({paths::kBackgroundImages[1], paths::kGreedSheet});
-    store.finishPrefetching();
-    const int decodedOnTheSpot = store.figures().loadsWhileDrawing;
-    SDL_Texture* room = textures::load(paths::kBackgroundImages[1]);
-    ASSERT_NE(room, nullptr);
-    EXPECT_TRUE(store.resident(room));
-    drawn(room);
-    EXPECT_EQ(store.figures().loadsWhileDrawing, decodedOnTheSpot);
-
-    // The next scene wants something else: Greed's sheet, never taken, goes; the room, held,
-    // stays.
-    textures::prefetch({paths::kBackgroundImages[2]});
-    SDL_Texture* greed = textures::load(paths::kGreedSheet);
-    EXPECT_FALSE(store.resident(greed));
-    EXPECT_TRUE(store.resident(room));
-    textures::destroy(greed);
-    textures::destroy(room);
-    textures::prefetch({});
-}
-
 TEST_F(Pictures, EveryRoomAndBigSheetDrawsTheSameCutIntoTilesOfAGpuWithA2048Limit) {
     PictureStore& store = textures::store();
     std::vector<const char*> rooms(paths::kBackgroundImages.begin(),

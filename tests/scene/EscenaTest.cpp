@@ -65,22 +65,6 @@ TEST_F(EscenaTest, TheExitNeedsTheFarSideAndAnEmptyRoom) {
     }
 }
 
-TEST_F(EscenaTest, TheCameraFollowsAndStopsAtBothEnds) {
-    Stage stage(harness::room(32.0));
-    const double leftmost = stage.camX;
-    stage.press(kRight);
-    stage.steps(800);
-    EXPECT_DOUBLE_EQ(stage.camX, leftmost + 16.0) << "the band ends at the scene's right end";
-    EXPECT_NEAR(stage.prota().x + stage.prota().w, 32.0, 1e-9);
-    stage.release(kRight);
-    stage.press(kLeft);
-    stage.steps(800);
-    EXPECT_DOUBLE_EQ(stage.camX, leftmost);
-    EXPECT_DOUBLE_EQ(stage.prota().x, 0.0);
-    EXPECT_EQ(stage.scene->srcRect->x, 0);
-    EXPECT_DOUBLE_EQ(stage.scene->backgroundScroll, 0.0);
-}
-
 TEST_F(EscenaTest, DroppedHeartsRestOnCasesStandingOnTheFloorOnly) {
     SceneData d = harness::room(16.0);
     // A case standing on the floor, and a shelf hung high on the wall.
@@ -210,18 +194,6 @@ TEST_F(EscenaTest, DeathOnTheExitIsAGameOver) {
     stage.interact();
     p.hp = 0;
     EXPECT_EQ(stage.step(), kActionGameOver);
-}
-
-TEST(EscenaHud, TextsReadAsThePlayerExpects) {
-    EXPECT_EQ(Escena::scoreText(7), "Score: 00007");
-    EXPECT_EQ(Escena::scoreText(12345), "Score: 12345");
-    EXPECT_EQ(Escena::highScoreText(950), "  HighScore: 00950  ");
-    EXPECT_EQ(Escena::coinText(9), "x09");
-    EXPECT_EQ(Escena::coinText(10), "x10");
-    EXPECT_EQ(Escena::extraHeartsText(9), "+02");
-    EXPECT_EQ(Escena::extraHeartsText(7), "");
-    EXPECT_EQ(Escena::timeText(3725), "01:02:05");
-    EXPECT_EQ(Escena::timeText(100LL * 3600 + 5), "99:59:59");
 }
 
 TEST(EscenaClip, PicturesCutAtTheBandAreWholeAgainAfterDrawing) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "actors/Prota.hpp"
+#include "app/Button.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Platform.hpp"
 #include "app/Screen.hpp"
@@ -35,6 +36,21 @@ inline SDL_Event buttonEvent(Uint32 type, Uint8 button) {
     e.button.button = button;
     e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
     return e;
+}
+
+// Presses and releases the left mouse button over the middle of a menu button, where a window
+// with this camera and scale shows it; the game takes both on its next frame. Returns the
+// window point clicked.
+inline SDL_Point pushClick(const Button& b, double camX, double camY, double scale) {
+    SDL_Event e{};
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = static_cast<int>((b.area.x + b.area.w / 2 - camX) * scale);
+    e.button.y = static_cast<int>((b.area.y + b.area.h / 2 - camY) * scale);
+    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        e.type = type;
+        SDL_PushEvent(&e);
+    }
+    return SDL_Point{e.button.x, e.button.y};
 }
 
 // A scene of the shipped scene file ("tutorial", or "scenes_1" with a position).
