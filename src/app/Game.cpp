@@ -7,18 +7,16 @@
 #include <exception>
 
 #include "actors/Prota.hpp"
-#include "app/ControlsMenu.hpp"
-#include "app/EndingScreen.hpp"
 #include "app/GameGlobals.hpp"
-#include "app/Menu.hpp"
-#include "app/MenuLayouts.hpp"
-#include "app/PadInput.hpp"
-#include "app/PauseMenu.hpp"
 #include "app/Platform.hpp"
-#include "app/RankingTable.hpp"
-#include "app/RunSnapshot.hpp"
-#include "app/SettingsMenu.hpp"
-#include "app/StoryList.hpp"
+#include "input/PadInput.hpp"
+#include "menus/ControlsMenu.hpp"
+#include "menus/EndingScreen.hpp"
+#include "menus/Menu.hpp"
+#include "menus/MenuLayouts.hpp"
+#include "menus/PauseMenu.hpp"
+#include "menus/RankingTable.hpp"
+#include "menus/SettingsMenu.hpp"
 #include "npc/Items.hpp"
 #include "npc/NPC.hpp"
 #include "render/Audio.hpp"
@@ -26,8 +24,10 @@
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
+#include "save/RunSnapshot.hpp"
 #include "scene/Escena.hpp"
 #include "scene/ScenePictures.hpp"
+#include "scene/StoryList.hpp"
 
 namespace {
 

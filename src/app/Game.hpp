@@ -10,12 +10,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/PadFocus.hpp"
 #include "app/PlayClock.hpp"
-#include "app/PlayerFiles.hpp"
-#include "app/Ranking.hpp"
-#include "app/RunKeeper.hpp"
+#include "menus/PadFocus.hpp"
 #include "render/Paths.hpp"
+#include "save/PlayerFiles.hpp"
+#include "save/Ranking.hpp"
+#include "save/RunKeeper.hpp"
 #include "scene/SceneData.hpp"
 
 class ControlsMenu;

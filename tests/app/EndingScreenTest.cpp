@@ -1,10 +1,10 @@
-#include "app/EndingScreen.hpp"
+#include "menus/EndingScreen.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "app/GameGlobals.hpp"
-#include "app/PadInput.hpp"
+#include "input/PadInput.hpp"
 #include "support/SceneHarness.hpp"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/StoryList.hpp"
+#include "scene/StoryList.hpp"
 
 #include <gtest/gtest.h>
 
