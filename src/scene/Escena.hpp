@@ -12,6 +12,7 @@
 #include "scene/FinalWords.hpp"
 #include "scene/RoomPhysics.hpp"
 #include "scene/SceneData.hpp"
+#include "scene/World.hpp"
 
 class Animated;
 class Background;
@@ -32,7 +33,7 @@ class Prota;
 // HUD texts. The background is this object's own texture and rectangles: srcRect cuts the
 // shown part of the image, dstRect is the band (the scene's shown width in window pixels) that
 // everything else is clipped to.
-class Escena : public Renderizable, public Screen {
+class Escena : public Renderizable, public Screen, public World {
 public:
     // How far from the right end the exit lies: the player must stand beyond width - kExitDepth.
     static constexpr double kExitDepth = 1.46;
@@ -74,10 +75,13 @@ public:
     // The run ends: frees the boss's sheets, or the regular enemies' when there is no boss.
     void releaseRunTextures();
 
-    // Bosses bring minions and missiles that behave like enemies.
-    void addEnemy(std::shared_ptr<Enemigo> enemy);
-    // Enemies and bosses shoot.
-    void addEnemyShot(std::shared_ptr<Disparo> shot);
+    // World: what the cast may do to the room.
+    WorldRect room() const override { return WorldRect{x, y, w, h}; }
+    double shownWidth() const override { return wShown; }
+    void addEnemy(std::shared_ptr<Enemigo> enemy) override;
+    void addEnemyShot(std::shared_ptr<Disparo> shot) override;
+    void clearEnemies() override { enemies.clear(); }
+    bool talkIsOver() const override { return !npcs.empty() && !talking(false); }
 
     // Scrolls the camera so the player keeps scrollMargin units ahead; stops the player at the
     // band's edges.
