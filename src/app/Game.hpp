@@ -40,6 +40,8 @@ public:
     // World units kept free above and below a level for the HUD.
     static constexpr double kLevelMargin = 1.5;
     static constexpr double kCameraFollow = 6.0;
+    // Revives a run starts with, by difficulty: unlimited on Easy, two on Normal, none above.
+    static constexpr int kRevivesByDifficulty[4] = {-1, 2, 0, 0};
     // The configuration key that remembers fullscreen.
     static constexpr const char* kFullscreenKey = "fullscreen";
 
