@@ -202,16 +202,8 @@ void EndingScreen::render(SDL_Renderer* renderer) {
     for (const Row& row : rows_) {
         const int h = row.heading ? headingH : rowH;
         if (!row.text.empty() && y + h > view.y && y < view.y + view.h) {
-            SDL_Texture* text =
-                line_cache::texture(renderer, font, row.text, row.heading ? kGold : kWhite);
-            int tw = 0;
-            int th = 0;
-            if (text != nullptr && SDL_QueryTexture(text, nullptr, nullptr, &tw, &th) == 0 &&
-                th > 0) {
-                const int w = std::min(maxWidth, tw * h / th);
-                const SDL_Rect dst{view.x + (view.w - w) / 2, y, w, h};
-                SDL_RenderCopy(renderer, text, nullptr, &dst);
-            }
+            line_cache::drawCentred(renderer, font, row.text, row.heading ? kGold : kWhite, view.x,
+                                    view.w, y, h, maxWidth);
         }
         y += row.heading ? step + (h - rowH) : step;
     }

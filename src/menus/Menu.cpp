@@ -449,14 +449,12 @@ void Menu::renderExtras(SDL_Renderer* renderer) {
         return;
     }
     const std::string text = revivesText(globals().revivesLeft);
-    SDL_Texture* counter = line_cache::texture(renderer, font, text, text_cache::kWhite);
-    if (counter == nullptr) {
-        return;
-    }
     const int fh = TTF_FontHeight(font);
     const int width = static_cast<int>(text.size()) * fh / 2;
     const SDL_Rect where{dstRect->x + dstRect->w - width - 5, 0, width, fh};
-    SDL_RenderCopy(renderer, counter, nullptr, &where);
+    if (!line_cache::draw(renderer, font, text, text_cache::kWhite, where)) {
+        return;
+    }
     const int headW = 4 * fh / 5;
     const SDL_Rect head{where.x - headW, 0, headW, fh};
     SDL_RenderCopy(renderer, menuTextures().protaHead, nullptr, &head);

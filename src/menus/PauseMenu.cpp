@@ -18,7 +18,7 @@
 #include "render/CoreTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/LineCache.hpp"
-#include "scene/Escena.hpp"
+#include "scene/BandClip.hpp"
 
 PauseMenu::PauseMenu()
     : Menu(kPause, coreTextures().pauseScreen, menu_layouts::pauseButtons()),
@@ -138,13 +138,9 @@ void PauseMenu::renderItemIcons(SDL_Renderer* renderer) {
         }
         // How many of the kind were bought, right of the icon.
         const std::string count = "x" + std::to_string(entry.count);
-        SDL_Texture* text = line_cache::texture(renderer, font, count, text_cache::kWhite);
-        if (text == nullptr) {
-            continue;
-        }
         const SDL_Rect& d = *icon.dstRect;
         const SDL_Rect where{d.x + d.w, d.y,
                              static_cast<int>(count.size()) * TTF_FontHeight(font) / 2, d.h};
-        SDL_RenderCopy(renderer, text, nullptr, &where);
+        line_cache::draw(renderer, font, count, text_cache::kWhite, where);
     }
 }

@@ -58,4 +58,42 @@ std::string keepUnusable(const std::string& path, const std::string& why,
            (copy.empty() ? std::string{} : ", the old file is kept as " + copy);
 }
 
+bool integer(const nlohmann::json& doc, const char* key, long long lo, long long hi, long long& out,
+             std::string& why) {
+    const auto it = doc.find(key);
+    if (it == doc.end() || !it->is_number_integer()) {
+        why = std::string("\"") + key + "\" " +
+              (it == doc.end() ? "is missing" : "must be a whole number");
+        return false;
+    }
+    out = it->get<long long>();
+    if (out < lo || out > hi) {
+        why = std::string("\"") + key + "\" is " + std::to_string(out) + ", outside " +
+              std::to_string(lo) + " to " + std::to_string(hi);
+        return false;
+    }
+    return true;
+}
+
+bool integer(const nlohmann::json& doc, const char* key, long long lo, long long hi, int& out,
+             std::string& why) {
+    long long value = 0;
+    if (!integer(doc, key, lo, hi, value, why)) {
+        return false;
+    }
+    out = static_cast<int>(value);
+    return true;
+}
+
+const nlohmann::json* member(const nlohmann::json& doc, const char* key,
+                             bool (*fits)(const nlohmann::json&), const char* what,
+                             std::string& why) {
+    const auto it = doc.find(key);
+    if (it == doc.end() || !fits(*it)) {
+        why = std::string("\"") + key + "\" must be " + what;
+        return nullptr;
+    }
+    return &*it;
+}
+
 }  // namespace json_file

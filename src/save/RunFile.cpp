@@ -25,34 +25,6 @@ void say(const std::string& line) {
     std::fprintf(stderr, "valdro: %s\n", line.c_str());
 }
 
-// Reads one integer member within [lo, hi]; false with why otherwise.
-bool integer(const nlohmann::json& doc, const char* key, long long lo, long long hi, long long& out,
-             std::string& why) {
-    const auto it = doc.find(key);
-    if (it == doc.end() || !it->is_number_integer()) {
-        why = std::string("\"") + key + "\" " +
-              (it == doc.end() ? "is missing" : "must be a whole number");
-        return false;
-    }
-    out = it->get<long long>();
-    if (out < lo || out > hi) {
-        why = std::string("\"") + key + "\" is " + std::to_string(out) + ", outside " +
-              std::to_string(lo) + " to " + std::to_string(hi);
-        return false;
-    }
-    return true;
-}
-
-bool integer(const nlohmann::json& doc, const char* key, long long lo, long long hi, int& out,
-             std::string& why) {
-    long long value = 0;
-    if (!integer(doc, key, lo, hi, value, why)) {
-        return false;
-    }
-    out = static_cast<int>(value);
-    return true;
-}
-
 }  // namespace
 
 nlohmann::json RunFile::toJson(const SavedRun& run) {
@@ -92,10 +64,13 @@ std::optional<SavedRun> RunFile::fromJson(const nlohmann::json& doc, std::string
         return std::nullopt;
     }
     SavedRun run;
-    const auto scenes = doc.find("scenes");
-    if (scenes == doc.end() || !scenes->is_array() || scenes->empty() ||
-        scenes->size() > kMaxScenes) {
-        why = "\"scenes\" must be a list of scenes";
+    const nlohmann::json* scenes = json_file::member(
+        doc, "scenes",
+        [](const nlohmann::json& v) {
+            return v.is_array() && !v.empty() && v.size() <= kMaxScenes;
+        },
+        "a list of scenes", why);
+    if (scenes == nullptr) {
         return std::nullopt;
     }
     for (const auto& scene : *scenes) {
@@ -105,41 +80,45 @@ std::optional<SavedRun> RunFile::fromJson(const nlohmann::json& doc, std::string
         }
         run.scenes.push_back(scene.get<std::string>());
     }
-    const auto endless = doc.find("endless");
-    if (endless == doc.end() || !endless->is_boolean()) {
-        why = "\"endless\" must be true or false";
+    const nlohmann::json* endless = json_file::member(
+        doc, "endless", [](const nlohmann::json& v) { return v.is_boolean(); }, "true or false",
+        why);
+    if (endless == nullptr) {
         return std::nullopt;
     }
     run.endless = endless->get<bool>();
     const long long last = static_cast<long long>(run.scenes.size()) - 1;
-    if (!integer(doc, "position", 0, last, run.position, why) ||
-        !integer(doc, "scenesEntered", 0, 1'000'000, run.scenesEntered, why) ||
-        !integer(doc, "difficulty", 0, 3, run.difficulty, why) ||
-        !integer(doc, "revivesLeft", -1, kMaxRevives, run.revivesLeft, why) ||
-        !integer(doc, "checkpoint", 0, 1'000'000, run.checkpoint, why) ||
-        !integer(doc, "checkpointIndex", 0, last, run.checkpointIndex, why) ||
-        !integer(doc, "enemyLevel", 0, 1'000'000, run.enemyLevel, why) ||
-        !integer(doc, "maxHealth", 1, kMaxHealth, run.maxHealth, why) ||
-        !integer(doc, "health", 1, run.maxHealth, run.health, why) ||
-        !integer(doc, "score", 0, kMaxScore, run.score, why) ||
-        !integer(doc, "coins", 0, kMaxCoins, run.coins, why)) {
+    if (!json_file::integer(doc, "position", 0, last, run.position, why) ||
+        !json_file::integer(doc, "scenesEntered", 0, 1'000'000, run.scenesEntered, why) ||
+        !json_file::integer(doc, "difficulty", 0, 3, run.difficulty, why) ||
+        !json_file::integer(doc, "revivesLeft", -1, kMaxRevives, run.revivesLeft, why) ||
+        !json_file::integer(doc, "checkpoint", 0, 1'000'000, run.checkpoint, why) ||
+        !json_file::integer(doc, "checkpointIndex", 0, last, run.checkpointIndex, why) ||
+        !json_file::integer(doc, "enemyLevel", 0, 1'000'000, run.enemyLevel, why) ||
+        !json_file::integer(doc, "maxHealth", 1, kMaxHealth, run.maxHealth, why) ||
+        !json_file::integer(doc, "health", 1, run.maxHealth, run.health, why) ||
+        !json_file::integer(doc, "score", 0, kMaxScore, run.score, why) ||
+        !json_file::integer(doc, "coins", 0, kMaxCoins, run.coins, why)) {
         return std::nullopt;
     }
     long long played = 0;
-    if (!integer(doc, "playedNs", 0, INT64_MAX, played, why)) {
+    if (!json_file::integer(doc, "playedNs", 0, INT64_MAX, played, why)) {
         return std::nullopt;
     }
     run.playedNs = played;
-    const auto upgrades = doc.find("upgrades");
-    if (upgrades == doc.end() || !upgrades->is_array() || upgrades->size() > kMaxUpgradeKind + 1) {
-        why = "\"upgrades\" must be a list of at most four upgrades";
+    const nlohmann::json* upgrades = json_file::member(
+        doc, "upgrades",
+        [](const nlohmann::json& v) { return v.is_array() && v.size() <= kMaxUpgradeKind + 1; },
+        "a list of at most four upgrades", why);
+    if (upgrades == nullptr) {
         return std::nullopt;
     }
     for (const auto& upgrade : *upgrades) {
         int kind = 0;
         int count = 0;
-        if (!upgrade.is_object() || !integer(upgrade, "kind", 0, kMaxUpgradeKind, kind, why) ||
-            !integer(upgrade, "count", 1, kMaxPurchases, count, why)) {
+        if (!upgrade.is_object() ||
+            !json_file::integer(upgrade, "kind", 0, kMaxUpgradeKind, kind, why) ||
+            !json_file::integer(upgrade, "count", 1, kMaxPurchases, count, why)) {
             why = "\"upgrades\": " + (why.empty() ? std::string("each must be an object") : why);
             return std::nullopt;
         }

@@ -2,11 +2,8 @@
 
 #include <SDL_events.h>
 #include <SDL_render.h>
-#include <SDL_ttf.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "actors/Disparo.hpp"
@@ -21,7 +18,6 @@
 #include "enemies/Handy.hpp"
 #include "enemies/Peanut.hpp"
 #include "enemies/Pikaboo.hpp"
-#include "input/PadInput.hpp"
 #include "npc/Items.hpp"
 #include "npc/NPC.hpp"
 #include "npc/Objeto.hpp"
@@ -29,8 +25,6 @@
 #include "render/Background.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/EnemyTextures.hpp"
-#include "render/Fonts.hpp"
-#include "render/LineCache.hpp"
 #include "render/Paths.hpp"
 #include "render/PrescaledTexture.hpp"
 #include "render/TextureLoader.hpp"

@@ -23,14 +23,7 @@ constexpr SDL_Color kWhite{255, 255, 255, 255};
 
 // Draws white text stretched over a pixel rectangle; nothing without a font or a renderer.
 void drawText(SDL_Renderer* renderer, const std::string& text, const SDL_Rect& where) {
-    TTF_Font* font = fonts::interfaceFont();
-    if (renderer == nullptr || font == nullptr || text.empty() || where.w <= 0 || where.h <= 0) {
-        return;
-    }
-    SDL_Texture* texture = line_cache::texture(renderer, font, text, kWhite);
-    if (texture != nullptr) {
-        SDL_RenderCopy(renderer, texture, nullptr, &where);
-    }
+    line_cache::draw(renderer, fonts::interfaceFont(), text, kWhite, where);
 }
 
 int fontHeight() {
