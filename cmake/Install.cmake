@@ -9,7 +9,7 @@ set(VALDRO_INSTALL_DATA_DIR "${CMAKE_INSTALL_DATADIR}/valdro")
 # The installed binary finds its data along this path from its own folder, whatever the prefix.
 file(RELATIVE_PATH VALDRO_DATA_FROM_BINARY "/prefix/${CMAKE_INSTALL_BINDIR}"
      "/prefix/${VALDRO_INSTALL_DATA_DIR}")
-set_property(SOURCE "${CMAKE_SOURCE_DIR}/src/app/DataFolders.cpp" APPEND PROPERTY
+set_property(SOURCE "${CMAKE_SOURCE_DIR}/src/save/DataFolders.cpp" APPEND PROPERTY
              COMPILE_DEFINITIONS "VALDRO_DATA_FROM_BINARY=\"${VALDRO_DATA_FROM_BINARY}\"")
 
 install(TARGETS valdro RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")

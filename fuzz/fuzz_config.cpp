@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "FuzzSupport.hpp"
-#include "app/ConfigFile.hpp"
+#include "save/ConfigFile.hpp"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <nlohmann/json.hpp>
 
 #include "FuzzSupport.hpp"
-#include "app/JsonFile.hpp"
 #include "npc/Dialogue.hpp"
+#include "save/JsonFile.hpp"
 #include "scene/SceneFileCheck.hpp"
 
 using nlohmann::json;

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "FuzzSupport.hpp"
-#include "app/Ranking.hpp"
+#include "save/Ranking.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = (fuzz::scratchFolder() / "ranking.json").string();

@@ -8,7 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "FuzzSupport.hpp"
-#include "app/JsonFile.hpp"
+#include "save/JsonFile.hpp"
 #include "scene/SceneData.hpp"
 #include "scene/SceneFileCheck.hpp"
 

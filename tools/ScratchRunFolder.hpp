@@ -6,7 +6,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "app/ConfigFile.hpp"
+#include "save/ConfigFile.hpp"
 
 // A throwaway copy of the run folder's data with links to its art, music and font, made the
 // working directory and removed again at the end, so the tools play the real game without

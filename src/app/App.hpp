@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Game.hpp"
-#include "app/KeySet.hpp"
+#include "input/KeySet.hpp"
 #include "render/Paths.hpp"
 #include "scene/SceneData.hpp"
 

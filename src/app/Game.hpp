@@ -10,12 +10,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/PadFocus.hpp"
 #include "app/PlayClock.hpp"
-#include "app/PlayerFiles.hpp"
-#include "app/Ranking.hpp"
-#include "app/RunKeeper.hpp"
+#include "menus/PadFocus.hpp"
 #include "render/Paths.hpp"
+#include "save/PlayerFiles.hpp"
+#include "save/Ranking.hpp"
+#include "save/RunKeeper.hpp"
 #include "scene/SceneData.hpp"
 
 class ControlsMenu;
@@ -40,6 +40,8 @@ public:
     // World units kept free above and below a level for the HUD.
     static constexpr double kLevelMargin = 1.5;
     static constexpr double kCameraFollow = 6.0;
+    // Revives a run starts with, by difficulty: unlimited on Easy, two on Normal, none above.
+    static constexpr int kRevivesByDifficulty[4] = {-1, 2, 0, 0};
     // The configuration key that remembers fullscreen.
     static constexpr const char* kFullscreenKey = "fullscreen";
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/KeySet.hpp"
-#include "app/PadBindings.hpp"
+#include "input/KeySet.hpp"
+#include "input/PadBindings.hpp"
 
 // Values the whole game shares: settings read at start-up and the bookkeeping of the run in
 // progress. Volumes live with the audio state.

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <vector>
 
-#include "app/QuestionBox.hpp"
+#include "menus/QuestionBox.hpp"
 
 namespace {
 class SdlPlatform : public Platform {

@@ -16,7 +16,7 @@ Apagon::Apagon(Lujuria* lust) : Companion(lust, false) {
     placeSprite(0.0, 0.0, kWidth, kHeight, bossTextures().spotlight, 0, 0, 300, 155, 10000);
 }
 
-bool Apagon::update(WorldRect player, Escena&) {
+bool Apagon::update(WorldRect player, World&) {
     x = player.x - kLeftOfPlayer;
     y = player.y - kAbovePlayer;
     const int before = alpha;

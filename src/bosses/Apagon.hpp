@@ -19,7 +19,7 @@ public:
 
     explicit Apagon(Lujuria* owner);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
     // Hands the fade to the texture before a draw.
     void applyAlpha();
 

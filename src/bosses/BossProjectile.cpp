@@ -1,6 +1,6 @@
 #include "bosses/BossProjectile.hpp"
 
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 BossProjectile::BossProjectile() {
     maxHp = hp = kHealth;
@@ -27,12 +27,14 @@ void BossProjectile::placeSprite(double px, double py, double pw, double ph,
     updateHitboxes();
 }
 
-bool BossProjectile::partlyOutside(const Escena& scene) const {
-    return x + w > scene.x + scene.w || y + h > scene.y + scene.h || x < scene.x || y < scene.y;
+bool BossProjectile::partlyOutside(const World& world) const {
+    const WorldRect room = world.room();
+    return x + w > room.x + room.w || y + h > room.y + room.h || x < room.x || y < room.y;
 }
 
-bool BossProjectile::whollyOutside(const Escena& scene) const {
-    return x + w < scene.x || x > scene.x + scene.w || y + h < scene.y || y > scene.y + scene.h;
+bool BossProjectile::whollyOutside(const World& world) const {
+    const WorldRect room = world.room();
+    return x + w < room.x || x > room.x + room.w || y + h < room.y || y > room.y + room.h;
 }
 
 void BossProjectile::vanish() {

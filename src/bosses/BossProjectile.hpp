@@ -5,7 +5,7 @@
 #include "bosses/SheetLease.hpp"
 #include "enemies/Enemigo.hpp"
 
-class Escena;
+class World;
 
 // What a boss throws or brings along: an enemy the scene moves, draws, removes and lets touch the
 // player like any other, but that the player's shots pass through. It is awake from the start
@@ -27,9 +27,9 @@ protected:
     void placeSprite(double px, double py, double pw, double ph, SDL_Texture* sheetTexture,
                      int sheetX, int sheetY, int frameW, int frameH, int ticks = 1000);
     // Some part of it has left the scene.
-    bool partlyOutside(const Escena& scene) const;
+    bool partlyOutside(const World& world) const;
     // No part of it is in the scene any more.
-    bool whollyOutside(const Escena& scene) const;
+    bool whollyOutside(const World& world) const;
     // Gone: the scene removes it on this frame.
     void vanish();
 

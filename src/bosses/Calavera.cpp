@@ -1,7 +1,7 @@
 #include "bosses/Calavera.hpp"
 
 #include "bosses/BossTextures.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 struct Start {
@@ -88,11 +88,13 @@ Calavera::Calavera(int direction, int kind, int index, int phase, double shift,
     }
 }
 
-bool Calavera::passedFarSide(const Escena& scene) const {
-    return dir > 0 ? x > scene.x + scene.w : x + w < scene.x;
+bool Calavera::passedFarSide(const World& world) const {
+    const WorldRect room = world.room();
+    return dir > 0 ? x > room.x + room.w : x + w < room.x;
 }
 
-bool Calavera::update(WorldRect, Escena& scene) {
+bool Calavera::update(WorldRect, World& world) {
+    const WorldRect room = world.room();
     x += vx;
     y += vy;
     updateHitboxes();
@@ -100,13 +102,13 @@ bool Calavera::update(WorldRect, Escena& scene) {
     vx += ax;
     switch (pattern) {
         case kArc:
-            if (whollyOutside(scene)) {
+            if (whollyOutside(world)) {
                 vanish();
             }
             break;
         case kDrop:
         case kRain:
-            if (y > scene.y + scene.h) {
+            if (y > room.y + room.h) {
                 vanish();
             }
             break;
@@ -114,13 +116,13 @@ bool Calavera::update(WorldRect, Escena& scene) {
             if (y + h / 2.0 > kWeaveHeight) {
                 vy -= 2.0 * ay;
             }
-            if (passedFarSide(scene)) {
+            if (passedFarSide(world)) {
                 vanish();
             }
             break;
         case kWall:
         default:
-            if (passedFarSide(scene)) {
+            if (passedFarSide(world)) {
                 vanish();
             }
             break;

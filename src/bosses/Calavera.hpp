@@ -17,7 +17,7 @@ public:
     // Where it starts is measured from the arena's middle and its walls.
     Calavera(int dir, int pattern, int index, int phase, double shift, const WorldRect& arena);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
 
     double vx = 0.0;
     double vy = 0.0;
@@ -27,5 +27,5 @@ public:
     int dir;
 
 private:
-    bool passedFarSide(const Escena& scene) const;
+    bool passedFarSide(const World& world) const;
 };

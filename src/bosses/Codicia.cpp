@@ -10,7 +10,7 @@
 #include "enemies/RandomDraw.hpp"
 #include "render/Audio.hpp"
 #include "render/Paths.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 // Each phase makes pearls and diamonds come 25 frames slower.
@@ -49,33 +49,34 @@ void Codicia::onFightStarts() {
     audio::playSound("greedRun");
 }
 
-void Codicia::update(Prota&, Escena& scene, double camX, double viewWidth) {
-    startOnceTheTalkIsOver(scene);
+void Codicia::update(Prota&, World& world, double camX, double viewWidth) {
+    startOnceTheTalkIsOver(world);
     // Before the fight it waits; once beaten it only lies there.
     if (phase == 0 || hp <= 0) {
         return;
     }
-    const double shown = scene.wShown;
+    const double shown = world.shownWidth();
     const double left = camX + (viewWidth - shown) * 0.5;
     switch (substate) {
         case State::Running:
-            runStep(scene, left, shown);
+            runStep(world, left, shown);
             break;
         case State::Tired:
-            tiredStep(scene, left, shown);
+            tiredStep(world, left, shown);
             break;
         case State::Exposed:
-            exposedStep(scene);
+            exposedStep(world);
             break;
     }
 }
 
-void Codicia::runStep(const Escena& scene, double left, double shown) {
+void Codicia::runStep(const World& world, double left, double shown) {
+    const WorldRect room = world.room();
     if (phase % 2 == 1) {
         flipped = true;
         x += speed;
         if (x > left + shown) {
-            x = scene.x + scene.w - w - kRestGap;
+            x = room.x + room.w - w - kRestGap;
             flipped = false;
             collapse();
         }
@@ -83,7 +84,7 @@ void Codicia::runStep(const Escena& scene, double left, double shown) {
         flipped = false;
         x -= speed;
         if (x + w < left) {
-            x = scene.x + kRestGap;
+            x = room.x + kRestGap;
             collapse();
         }
     }
@@ -100,7 +101,7 @@ void Codicia::collapse() {
     y += kCollapseDrop;
 }
 
-void Codicia::tiredStep(Escena& scene, double left, double shown) {
+void Codicia::tiredStep(World& world, double left, double shown) {
     const double dist = std::abs((x + w / 2.0) - (left + shown / 2.0));
     if (dist < kExposeDistance) {
         substate = State::Exposed;
@@ -108,9 +109,9 @@ void Codicia::tiredStep(Escena& scene, double left, double shown) {
     }
     const double spawnX = left - ((phase + 1) % 2) * kLeftThrowInset + (phase % 2) * shown;
     const int dir = phase % 2 == 0 ? 1 : -1;
-    throwPearl(scene, spawnX, dir);
-    throwDiamond(scene, spawnX, dir);
-    throwCoins(scene, spawnX, dir);
+    throwPearl(world, spawnX, dir);
+    throwDiamond(world, spawnX, dir);
+    throwCoins(world, spawnX, dir);
 }
 
 int Codicia::reload(int base, double share) const {
@@ -118,55 +119,55 @@ int Codicia::reload(int base, double share) const {
     return base + static_cast<int>(std::trunc(share * drawn));
 }
 
-void Codicia::throwPearl(Escena& scene, double spawnX, int dir) {
+void Codicia::throwPearl(World& world, double spawnX, int dir) {
     if (pearlTimer > 0) {
         pearlTimer -= 1;
         return;
     }
-    scene.addEnemy(std::make_shared<Perla>(spawnX, dir));
+    world.addEnemy(std::make_shared<Perla>(spawnX, dir));
     pearlTimer = reload(pearlBase, kPearlShare);
     audio::playSound("pearl");
 }
 
-void Codicia::throwDiamond(Escena& scene, double spawnX, int dir) {
+void Codicia::throwDiamond(World& world, double spawnX, int dir) {
     if (diamondTimer > 0 || phase <= 1) {
         // A timer run out while diamonds were not allowed fires on the first frame they are;
         // it never counts further down than that.
         diamondTimer = diamondTimer > 0 ? diamondTimer - 1 : -1;
         return;
     }
-    scene.addEnemy(std::make_shared<Diamante>(spawnX, dir));
+    world.addEnemy(std::make_shared<Diamante>(spawnX, dir));
     diamondTimer = reload(diamondBase, kDiamondShare);
     audio::playSound("diamond");
 }
 
-void Codicia::throwCoins(Escena& scene, double spawnX, int dir) {
+void Codicia::throwCoins(World& world, double spawnX, int dir) {
     if (coinTimer > 0 || phase <= 2) {
         coinTimer = coinTimer > 0 ? coinTimer - 1 : -1;
         return;
     }
     for (double vy : kCoinVy) {
-        scene.addEnemy(std::make_shared<Moneda>(spawnX, kCoinFloor - h / 2.0, vy, dir));
+        world.addEnemy(std::make_shared<Moneda>(spawnX, kCoinFloor - h / 2.0, vy, dir));
     }
     coinTimer = reload(coinBase, kCoinShare);
     audio::playSound("coins");
 }
 
-void Codicia::exposedStep(Escena& scene) {
+void Codicia::exposedStep(World& world) {
     if ((phase == 1 && hp < (2 * maxHp) / 3) || (phase == 2 && hp < maxHp / 3)) {
-        getUp(scene);
+        getUp(world);
     }
     // In phase 3 only a shot ends it.
 }
 
-void Codicia::getUp(Escena& scene) {
+void Codicia::getUp(World& world) {
     phase += 1;
     pearlBase += kReloadGrowth;
     diamondBase += kReloadGrowth;
     substate = State::Running;
     setAnimation("run");
     // Whatever it threw is swept away as it gets up.
-    scene.enemies.clear();
+    world.clearEnemies();
     w = h = kStandingSize;
     y -= kCollapseDrop;
     audio::playSound("greedRun");

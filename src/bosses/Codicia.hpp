@@ -27,7 +27,7 @@ public:
 
     Codicia();
 
-    void update(Prota& prota, Escena& scene, double camX, double viewWidth) override;
+    void update(Prota& prota, World& world, double camX, double viewWidth) override;
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
 
     State substate = State::Running;
@@ -41,14 +41,14 @@ public:
 private:
     const char* fightMusic() const override;
     void onFightStarts() override;
-    void runStep(const Escena& scene, double left, double shown);
-    void tiredStep(Escena& scene, double left, double shown);
-    void exposedStep(Escena& scene);
+    void runStep(const World& world, double left, double shown);
+    void tiredStep(World& world, double left, double shown);
+    void exposedStep(World& world);
     void collapse();
-    void getUp(Escena& scene);
-    void throwPearl(Escena& scene, double spawnX, int dir);
-    void throwDiamond(Escena& scene, double spawnX, int dir);
-    void throwCoins(Escena& scene, double spawnX, int dir);
+    void getUp(World& world);
+    void throwPearl(World& world, double spawnX, int dir);
+    void throwDiamond(World& world, double spawnX, int dir);
+    void throwCoins(World& world, double spawnX, int dir);
     // Next reload: base plus a share of a draw below 100 per phase.
     int reload(int base, double share) const;
 };

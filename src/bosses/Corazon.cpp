@@ -23,14 +23,14 @@ Corazon::Corazon(double startX, double startY, int dir, bool isWavy, WorldRect p
     }
 }
 
-bool Corazon::update(WorldRect, Escena& scene) {
+bool Corazon::update(WorldRect, World& world) {
     x += vx;
     y += vy;
     updateHitboxes();
     if (wavy) {
         vy += y <= baseY ? waveAccel : -waveAccel;
     }
-    if (whollyOutside(scene)) {
+    if (whollyOutside(world)) {
         vanish();
     }
     return flipped;

@@ -14,7 +14,7 @@ public:
 
     Corazon(double startX, double startY, int dir, bool wavy, WorldRect player);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
 
     double vx;
     double vy;

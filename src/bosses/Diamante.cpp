@@ -7,7 +7,7 @@ Diamante::Diamante(double startX, int dir) : vx(dir * kSpeed) {
     placeSprite(startX, kStartY, kSize, kSize, bossTextures().greedSheet, 1344, 64, 192, 192);
 }
 
-bool Diamante::update(WorldRect, Escena& scene) {
+bool Diamante::update(WorldRect, World& world) {
     x += vx;
     y += vy;
     vy += kGravity;
@@ -16,7 +16,7 @@ bool Diamante::update(WorldRect, Escena& scene) {
         audio::playSound("diamond");
     }
     updateHitboxes();
-    if (partlyOutside(scene)) {
+    if (partlyOutside(world)) {
         vanish();
     }
     return flipped;

@@ -16,7 +16,7 @@ public:
 
     Diamante(double startX, int dir);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
 
     double vx;
     double vy = kBounceSpeed;

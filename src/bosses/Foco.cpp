@@ -8,7 +8,7 @@ Foco::Foco(Lujuria* lust) : Companion(lust, false) {
                 bossTextures().lampyLight, 0, 0, 512, 1152, 10000);
 }
 
-bool Foco::update(WorldRect, Escena&) {
+bool Foco::update(WorldRect, World&) {
     if (owner == nullptr || owner->lampBroken) {
         vanish();
         return flipped;

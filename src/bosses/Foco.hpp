@@ -13,5 +13,5 @@ public:
     explicit Foco(Lujuria* owner);
 
     // Follows her body; goes out when the lamp breaks or she is gone.
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
 };

@@ -2,9 +2,9 @@
 
 #include "actors/Disparo.hpp"
 #include "render/Audio.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
-void Jefe::onDefeated(Escena&) {}
+void Jefe::onDefeated(World&) {}
 
 void Jefe::renderOverlay(SDL_Renderer*, const SDL_Rect&) {}
 
@@ -52,8 +52,8 @@ void Jefe::enterArena(double startX, double startY, double width, double height,
     parkOffScreen();
 }
 
-void Jefe::startOnceTheTalkIsOver(const Escena& scene) {
-    if (phase == 0 && !scene.npcs.empty() && !scene.talking(false)) {
+void Jefe::startOnceTheTalkIsOver(const World& world) {
+    if (phase == 0 && world.talkIsOver()) {
         startFight();
     }
 }

@@ -5,7 +5,7 @@
 #include "actors/Mortal.hpp"
 #include "bosses/SheetLease.hpp"
 
-class Escena;
+class World;
 class Prota;
 class Disparo;
 struct SDL_Rect;
@@ -26,13 +26,13 @@ public:
     static constexpr int kTintFrames = 10;
 
     // One frame of the fight. camX and viewWidth tell where the shown area is.
-    virtual void update(Prota& prota, Escena& scene, double camX, double viewWidth) = 0;
+    virtual void update(Prota& prota, World& world, double camX, double viewWidth) = 0;
     // The conversation before the fight has ended: phase 1 and the fight music (then the
     // boss's own start, onFightStarts). Only acts from phase 0.
     void startFight();
     // Called once, right after the scene cleared its enemies for the death (Lust leaves her
     // blackout behind to fade out).
-    virtual void onDefeated(Escena& scene);
+    virtual void onDefeated(World& world);
     // Drawn right after the boss, clipped to the band (Lust's blackout).
     virtual void renderOverlay(SDL_Renderer* renderer, const SDL_Rect& band);
     virtual void updateOverlayDstRect(double scale, double camX, double camY);
@@ -58,7 +58,7 @@ protected:
     // Phase 0 ends when the scene's characters have stopped talking. The scene starts the fight
     // on the press that ends the conversation; a boss whose character has nothing to say (lines
     // missing from the dialogue file) starts it itself, or the arena would never open.
-    void startOnceTheTalkIsOver(const Escena& scene);
+    void startOnceTheTalkIsOver(const World& world);
     // Every boss starts the same way: at its place and size, at full health, with its reward,
     // and out of sight (its picture parked off-screen) until the scene first places it.
     void enterArena(double startX, double startY, double width, double height, int health,

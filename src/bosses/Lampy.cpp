@@ -18,7 +18,7 @@ Lampy::Lampy(Lujuria* lust) : Companion(lust, true) {
     setAnimation("idle");
 }
 
-bool Lampy::update(WorldRect, Escena&) {
+bool Lampy::update(WorldRect, World&) {
     if (owner != nullptr) {
         x = owner->bodyX() + kHangOffset;
     }

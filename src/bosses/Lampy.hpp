@@ -14,7 +14,7 @@ public:
 
     explicit Lampy(Lujuria* owner);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
     const char* hitSoundKey() const override { return "blankyHit"; }
 };

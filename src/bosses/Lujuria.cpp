@@ -15,7 +15,7 @@
 #include "enemies/RandomDraw.hpp"
 #include "render/Audio.hpp"
 #include "render/Paths.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 constexpr int kActionCount = 6;
@@ -64,25 +64,25 @@ const char* Lujuria::fightMusic() const {
     return paths::kBoss2Music;
 }
 
-void Lujuria::spawnCompanions(Escena& scene) {
+void Lujuria::spawnCompanions(World& world) {
     companionsSpawned = true;
     auto light = std::make_shared<Foco>(this);
     auto lamp = std::make_shared<Lampy>(this);
     spotlight_ = light;
     lamp_ = lamp;
-    scene.addEnemy(light);
-    scene.addEnemy(lamp);
+    world.addEnemy(light);
+    world.addEnemy(lamp);
 }
 
-void Lujuria::update(Prota& prota, Escena& scene, double, double) {
+void Lujuria::update(Prota& prota, World& world, double, double) {
     // The lamp and the cone appear on her first update, whatever the phase: a talk ended
     // before it (two presses in the arena's first frame) must not leave her without a lamp to
     // shoot down, or she could never be hurt.
     if (!companionsSpawned) {
-        spawnCompanions(scene);
+        spawnCompanions(world);
     }
     if (phase == 0) {
-        startOnceTheTalkIsOver(scene);
+        startOnceTheTalkIsOver(world);
         return;
     }
     // Once her health is gone she only falls; her next action must not replace the death.
@@ -102,9 +102,9 @@ void Lujuria::update(Prota& prota, Escena& scene, double, double) {
     if (!actionRunning) {
         choose(d);
     }
-    runAction(d, player, scene);
+    runAction(d, player, world);
     if (phase == 2 && blackout) {
-        blackout->update(player, scene);
+        blackout->update(player, world);
     }
 }
 
@@ -131,22 +131,22 @@ void Lujuria::choose(double d) {
     }
 }
 
-void Lujuria::runAction(double d, const WorldRect& player, Escena& scene) {
+void Lujuria::runAction(double d, const WorldRect& player, World& world) {
     switch (action) {
         case State::Smack:
-            smackStep(d, scene);
+            smackStep(d, world);
             break;
         case State::DoubleSmack:
-            doubleSmackStep(d, player, scene);
+            doubleSmackStep(d, player, world);
             break;
         case State::KissWavy:
-            kissStep(d, player, scene, true);
+            kissStep(d, player, world, true);
             break;
         case State::KissAimed:
-            kissStep(d, player, scene, false);
+            kissStep(d, player, world, false);
             break;
         case State::Strut:
-            strutStep(d, player, scene);
+            strutStep(d, player, world);
             break;
         case State::Pause:
             pauseStep();
@@ -159,11 +159,12 @@ void Lujuria::finish() {
     actionRunning = false;
 }
 
-void Lujuria::keepOnStage(const Escena& scene) {
-    x = std::clamp(x, scene.x, std::max(scene.x, scene.x + scene.w - w));
+void Lujuria::keepOnStage(const World& world) {
+    const WorldRect room = world.room();
+    x = std::clamp(x, room.x, std::max(room.x, room.x + room.w - w));
 }
 
-void Lujuria::approach(double d, const Escena& scene) {
+void Lujuria::approach(double d, const World& world) {
     actionRunning = true;
     speed = d >= 0.0 ? kWalkSpeed : -kWalkSpeed;
     if (std::abs(d) > kSmackReach) {
@@ -172,7 +173,7 @@ void Lujuria::approach(double d, const Escena& scene) {
             setAnimation("strut");
         }
         x += speed;
-        keepOnStage(scene);
+        keepOnStage(world);
         updateHitboxes();
         return;
     }
@@ -206,9 +207,9 @@ void Lujuria::swing(double narrowBy, bool shiftWhenFlipped) {
     }
 }
 
-void Lujuria::smackStep(double d, const Escena& scene) {
+void Lujuria::smackStep(double d, const World& world) {
     if (step == 0) {
-        approach(d, scene);
+        approach(d, world);
         return;
     }
     if (step >= smackTicks) {
@@ -227,9 +228,9 @@ void Lujuria::smackStep(double d, const Escena& scene) {
     step += 1;
 }
 
-void Lujuria::doubleSmackStep(double d, const WorldRect& player, const Escena& scene) {
+void Lujuria::doubleSmackStep(double d, const WorldRect& player, const World& world) {
     if (step == 0) {
-        approach(d, scene);
+        approach(d, world);
         return;
     }
     if (step < smackTicks) {
@@ -268,7 +269,7 @@ void Lujuria::doubleSmackStep(double d, const WorldRect& player, const Escena& s
     }
 }
 
-void Lujuria::kissStep(double d, const WorldRect& player, Escena& scene, bool wavy) {
+void Lujuria::kissStep(double d, const WorldRect& player, World& world, bool wavy) {
     if (step == 0) {
         actionRunning = true;
         setAnimation("kiss");
@@ -283,21 +284,22 @@ void Lujuria::kissStep(double d, const WorldRect& player, Escena& scene, bool wa
     if (step == kissTicks / 2) {
         const bool right = d >= 0.0;
         const double heartX = x + (right ? kHeartRightOffset : kHeartLeftOffset);
-        scene.addEnemy(
+        world.addEnemy(
             std::make_shared<Corazon>(heartX, y + kHeartDrop, right ? 1 : -1, wavy, player));
     }
     step += 1;
 }
 
-void Lujuria::strutStep(double d, const WorldRect& player, const Escena& scene) {
+void Lujuria::strutStep(double d, const WorldRect& player, const World& world) {
+    const WorldRect room = world.room();
     if (step == 0) {
         actionRunning = true;
-        const bool goLeft = (d > 0.0 && player.x - scene.x > kStrutRoom) ||
-                            (d <= 0.0 && (scene.x + scene.w) - (player.x + player.w) < kStrutRoom);
+        const bool goLeft = (d > 0.0 && player.x - room.x > kStrutRoom) ||
+                            (d <= 0.0 && (room.x + room.w) - (player.x + player.w) < kStrutRoom);
         speed = goLeft ? -kWalkSpeed : kWalkSpeed;
         flipped = !goLeft;
         x += speed;
-        keepOnStage(scene);
+        keepOnStage(world);
         updateHitboxes();
         setAnimation("strut");
         step = 1;
@@ -306,10 +308,10 @@ void Lujuria::strutStep(double d, const WorldRect& player, const Escena& scene) 
     if (step < strutTicks) {
         flipped = speed >= 0.0;
         x += speed;
-        keepOnStage(scene);
+        keepOnStage(world);
         updateHitboxes();
         const bool atWall =
-            speed < 0.0 ? x - scene.x < kWallGap : (scene.x + scene.w) - (x + w) < kWallGap;
+            speed < 0.0 ? x - room.x < kWallGap : (room.x + room.w) - (x + w) < kWallGap;
         step = atWall ? strutTicks : step + 1;
         return;
     }
@@ -359,11 +361,11 @@ bool Lujuria::isDead() {
     return true;
 }
 
-void Lujuria::onDefeated(Escena& scene) {
+void Lujuria::onDefeated(World& world) {
     // The blackout fades out on its own in the scene's list, then leaves.
     if (blackout && !blackoutHandedOver_) {
         blackoutHandedOver_ = true;
-        scene.addEnemy(blackout);
+        world.addEnemy(blackout);
     }
 }
 

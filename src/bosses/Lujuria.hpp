@@ -40,10 +40,10 @@ public:
     Lujuria();
     ~Lujuria() override;
 
-    void update(Prota& prota, Escena& scene, double camX, double viewWidth) override;
+    void update(Prota& prota, World& world, double camX, double viewWidth) override;
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
     bool isDead() override;
-    void onDefeated(Escena& scene) override;
+    void onDefeated(World& world) override;
     void renderOverlay(SDL_Renderer* renderer, const SDL_Rect& band) override;
     void updateOverlayDstRect(double scale, double camX, double camY) override;
 
@@ -69,20 +69,20 @@ public:
 
 private:
     const char* fightMusic() const override;
-    void spawnCompanions(Escena& scene);
+    void spawnCompanions(World& world);
     void choose(double d);
-    void runAction(double d, const WorldRect& player, Escena& scene);
-    void approach(double d, const Escena& scene);
-    void smackStep(double d, const Escena& scene);
-    void doubleSmackStep(double d, const WorldRect& player, const Escena& scene);
-    void kissStep(double d, const WorldRect& player, Escena& scene, bool wavy);
-    void strutStep(double d, const WorldRect& player, const Escena& scene);
+    void runAction(double d, const WorldRect& player, World& world);
+    void approach(double d, const World& world);
+    void smackStep(double d, const World& world);
+    void doubleSmackStep(double d, const WorldRect& player, const World& world);
+    void kissStep(double d, const WorldRect& player, World& world, bool wavy);
+    void strutStep(double d, const WorldRect& player, const World& world);
     void pauseStep();
     void endSmack();
     void swing(double narrowBy, bool shiftWhenFlipped);
     void finish();
     // Walking never takes her off the stage, where no shot could reach her.
-    void keepOnStage(const Escena& scene);
+    void keepOnStage(const World& world);
     double distanceTo(const WorldRect& player) const;
 
     std::weak_ptr<Lampy> lamp_;

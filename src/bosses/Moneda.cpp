@@ -7,7 +7,7 @@ Moneda::Moneda(double startX, double startY, double startVy, int dir)
     placeSprite(startX, startY, kSize, kSize, bossTextures().greedSheet, 1216, 320, 192, 192);
 }
 
-bool Moneda::update(WorldRect, Escena&) {
+bool Moneda::update(WorldRect, World&) {
     x += vx;
     y += vy;
     vy += kGravity;

@@ -12,7 +12,7 @@ public:
 
     Moneda(double startX, double startY, double startVy, int dir);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
 
     double vx;
     double vy;

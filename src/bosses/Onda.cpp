@@ -1,7 +1,7 @@
 #include "bosses/Onda.hpp"
 
 #include "bosses/BossTextures.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 Onda::Onda(int dir, bool rushing, int phase, const WorldRect& arena)
     : vx(dir * kSpeed), accelerating(rushing) {
@@ -21,13 +21,14 @@ Onda::Onda(int dir, bool rushing, int phase, const WorldRect& arena)
     }
 }
 
-bool Onda::update(WorldRect, Escena& scene) {
+bool Onda::update(WorldRect, World& world) {
+    const WorldRect room = world.room();
     x += vx;
     updateHitboxes();
     if (accelerating) {
         vx += ax;
     }
-    if (x + w < scene.x || x > scene.x + scene.w) {
+    if (x + w < room.x || x > room.x + room.w) {
         vanish();
     }
     return flipped;

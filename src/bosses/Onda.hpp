@@ -21,7 +21,7 @@ public:
     // the middle of the arena, on the side it comes from.
     Onda(int dir, bool accelerating, int phase, const WorldRect& arena);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
 
     double vx;
     double ax = 0.0;

@@ -6,10 +6,10 @@ Perla::Perla(double startX, int dir) : vx(dir * kSpeed) {
     placeSprite(startX, kFloorY, kSize, kSize, bossTextures().greedSheet, 1088, 64, 192, 192);
 }
 
-bool Perla::update(WorldRect, Escena& scene) {
+bool Perla::update(WorldRect, World& world) {
     x += vx;
     updateHitboxes();
-    if (partlyOutside(scene)) {
+    if (partlyOutside(world)) {
         vanish();
     }
     return flipped;

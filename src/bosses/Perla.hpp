@@ -12,7 +12,7 @@ public:
     // dir: +1 rolls right, -1 left.
     Perla(double startX, int dir);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
 
     double vx;
 };

@@ -11,7 +11,7 @@
 #include "enemies/RandomDraw.hpp"
 #include "render/Audio.hpp"
 #include "render/Paths.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 // Base weights: phases 1 and 2 with the player far (8.0 or more) or near, and phase 3.
@@ -55,10 +55,6 @@ constexpr int kRainSpots = 3;
 constexpr double kRainFromLeftBelow = 9.0;
 constexpr double kRainFromRightAbove = 3.0;
 constexpr double kBoxShrinkAfterVanish = 1.0;
-
-WorldRect arenaOf(const Escena& scene) {
-    return WorldRect{scene.x, scene.y, scene.w, scene.h};
-}
 }  // namespace
 
 Valdro::Valdro() {
@@ -88,17 +84,17 @@ const char* Valdro::fightMusic() const {
     return paths::kBoss3Music;
 }
 
-void Valdro::update(Prota& prota, Escena& scene, double, double) {
+void Valdro::update(Prota& prota, World& world, double, double) {
     if (phase == 0) {
         lastPlayerHp = prota.hp;
-        startOnceTheTalkIsOver(scene);
+        startOnceTheTalkIsOver(world);
     } else if (!deathReported && hp > 0) {
         // Once its health is gone it only sinks to the floor.
         const WorldRect player = prota.drawnRect();
         if (!actionRunning) {
             choose(player, prota.hp);
         }
-        runAction(player, scene);
+        runAction(player, world);
     }
     fall();
 }
@@ -166,37 +162,37 @@ void Valdro::learn(int playerHp) {
     }
 }
 
-void Valdro::runAction(const WorldRect& player, Escena& scene) {
+void Valdro::runAction(const WorldRect& player, World& world) {
     switch (action) {
         case State::MeleeHit:
-            meleeStep(player, scene);
+            meleeStep(player, world);
             break;
         case State::Wave:
-            waveStep(scene, false);
+            waveStep(world, false);
             break;
         case State::RushingWave:
-            waveStep(scene, true);
+            waveStep(world, true);
             break;
         case State::SkullArc:
-            skullStep(scene, Calavera::kArc);
+            skullStep(world, Calavera::kArc);
             break;
         case State::SkullDrop:
-            skullStep(scene, Calavera::kDrop);
+            skullStep(world, Calavera::kDrop);
             break;
         case State::Vanish:
-            vanishStep(scene);
+            vanishStep(world);
             break;
         case State::Rest:
             restStep();
             break;
         case State::WeavingSkulls:
-            weavingStep(scene);
+            weavingStep(world);
             break;
         case State::SkullWalls:
-            wallStep(player, scene);
+            wallStep(player, world);
             break;
         case State::FireRain:
-            fireRainStep(scene);
+            fireRainStep(world);
             break;
     }
 }
@@ -206,8 +202,9 @@ void Valdro::finish() {
     step = 0;
 }
 
-void Valdro::meleeStep(const WorldRect& player, const Escena& scene) {
-    const double midline = scene.x + scene.w / 2.0;
+void Valdro::meleeStep(const WorldRect& player, const World& world) {
+    const WorldRect room = world.room();
+    const double midline = room.x + room.w / 2.0;
     if (step == 0) {
         actionRunning = true;
         speed = side ? kStepSpeed : -kStepSpeed;
@@ -228,12 +225,12 @@ void Valdro::meleeStep(const WorldRect& player, const Escena& scene) {
     }
     if (step >= kWalkHomeFrom) {
         // A swing thrown from home would step him out through his own wall: the wall stops him.
-        x = std::clamp(x - speed, scene.x, std::max(scene.x, scene.x + scene.w - w));
+        x = std::clamp(x - speed, room.x, std::max(room.x, room.x + room.w - w));
         updateHitboxes();
         // Home is 3.5 from its own wall; the wall itself stops it too, so the walk always ends.
         const bool home =
-            side ? centre() <= scene.x + kHomeFromWall || x <= scene.x
-                 : centre() >= scene.x + scene.w - kHomeFromWall || x + w >= scene.x + scene.w;
+            side ? centre() <= room.x + kHomeFromWall || x <= room.x
+                 : centre() >= room.x + room.w - kHomeFromWall || x + w >= room.x + room.w;
         if (home) {
             walkAnimSet = false;
             updateHitboxes();
@@ -250,13 +247,13 @@ void Valdro::meleeStep(const WorldRect& player, const Escena& scene) {
     step += 1;
 }
 
-void Valdro::waveStep(Escena& scene, bool rushing) {
+void Valdro::waveStep(World& world, bool rushing) {
     if (step == 0) {
         actionRunning = true;
         setAnimation("shoot");
     } else if (step == kCastAt) {
         audio::playSound("valdroWave");
-        scene.addEnemy(std::make_shared<Onda>(towardsPlayerSide(), rushing, phase, arenaOf(scene)));
+        world.addEnemy(std::make_shared<Onda>(towardsPlayerSide(), rushing, phase, world.room()));
     } else if (step >= kCastEnds) {
         finish();
         return;
@@ -264,7 +261,7 @@ void Valdro::waveStep(Escena& scene, bool rushing) {
     step += 1;
 }
 
-void Valdro::skullStep(Escena& scene, int pattern) {
+void Valdro::skullStep(World& world, int pattern) {
     if (step == 0) {
         actionRunning = true;
         setAnimation("cast");
@@ -272,8 +269,8 @@ void Valdro::skullStep(Escena& scene, int pattern) {
     } else if (step == kCastAt) {
         const double shift = pattern == Calavera::kDrop ? randomBelow(2).value_or(0) : 0;
         for (int index = 1; index <= 3; ++index) {
-            scene.addEnemy(std::make_shared<Calavera>(towardsPlayerSide(), pattern, index, phase,
-                                                      shift, arenaOf(scene)));
+            world.addEnemy(std::make_shared<Calavera>(towardsPlayerSide(), pattern, index, phase,
+                                                      shift, world.room()));
         }
     } else if (step >= kCastEnds) {
         finish();
@@ -282,20 +279,21 @@ void Valdro::skullStep(Escena& scene, int pattern) {
     step += 1;
 }
 
-void Valdro::reappear(const Escena& scene) {
+void Valdro::reappear(const World& world) {
+    const WorldRect room = world.room();
     // Comes back at the other end of the arena, facing in.
     if (side) {
-        x = scene.x + scene.w - w;
+        x = room.x + room.w - w;
         flipped = false;
     } else {
-        x = scene.x;
+        x = room.x;
         flipped = true;
     }
     setAnimation("fup");
     audio::playSound("fire");
 }
 
-void Valdro::vanishStep(const Escena& scene) {
+void Valdro::vanishStep(const World& world) {
     if (step == 0) {
         actionRunning = true;
         setAnimation("puf");
@@ -304,11 +302,11 @@ void Valdro::vanishStep(const Escena& scene) {
         box2.x = kVanishedX;
     } else if (step == kReappearAt) {
         if (!phaseChanged) {
-            reappear(scene);
+            reappear(world);
         } else if (phase == 2) {
             sheet = bossTextures().valdro2Sheet;
             phaseChanged = false;
-            reappear(scene);
+            reappear(world);
         } else {
             sheet = bossTextures().valdro3Sheet;
             phaseChanged = false;
@@ -343,7 +341,7 @@ void Valdro::restStep() {
     step += 1;
 }
 
-void Valdro::weavingStep(Escena& scene) {
+void Valdro::weavingStep(World& world) {
     if (step == 0) {
         actionRunning = true;
         step = 1;
@@ -357,15 +355,16 @@ void Valdro::weavingStep(Escena& scene) {
         audio::playSound("fire");
         for (int dir : {1, -1}) {
             for (int index : {1, 2}) {
-                scene.addEnemy(std::make_shared<Calavera>(dir, Calavera::kWeave, index, phase, 0.0,
-                                                          arenaOf(scene)));
+                world.addEnemy(std::make_shared<Calavera>(dir, Calavera::kWeave, index, phase, 0.0,
+                                                          world.room()));
             }
         }
     }
     step += 1;
 }
 
-void Valdro::wallStep(const WorldRect& player, Escena& scene) {
+void Valdro::wallStep(const WorldRect& player, World& world) {
+    const WorldRect room = world.room();
     if (step == 0) {
         actionRunning = true;
         step = 1;
@@ -380,17 +379,17 @@ void Valdro::wallStep(const WorldRect& player, Escena& scene) {
         audio::playSound("fire");
         volleyCount += 1;
         // The wall starts on the player's side and crosses the arena.
-        const int dir = player.centerX() > scene.x + scene.w / 2.0 ? -1 : 1;
+        const int dir = player.centerX() > room.x + room.w / 2.0 ? -1 : 1;
         for (int row = 1; row <= 3; ++row) {
             const bool gap = randomBelow(kGapChance).value_or(1) == 0;
-            scene.addEnemy(std::make_shared<Calavera>(dir, Calavera::kWall, gap ? 0 : row, phase,
-                                                      0.0, arenaOf(scene)));
+            world.addEnemy(std::make_shared<Calavera>(dir, Calavera::kWall, gap ? 0 : row, phase,
+                                                      0.0, world.room()));
         }
     }
     step += 1;
 }
 
-void Valdro::fireRainStep(Escena& scene) {
+void Valdro::fireRainStep(World& world) {
     if (step == 0) {
         actionRunning = true;
         step = 1;
@@ -406,12 +405,12 @@ void Valdro::fireRainStep(Escena& scene) {
         audio::playSound("fire");
         for (int index = 0; index < 3; ++index) {
             if (x < kRainFromLeftBelow) {
-                scene.addEnemy(std::make_shared<Calavera>(1, Calavera::kRain, index, phase, 0.0,
-                                                          arenaOf(scene)));
+                world.addEnemy(std::make_shared<Calavera>(1, Calavera::kRain, index, phase, 0.0,
+                                                          world.room()));
             }
             if (x > kRainFromRightAbove) {
-                scene.addEnemy(std::make_shared<Calavera>(-1, Calavera::kRain, index, phase, 0.0,
-                                                          arenaOf(scene)));
+                world.addEnemy(std::make_shared<Calavera>(-1, Calavera::kRain, index, phase, 0.0,
+                                                          world.room()));
             }
         }
         finish();

@@ -46,7 +46,7 @@ public:
 
     Valdro();
 
-    void update(Prota& prota, Escena& scene, double camX, double viewWidth) override;
+    void update(Prota& prota, World& world, double camX, double viewWidth) override;
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
     void updateHitboxes() override;
 
@@ -71,16 +71,16 @@ private:
     void choose(const WorldRect& player, int playerHp);
     void setBaseWeights(double distance);
     void learn(int playerHp);
-    void runAction(const WorldRect& player, Escena& scene);
-    void meleeStep(const WorldRect& player, const Escena& scene);
-    void waveStep(Escena& scene, bool rushing);
-    void skullStep(Escena& scene, int pattern);
-    void vanishStep(const Escena& scene);
+    void runAction(const WorldRect& player, World& world);
+    void meleeStep(const WorldRect& player, const World& world);
+    void waveStep(World& world, bool rushing);
+    void skullStep(World& world, int pattern);
+    void vanishStep(const World& world);
     void restStep();
-    void weavingStep(Escena& scene);
-    void wallStep(const WorldRect& player, Escena& scene);
-    void fireRainStep(Escena& scene);
-    void reappear(const Escena& scene);
+    void weavingStep(World& world);
+    void wallStep(const WorldRect& player, World& world);
+    void fireRainStep(World& world);
+    void reappear(const World& world);
     void finish();
     void fall();
     int towardsPlayerSide() const { return side ? 1 : -1; }

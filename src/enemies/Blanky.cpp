@@ -7,7 +7,7 @@
 #include "enemies/RandomDraw.hpp"
 #include "render/Audio.hpp"
 #include "render/EnemyTextures.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 constexpr double kSize = 1.5;
@@ -53,17 +53,17 @@ Blanky::Step Blanky::currentStep() const {
     return Step::Wait;
 }
 
-bool Blanky::update(WorldRect player, Escena& scene) {
+bool Blanky::update(WorldRect player, World& world) {
     switch (currentStep()) {
         case Step::Dissolve:
             dissolve();
             break;
         case Step::Teleport:
-            teleport(player, scene);
+            teleport(player, world);
             cycleTimer -= 1;
             break;
         case Step::Reform:
-            reformAndShoot(player, scene);
+            reformAndShoot(player, world);
             cycleTimer -= 1;
             break;
         case Step::Wait:
@@ -82,8 +82,9 @@ void Blanky::dissolve() {
     setAnimation("puf");
 }
 
-void Blanky::teleport(const WorldRect& player, const Escena& scene) {
-    const double bx = scene.x, by = scene.y, bw = scene.w, bh = scene.h;
+void Blanky::teleport(const WorldRect& player, const World& world) {
+    const WorldRect room = world.room();
+    const double bx = room.x, by = room.y, bw = room.w, bh = room.h;
     const std::optional<int> column = randomBelowTrunc(bw - w);
     const std::optional<int> row = randomBelowTrunc(bh / 2.0 - h);
     if (!column || !row) {
@@ -112,13 +113,13 @@ void Blanky::teleport(const WorldRect& player, const Escena& scene) {
     y = newY;
 }
 
-void Blanky::reformAndShoot(const WorldRect& player, Escena& scene) {
+void Blanky::reformAndShoot(const WorldRect& player, World& world) {
     updateHitboxes();
     const std::optional<UnitVector> aim = aimAtPlayer(player);
     if (!aim) {
         return;  // the player stands on its centre: there is no direction to shoot in
     }
-    scene.addEnemyShot(std::make_shared<Disparo>(
+    world.addEnemyShot(std::make_shared<Disparo>(
         shotSpeed * aim->x, shotSpeed * aim->y, 0.0, 0.0, 1, x + w / 2.0, y + h / 2.0,
         enemyTextures().blankyShot, kShotRange, kShotSource, -1, 0.0, kShotSize, kShotSize));
     audio::playSound("shootBlanky");

@@ -13,7 +13,7 @@ class Blanky : public Enemigo {
 public:
     Blanky(double x, double y, int level);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
     const char* hitSoundKey() const override { return "blankyHit"; }
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
 
@@ -26,6 +26,6 @@ private:
 
     Step currentStep() const;
     void dissolve();
-    void teleport(const WorldRect& player, const Escena& scene);
-    void reformAndShoot(const WorldRect& player, Escena& scene);
+    void teleport(const WorldRect& player, const World& world);
+    void reformAndShoot(const WorldRect& player, World& world);
 };

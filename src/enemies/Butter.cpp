@@ -6,7 +6,7 @@
 #include "enemies/RandomDraw.hpp"
 #include "render/Audio.hpp"
 #include "render/EnemyTextures.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 constexpr double kSize = 1.5;
@@ -32,9 +32,9 @@ Butter::Butter(double startX, double startY, double patrolMinX, double patrolMax
     addAnimation("death", 4, 0, 128, kFrame, kFrame, 16, false, false);
 }
 
-bool Butter::update(WorldRect /*player*/, Escena& scene) {
+bool Butter::update(WorldRect /*player*/, World& world) {
     if (dropTimer == 0) {
-        decideDrop(scene);
+        decideDrop(world);
     } else {
         dropTimer -= 1;
     }
@@ -44,13 +44,13 @@ bool Butter::update(WorldRect /*player*/, Escena& scene) {
     return flipped;
 }
 
-void Butter::decideDrop(Escena& scene) {
+void Butter::decideDrop(World& world) {
     if (randomBelow(2).value_or(0) == 0) {
         dropTimer = kSkipWait;
         return;
     }
     const double dropX = dropRight ? x + w - kDropSize : x;
-    scene.addEnemyShot(std::make_shared<Disparo>(
+    world.addEnemyShot(std::make_shared<Disparo>(
         0.0, 0.0, 0.0, 0.0, 1, dropX, y + h - kDropSize, enemyTextures().butterDrop, kDropRange,
         kDropSource, kDropLifetime, 0.0, kDropSize, kDropSize));
     dropTimer = dropInterval;

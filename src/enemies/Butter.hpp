@@ -9,7 +9,7 @@ class Butter : public Enemigo {
 public:
     Butter(double x, double y, double minX, double maxX, int level);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
     const char* hitSoundKey() const override { return "butterHit"; }
 
     int dropInterval = 200;
@@ -20,6 +20,6 @@ public:
     double maxX;
 
 private:
-    void decideDrop(Escena& scene);
+    void decideDrop(World& world);
     void patrol();
 };

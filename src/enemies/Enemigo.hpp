@@ -4,7 +4,7 @@
 
 #include "actors/Mortal.hpp"
 
-class Escena;
+class World;
 
 // A direction of length 1 in world units.
 struct UnitVector {
@@ -14,7 +14,7 @@ struct UnitVector {
 
 // The base of every regular enemy and boss minion.
 //
-// Contract with the scene, every frame: the scene refreshes the pixel rectangle; while the enemy
+// Contract with the world, every frame: the scene refreshes the pixel rectangle; while the enemy
 // is not dying it either wakes it (once the player comes within sightRange, see seesPlayer) or,
 // when awake, calls update(); then it tests the enemy's box2 against the player. When isDead()
 // turns true the scene credits score and coinValue to the player and removes the enemy.
@@ -28,7 +28,7 @@ public:
     // One frame of the kind's behaviour once awake. player is the player's drawn rectangle;
     // scene gives the bounds (its x, y, w, h) and takes new shots (addEnemyShot) and minions
     // (addEnemy). The result is the kind's facing flag; the scene ignores it.
-    virtual bool update(WorldRect player, Escena& scene) = 0;
+    virtual bool update(WorldRect player, World& world) = 0;
 
     // The shot's rectangle overlaps the hitbox: health drops by its damage, then the enemy
     // either starts dying or flashes "damage".

@@ -8,7 +8,7 @@
 #include "enemies/RandomDraw.hpp"
 #include "render/Audio.hpp"
 #include "render/EnemyTextures.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 constexpr double kSize = 1.5;
@@ -71,7 +71,7 @@ Handy::Phase Handy::currentPhase() const {
     return Phase::Acting;
 }
 
-bool Handy::update(WorldRect player, Escena& scene) {
+bool Handy::update(WorldRect player, World& world) {
     switch (currentPhase()) {
         case Phase::ChangeForm:
             changeForm();
@@ -84,13 +84,13 @@ bool Handy::update(WorldRect player, Escena& scene) {
         case Phase::Acting:
             switch (form) {
                 case Form::Paper:
-                    actPaper(player, scene);
+                    actPaper(player, world);
                     break;
                 case Form::Rock:
-                    actRock(player, scene);
+                    actRock(player, world);
                     break;
                 case Form::Scissors:
-                    actScissors(player, scene);
+                    actScissors(player, world);
                     break;
             }
             break;
@@ -112,11 +112,12 @@ void Handy::changeForm() {
     formTimer = formInterval;
 }
 
-void Handy::actPaper(const WorldRect& player, const Escena& scene) {
+void Handy::actPaper(const WorldRect& player, const World& world) {
+    const WorldRect room = world.room();
     // Paper flees from the player; with less than 5 units of level behind the player it runs
     // past instead, even beyond its patrol limits.
     if (player.x < x) {
-        const bool cornered = (scene.x + scene.w) - (player.x + player.w) < kCorneredGap;
+        const bool cornered = (room.x + room.w) - (player.x + player.w) < kCorneredGap;
         if (cornered) {
             x -= kPaperSpeed;
         } else if (x > maxX - w) {
@@ -127,7 +128,7 @@ void Handy::actPaper(const WorldRect& player, const Escena& scene) {
         }
         flipped = !cornered;
     } else {
-        const bool cornered = player.x - scene.x < kCorneredGap;
+        const bool cornered = player.x - room.x < kCorneredGap;
         if (cornered) {
             x += kPaperSpeed;
         } else if (x < minX) {
@@ -139,7 +140,7 @@ void Handy::actPaper(const WorldRect& player, const Escena& scene) {
     }
 }
 
-void Handy::actRock(const WorldRect& player, Escena& scene) {
+void Handy::actRock(const WorldRect& player, World& world) {
     const int start = rockInterval;
     if (rockTimer == 0) {
         busy = true;
@@ -154,7 +155,7 @@ void Handy::actRock(const WorldRect& player, Escena& scene) {
     } else if (rockTimer == start - kRockDropAt) {
         busy = false;
         y = homeY;
-        dropRock(player, scene);
+        dropRock(player, world);
         setAnimation("rock");
         rockTimer -= 1;
     } else {
@@ -163,25 +164,26 @@ void Handy::actRock(const WorldRect& player, Escena& scene) {
     flipped = x > player.x;
 }
 
-void Handy::dropRock(const WorldRect& player, Escena& scene) {
-    scene.addEnemyShot(std::make_shared<Disparo>(0.0, rockFallSpeed, 0.0, rockGravity, 1,
-                                                 player.centerX() - rockAimWidth / 2.0, scene.y,
-                                                 enemyTextures().rockShot, scene.y + scene.h - 1.0,
+void Handy::dropRock(const WorldRect& player, World& world) {
+    const WorldRect room = world.room();
+    world.addEnemyShot(std::make_shared<Disparo>(0.0, rockFallSpeed, 0.0, rockGravity, 1,
+                                                 player.centerX() - rockAimWidth / 2.0, room.y,
+                                                 enemyTextures().rockShot, room.y + room.h - 1.0,
                                                  std::nullopt, -1, 0.0, kShotSize, kShotSize));
     audio::playSound("shootHandyRock");
 }
 
-void Handy::actScissors(const WorldRect& player, Escena& scene) {
+void Handy::actScissors(const WorldRect& player, World& world) {
     const int start = scissorInterval;
     if (scissorTimer == 0) {
         busy = true;
         setAnimation("shoot");
         scissorTimer = start;
     } else if (scissorTimer == start - kFirstThrowAt) {
-        throwScissors(player, scene);
+        throwScissors(player, world);
         scissorTimer -= 1;
     } else if (scissorTimer == start - kSecondThrowAt) {
-        throwScissors(player, scene);
+        throwScissors(player, world);
         busy = false;
         setAnimation("scissor");
         scissorTimer -= 1;
@@ -194,14 +196,14 @@ void Handy::actScissors(const WorldRect& player, Escena& scene) {
     flipped = x > player.x;
 }
 
-void Handy::throwScissors(const WorldRect& player, Escena& scene) {
+void Handy::throwScissors(const WorldRect& player, World& world) {
     const std::optional<UnitVector> aim = aimAtPlayer(player);
     if (!aim) {
         return;  // the player covers its centre: there is no direction to throw in
     }
     const double degrees = std::atan2(aim->y, aim->x) * 180.0 / std::numbers::pi;
     const double drawAngle = std::fmod(std::trunc(degrees), 360.0) + kScissorsSpriteTurn;
-    scene.addEnemyShot(std::make_shared<Disparo>(
+    world.addEnemyShot(std::make_shared<Disparo>(
         scissorSpeed * aim->x, scissorSpeed * aim->y, scissorAcceleration * aim->x,
         scissorAcceleration * aim->y, 1, x + w / 2.0, y + h / 2.0, enemyTextures().scissorsShot,
         kScissorsRange, std::nullopt, -1, drawAngle, kShotSize, kShotSize));

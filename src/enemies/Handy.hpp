@@ -14,7 +14,7 @@ public:
 
     Handy(double x, double y, double minX, double maxX, int level);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
     const char* hitSoundKey() const override { return "handyHit"; }
 
     Form form;
@@ -39,10 +39,10 @@ private:
 
     Phase currentPhase() const;
     void changeForm();
-    void actPaper(const WorldRect& player, const Escena& scene);
-    void actRock(const WorldRect& player, Escena& scene);
-    void actScissors(const WorldRect& player, Escena& scene);
-    void dropRock(const WorldRect& player, Escena& scene);
-    void throwScissors(const WorldRect& player, Escena& scene);
+    void actPaper(const WorldRect& player, const World& world);
+    void actRock(const WorldRect& player, World& world);
+    void actScissors(const WorldRect& player, World& world);
+    void dropRock(const WorldRect& player, World& world);
+    void throwScissors(const WorldRect& player, World& world);
     void keepDistance(const WorldRect& player);
 };

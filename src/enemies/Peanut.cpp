@@ -6,7 +6,7 @@
 #include "actors/Disparo.hpp"
 #include "render/Audio.hpp"
 #include "render/EnemyTextures.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 constexpr double kSize = 1.5;
@@ -46,7 +46,7 @@ Peanut::Step Peanut::currentStep() const {
     return Step::Reload;
 }
 
-bool Peanut::update(WorldRect player, Escena& scene) {
+bool Peanut::update(WorldRect player, World& world) {
     switch (currentStep()) {
         case Step::Ready:
             // Out of sight it simply stays ready.
@@ -56,7 +56,7 @@ bool Peanut::update(WorldRect player, Escena& scene) {
             }
             break;
         case Step::Lob:
-            lob(player, scene);
+            lob(player, world);
             shotTimer -= 1;
             break;
         case Step::Reload:
@@ -67,7 +67,7 @@ bool Peanut::update(WorldRect player, Escena& scene) {
     return flipped;
 }
 
-void Peanut::lob(const WorldRect& player, Escena& scene) {
+void Peanut::lob(const WorldRect& player, World& world) {
     const double centreX = x + w / 2.0;
     const double centreY = y + h / 2.0;
     const double dx = player.centerX() - centreX;
@@ -87,7 +87,7 @@ void Peanut::lob(const WorldRect& player, Escena& scene) {
         vy = dy > 0.0 ? kSteepestLaunch : -kSteepestLaunch;
     }
     const double vx = x > player.x ? -shotSpeed : shotSpeed;
-    scene.addEnemyShot(std::make_shared<Disparo>(vx, vy, 0.0, kGravity, 1, centreX, centreY,
+    world.addEnemyShot(std::make_shared<Disparo>(vx, vy, 0.0, kGravity, 1, centreX, centreY,
                                                  enemyTextures().peanutShot, kShotRange,
                                                  kShotSource, -1, 0.0, kShotSize, kShotSize));
     audio::playSound("shootPeanut");

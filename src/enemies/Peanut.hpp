@@ -8,7 +8,7 @@ class Peanut : public Enemigo {
 public:
     Peanut(double x, double y, int level);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
     const char* hitSoundKey() const override { return "peanutHit"; }
 
     int shotInterval = 150;
@@ -19,5 +19,5 @@ private:
     enum class Step { Ready, Lob, Reload };
 
     Step currentStep() const;
-    void lob(const WorldRect& player, Escena& scene);
+    void lob(const WorldRect& player, World& world);
 };

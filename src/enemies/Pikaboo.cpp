@@ -5,7 +5,7 @@
 
 #include "actors/Disparo.hpp"
 #include "render/EnemyTextures.hpp"
-#include "scene/Escena.hpp"
+#include "scene/World.hpp"
 
 namespace {
 constexpr double kSize = 1.5;
@@ -52,7 +52,7 @@ Pikaboo::State Pikaboo::state() const {
     return State::Dizzy;
 }
 
-bool Pikaboo::update(WorldRect player, Escena& scene) {
+bool Pikaboo::update(WorldRect player, World& world) {
     switch (state()) {
         case State::Roaming:
             roam(player);
@@ -61,10 +61,10 @@ bool Pikaboo::update(WorldRect player, Escena& scene) {
             windUp(player);
             break;
         case State::Charging:
-            charge(scene);
+            charge(world);
             break;
         case State::Dizzy:
-            driftDizzy(player, scene);
+            driftDizzy(player, world);
             break;
     }
     updateHitboxes();
@@ -97,23 +97,24 @@ void Pikaboo::windUp(const WorldRect& player) {
     speedY *= kChargeSpeedFactor;
 }
 
-void Pikaboo::charge(const Escena& scene) {
+void Pikaboo::charge(const World& world) {
+    const WorldRect room = world.room();
     x += std::cos(chargeAngle) * speedX;
     y += std::sin(chargeAngle) * speedY;
     attackTimer -= 1;
     bool hitWall = false;
-    if (x < scene.x) {
-        x = scene.x;
+    if (x < room.x) {
+        x = room.x;
         hitWall = true;
-    } else if (x + w > scene.x + scene.w) {
-        x = scene.x + scene.w - w;
+    } else if (x + w > room.x + room.w) {
+        x = room.x + room.w - w;
         hitWall = true;
     }
-    if (y < scene.y) {
-        y = scene.y;
+    if (y < room.y) {
+        y = room.y;
         hitWall = true;
-    } else if (y + h > scene.y + scene.h) {
-        y = scene.y + scene.h - h;
+    } else if (y + h > room.y + room.h) {
+        y = room.y + room.h - h;
         hitWall = true;
     }
     if (hitWall) {
@@ -121,21 +122,22 @@ void Pikaboo::charge(const Escena& scene) {
     }
 }
 
-void Pikaboo::driftDizzy(const WorldRect& player, const Escena& scene) {
+void Pikaboo::driftDizzy(const WorldRect& player, const World& world) {
+    const WorldRect room = world.room();
     if (attackTimer == attackLength - dizzyTicks) {
         setAnimation("dizzy");
         speedX /= kChargeSpeedFactor;
         speedY /= kChargeSpeedFactor;
     }
     if (player.x >= x) {
-        x = std::max(x - speedX, scene.x);
+        x = std::max(x - speedX, room.x);
     } else {
-        x = std::min(x + speedX, scene.x + scene.w - w);
+        x = std::min(x + speedX, room.x + room.w - w);
     }
     if (player.centerY() >= y) {
-        y = std::max(y - speedY, scene.y);
+        y = std::max(y - speedY, room.y);
     } else {
-        y = std::min(y + speedY, scene.y + scene.h - h);
+        y = std::min(y + speedY, room.y + room.h - h);
     }
     attackTimer -= 1;
     if (attackTimer == 0) {

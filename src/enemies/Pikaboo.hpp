@@ -10,7 +10,7 @@ class Pikaboo : public Enemigo {
 public:
     Pikaboo(double x, double y, int level);
 
-    bool update(WorldRect player, Escena& scene) override;
+    bool update(WorldRect player, World& world) override;
     const char* hitSoundKey() const override { return "pikabooHit"; }
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
 
@@ -29,8 +29,8 @@ public:
 private:
     void roam(const WorldRect& player);
     void windUp(const WorldRect& player);
-    void charge(const Escena& scene);
-    void driftDizzy(const WorldRect& player, const Escena& scene);
+    void charge(const World& world);
+    void driftDizzy(const WorldRect& player, const World& world);
     // Shots glance off while it charges (including the frame the charge ends on).
     bool immune() const;
 };

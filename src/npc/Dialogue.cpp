@@ -7,8 +7,8 @@
 #include <set>
 #include <tuple>
 
-#include "app/JsonFile.hpp"
 #include "render/Paths.hpp"
+#include "save/JsonFile.hpp"
 
 using nlohmann::json;
 

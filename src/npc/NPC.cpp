@@ -101,10 +101,7 @@ std::size_t bytesOf(const std::string& text, int characters) {
 }
 
 void drawRow(SDL_Renderer* renderer, TTF_Font* font, const std::string& row, const SDL_Rect& dst) {
-    SDL_Texture* texture = line_cache::texture(renderer, font, row, kTextColour);
-    if (texture != nullptr) {
-        SDL_RenderCopy(renderer, texture, nullptr, &dst);
-    }
+    line_cache::draw(renderer, font, row, kTextColour, dst);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <SDL_render.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace line_cache {
@@ -51,6 +52,28 @@ SDL_Texture* texture(SDL_Renderer* renderer, TTF_Font* font, const std::string& 
     gEntries.reserve(kMaxTexts);
     gEntries.push_back(Entry{renderer, font, colour, text, made});
     return made;
+}
+
+bool draw(SDL_Renderer* renderer, TTF_Font* font, const std::string& text, SDL_Color colour,
+          const SDL_Rect& where) {
+    if (where.w <= 0 || where.h <= 0) {
+        return false;
+    }
+    SDL_Texture* shown = texture(renderer, font, text, colour);
+    return shown != nullptr && SDL_RenderCopy(renderer, shown, nullptr, &where) == 0;
+}
+
+bool drawCentred(SDL_Renderer* renderer, TTF_Font* font, const std::string& text, SDL_Color colour,
+                 int left, int width, int y, int height, int maxWidth) {
+    SDL_Texture* shown = texture(renderer, font, text, colour);
+    int tw = 0;
+    int th = 0;
+    if (shown == nullptr || SDL_QueryTexture(shown, nullptr, nullptr, &tw, &th) != 0 || th <= 0) {
+        return false;
+    }
+    const int w = std::min(maxWidth, tw * height / th);
+    const SDL_Rect dst{left + (width - w) / 2, y, w, height};
+    return SDL_RenderCopy(renderer, shown, nullptr, &dst) == 0;
 }
 
 void clear() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SDL_pixels.h>
+#include <SDL_rect.h>
 
 #include <cstddef>
 #include <string>
@@ -23,6 +24,16 @@ inline constexpr std::size_t kMaxTexts = 64;
 // drawn (no renderer, no font, empty text).
 SDL_Texture* texture(SDL_Renderer* renderer, TTF_Font* font, const std::string& text,
                      SDL_Color colour);
+
+// Draws `text` stretched over the pixel rectangle where; nothing (and false) for an empty
+// rectangle or when texture gives nothing.
+bool draw(SDL_Renderer* renderer, TTF_Font* font, const std::string& text, SDL_Color colour,
+          const SDL_Rect& where);
+// Draws one row of text `height` pixels tall with its top at y, centred across the span of
+// `width` pixels from left: as wide as the font makes it at that height, but never wider than
+// maxWidth (squeezed instead).
+bool drawCentred(SDL_Renderer* renderer, TTF_Font* font, const std::string& text, SDL_Color colour,
+                 int left, int width, int y, int height, int maxWidth);
 
 // Frees every kept texture. fonts::openFonts and fonts::closeFonts call it, so the fonts must be
 // closed before the renderer the texts were drawn with is destroyed.

@@ -9,9 +9,18 @@
 
 #include "app/Screen.hpp"
 #include "render/Renderizable.hpp"
+#include "scene/BandClip.hpp"
 #include "scene/FinalWords.hpp"
 #include "scene/RoomPhysics.hpp"
+#include "scene/SceneCamera.hpp"
+#include "scene/SceneCombat.hpp"
+#include "scene/SceneControls.hpp"
 #include "scene/SceneData.hpp"
+#include "scene/SceneHud.hpp"
+#include "scene/ScenePainter.hpp"
+#include "scene/SceneShop.hpp"
+#include "scene/SceneTalk.hpp"
+#include "scene/World.hpp"
 
 class Animated;
 class Background;
@@ -26,13 +35,15 @@ class PrescaledTexture;
 class Prota;
 
 // A playable scene: a level, a shop, a dialogue room or a boss arena. The game builds one when a
-// run starts and refills the same object for every following scene (loadScene).
+// run starts and refills the same object for every following scene (loadScene). It holds the
+// room and everything in it, and hands the work on each frame to its parts: the camera, the
+// combat, the controls, the talk, the shop, the HUD and the painter.
 //
 // Each frame the game calls handleEvent for every event, then update, then render and the three
 // HUD texts. The background is this object's own texture and rectangles: srcRect cuts the
 // shown part of the image, dstRect is the band (the scene's shown width in window pixels) that
 // everything else is clipped to.
-class Escena : public Renderizable, public Screen {
+class Escena : public Renderizable, public Screen, public World {
 public:
     // How far from the right end the exit lies: the player must stand beyond width - kExitDepth.
     static constexpr double kExitDepth = 1.46;
@@ -58,15 +69,17 @@ public:
 
     // Screen
     int screenType() const override { return kLevel; }
-    void handleEvent(const SDL_Event& event, double scale, double camX, double camY) override;
+    void handleEvent(const SDL_Event& event, double scale, double camX, double camY) override {
+        controls_.handleEvent(event, scale, camX, camY);
+    }
     int update(double scale, double& camX, double camY, double viewWidth,
                double scrollMargin) override;
-    void render(SDL_Renderer* renderer) override;
+    void render(SDL_Renderer* renderer) override { painter_.render(renderer); }
     void updateDstRect(double scale, double camX, double camY) override;
     void requestPause() override { pauseRequested = true; }
     // The pad: moves, ducks, jumps, interacts, pauses, dashes, shoots and aims like the keys
     // and the mouse.
-    void handlePad(const PadInput& input) override;
+    void handlePad(const PadInput& input) override { controls_.handlePad(input); }
 
     // Empties this scene and refills it from the next scene of the run, keeping the player's
     // health, score, coins and upgrades.
@@ -74,19 +87,28 @@ public:
     // The run ends: frees the boss's sheets, or the regular enemies' when there is no boss.
     void releaseRunTextures();
 
-    // Bosses bring minions and missiles that behave like enemies.
-    void addEnemy(std::shared_ptr<Enemigo> enemy);
-    // Enemies and bosses shoot.
-    void addEnemyShot(std::shared_ptr<Disparo> shot);
+    // World: what the cast may do to the room.
+    WorldRect room() const override { return WorldRect{x, y, w, h}; }
+    double shownWidth() const override { return wShown; }
+    void addEnemy(std::shared_ptr<Enemigo> enemy) override;
+    void addEnemyShot(std::shared_ptr<Disparo> shot) override;
+    void clearEnemies() override { enemies.clear(); }
+    bool talkIsOver() const override { return !npcs.empty() && !talking(false); }
 
     // Scrolls the camera so the player keeps scrollMargin units ahead; stops the player at the
     // band's edges.
-    void scrollCamera(double viewWidth, double scrollMargin, double& camX);
+    void scrollCamera(double viewWidth, double scrollMargin, double& camX) {
+        camera_.scrollCamera(viewWidth, scrollMargin, camX);
+    }
 
     // The HUD line above the band: score (left third), high score (middle), play time (right).
-    void drawHighScore(SDL_Renderer* renderer, int best) const;
-    void drawScore(SDL_Renderer* renderer) const;
-    void drawTime(SDL_Renderer* renderer, std::int64_t seconds) const;
+    void drawHighScore(SDL_Renderer* renderer, int best) const {
+        hud_.drawHighScore(renderer, best);
+    }
+    void drawScore(SDL_Renderer* renderer) const { hud_.drawScore(renderer); }
+    void drawTime(SDL_Renderer* renderer, std::int64_t seconds) const {
+        hud_.drawTime(renderer, seconds);
+    }
 
     // Some character (the tutorial guide included when includeGuide) is showing a line.
     bool talking(bool includeGuide = true) const;
@@ -97,16 +119,16 @@ public:
     // Every character but the tutorial guide has said all it has to say.
     bool conversationsFinished() const;
     // A heart falls from where the enemy was, onto the floor or a case standing on it.
-    void dropHeart(const Enemigo& enemy);
+    void dropHeart(const Enemigo& enemy) { combat_.dropHeart(enemy); }
     // Resizes both HUD heart strips after health changed.
     void resizeHearts();
 
     // Texts of the HUD, as drawn.
-    static std::string scoreText(int score);
-    static std::string highScoreText(int best);
-    static std::string coinText(int coins);
-    static std::string timeText(std::int64_t seconds);
-    static std::string extraHeartsText(int hp);
+    static std::string scoreText(int score) { return SceneHud::scoreText(score); }
+    static std::string highScoreText(int best) { return SceneHud::highScoreText(best); }
+    static std::string coinText(int coins) { return SceneHud::coinText(coins); }
+    static std::string timeText(std::int64_t seconds) { return SceneHud::timeText(seconds); }
+    static std::string extraHeartsText(int hp) { return SceneHud::extraHeartsText(hp); }
 
     bool exitRequested = false;
     bool pauseRequested = false;
@@ -142,33 +164,19 @@ public:
     std::vector<std::shared_ptr<Enemigo>> enemies;
 
 private:
+    friend class SceneCamera;
+    friend class SceneCombat;
+    friend class SceneControls;
+    friend class SceneHud;
+    friend class ScenePainter;
+    friend class SceneShop;
+    friend class SceneTalk;
+
     void buildContents(const SceneData& data, int enemyLevel);
-    void buildShop();
     void enterBossArena(int bossKind);
     void leaveBossArena();
     void placeBackground(const SceneData& data);
-    // The crosshair at the mouse pointer, or where the pad aims.
-    void placeCrosshair(int mouseX, int mouseY, double scale, double camX, double camY);
-
-    void updateEnemies();
-    void updateBoss(double camX, double viewWidth);
-    void updateEnemyShots(double scale, double camX, double camY);
-    void updatePlayerShots(double scale, double camX, double camY);
-    void placePrompt(double scale, double camX, double camY);
     void updateFallingItems();
-    void applyScroll(double s, double& camX);
-    void playerHit();
-
-    void interact();
-    void interactWhileTalking();
-    void handOver(NPC& n, bool& protaAdvanced);
-    void tutorialHeart(NPC& bellboy);
-    bool mayTake(const Objeto& item) const;
-    void takeItem(std::size_t index);
-
-    void drawPrompts(SDL_Renderer* renderer);
-    void drawHearts(SDL_Renderer* renderer);
-    void drawPriceLabel(SDL_Renderer* renderer, const Objeto& item);
 
     // Whether r touches the player's body and legs (items, characters).
     bool overlapsPlayer(const Renderizable& r) const;
@@ -186,14 +194,13 @@ private:
     bool mouseSeen_ = false;
     int lastMouseX_ = 0;
     int lastMouseY_ = 0;
-};
 
-// Cuts r's pixel rectangle to clip and its source rectangle in proportion. Returns what to put
-// back afterwards with restoreClip, so nothing stays cropped once r leaves the edge.
-struct ClipBackup {
-    bool hadSrc = false;
-    SDL_Rect src{};
-    SDL_Rect dst{};
+    // The parts the work is handed to; each keeps only a reference to this scene.
+    SceneCamera camera_{*this};
+    SceneCombat combat_{*this};
+    SceneControls controls_{*this};
+    SceneHud hud_{*this};
+    ScenePainter painter_{*this};
+    SceneShop shop_{*this};
+    SceneTalk talk_{*this};
 };
-ClipBackup clipToRect(Renderizable& r, const SDL_Rect& clip);
-void restoreClip(Renderizable& r, const ClipBackup& backup);

@@ -42,7 +42,7 @@ public:
         maxHp = hp = health;
         updateHitboxes();
     }
-    bool update(WorldRect, Escena&) override { return false; }
+    bool update(WorldRect, World&) override { return false; }
 };
 
 }  // namespace

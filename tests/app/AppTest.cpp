@@ -9,7 +9,7 @@
 
 #include "app/FramePacer.hpp"
 #include "app/GameGlobals.hpp"
-#include "app/Menu.hpp"
+#include "menus/Menu.hpp"
 #include "app/Platform.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/TextureLoader.hpp"

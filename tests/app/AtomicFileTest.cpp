@@ -1,4 +1,4 @@
-#include "app/AtomicFile.hpp"
+#include "save/AtomicFile.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/ConfigFile.hpp"
+#include "save/ConfigFile.hpp"
 
 #include <gtest/gtest.h>
 

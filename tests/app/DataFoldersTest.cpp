@@ -1,4 +1,4 @@
-#include "app/DataFolders.hpp"
+#include "save/DataFolders.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/Gamepad.hpp"
+#include "input/Gamepad.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

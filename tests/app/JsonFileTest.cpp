@@ -1,12 +1,12 @@
-#include "app/JsonFile.hpp"
+#include "save/JsonFile.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/ConfigFile.hpp"
-#include "app/Ranking.hpp"
+#include "save/ConfigFile.hpp"
+#include "save/Ranking.hpp"
 #include "npc/Dialogue.hpp"
 #include "support/TempRunFolder.hpp"
 

@@ -1,4 +1,4 @@
-#include "app/Menu.hpp"
+#include "menus/Menu.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "app/Button.hpp"
-#include "app/ControlsMenu.hpp"
+#include "menus/Button.hpp"
+#include "menus/ControlsMenu.hpp"
 #include "app/GameGlobals.hpp"
-#include "app/MenuLayouts.hpp"
-#include "app/PadInput.hpp"
-#include "app/PauseMenu.hpp"
-#include "app/RankingTable.hpp"
-#include "app/SettingsMenu.hpp"
-#include "app/TextCache.hpp"
+#include "menus/MenuLayouts.hpp"
+#include "input/PadInput.hpp"
+#include "menus/PauseMenu.hpp"
+#include "menus/RankingTable.hpp"
+#include "menus/SettingsMenu.hpp"
+#include "menus/TextCache.hpp"
 #include "npc/Items.hpp"
 #include "npc/Objeto.hpp"
 #include "render/Audio.hpp"

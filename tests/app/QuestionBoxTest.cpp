@@ -1,4 +1,4 @@
-#include "app/QuestionBox.hpp"
+#include "menus/QuestionBox.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/Ranking.hpp"
+#include "save/Ranking.hpp"
 
 #include <gtest/gtest.h>
 

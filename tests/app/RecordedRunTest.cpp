@@ -1,4 +1,4 @@
-#include "app/RecordedRun.hpp"
+#include "replay/RecordedRun.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include "app/App.hpp"
 #include "app/Game.hpp"
 #include "app/Platform.hpp"
-#include "app/StateHash.hpp"
+#include "replay/StateHash.hpp"
 #include "support/SceneHarness.hpp"
 #include "support/TempRunFolder.hpp"
 

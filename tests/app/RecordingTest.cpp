@@ -1,4 +1,4 @@
-#include "app/Recording.hpp"
+#include "replay/Recording.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/RecorderPlatform.hpp"
-#include "app/ReplayPlatform.hpp"
+#include "replay/RecorderPlatform.hpp"
+#include "replay/ReplayPlatform.hpp"
 #include "support/TempRunFolder.hpp"
 
 namespace {

@@ -19,9 +19,9 @@
 #include <nlohmann/json.hpp>
 
 #include "app/App.hpp"
-#include "app/ConfigFile.hpp"
+#include "save/ConfigFile.hpp"
 #include "app/Platform.hpp"
-#include "app/Ranking.hpp"
+#include "save/Ranking.hpp"
 #include "support/TempRunFolder.hpp"
 
 namespace {

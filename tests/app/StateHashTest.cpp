@@ -1,4 +1,4 @@
-#include "app/StateHash.hpp"
+#include "replay/StateHash.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

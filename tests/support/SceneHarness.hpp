@@ -9,10 +9,10 @@
 #include <string>
 
 #include "actors/Prota.hpp"
-#include "app/Button.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Platform.hpp"
 #include "app/Screen.hpp"
+#include "menus/Button.hpp"
 #include "scene/Escena.hpp"
 #include "scene/SceneData.hpp"
 

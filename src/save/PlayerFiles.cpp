@@ -1,0 +1,31 @@
+#include "save/PlayerFiles.hpp"
+
+#include <cstdio>
+
+#include <nlohmann/json.hpp>
+
+#include "app/GameGlobals.hpp"
+#include "save/ConfigFile.hpp"
+#include "save/Ranking.hpp"
+
+namespace {
+void say(const std::string& line) {
+    std::fprintf(stderr, "valdro: %s\n", line.c_str());
+}
+}  // namespace
+
+bool PlayerFiles::save(const nlohmann::json& config, const Ranking& ranking) const {
+    const GameGlobals& g = globals();
+    bool ok = true;
+    nlohmann::json withPad = config;
+    PadBindings::storeIn(withPad, g.padBindings);
+    if (!config_file::save(config_, withPad, g.keySets[kCustomKeySet], g.activeKeys.configOption)) {
+        say(config_ + ": could not be written");
+        ok = false;
+    }
+    if (!ranking.save(ranking_)) {
+        say(ranking_ + ": could not be written");
+        ok = false;
+    }
+    return ok;
+}
