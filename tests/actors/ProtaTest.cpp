@@ -68,51 +68,7 @@ protected:
     std::vector<std::string> sounds;
 };
 
-// ---- Moving --------------------------------------------------------------------------------
-
-TEST_F(ProtaPlay, JumpRisesFourPointOneInFortyFramesThenFallsBackToTheFloor) {
-    const double ground = p.y;
-    frame(J);
-    frames(39, 0);
-    EXPECT_NEAR(ground - p.y, 4.1, kEps);
-    const double apex = p.y;
-    frame(0);
-    EXPECT_NEAR(p.y, apex, 1e-6);  // the top of the arc
-    frame(0);
-    EXPECT_GT(p.y, apex + 0.004);  // and falling
-    int guardFrames = 0;
-    while (p.airborne && guardFrames++ < 200) {
-        frame(0);
-    }
-    EXPECT_FALSE(p.airborne);
-    EXPECT_NEAR(p.y, ground, kEps);
-    EXPECT_EQ(p.vy, 0.0);
-}
-
 // ---- Dashing -------------------------------------------------------------------------------
-
-TEST_F(ProtaPlay, FullDashCoversFourPointFourEightThenWalksOn) {
-    for (const std::uint8_t dir : {R, L}) {
-        const double sign = dir == R ? 1.0 : -1.0;
-        p.resetForScene(WorldRect{10.0, 6.9, 1.0, 2.0});
-        p.dashCooldown = 0;
-        sounds.clear();
-        frame(dir);
-        const double start = bodyX();
-        frame(dir | X);
-        ASSERT_TRUE(p.dashing);
-        EXPECT_EQ(count("dash"), 1);
-        frames(31, dir);
-        EXPECT_TRUE(p.dashing);
-        EXPECT_DOUBLE_EQ(p.w, 2.0);
-        EXPECT_NEAR(sign * (bodyX() - start), 4.48, kEps);
-        frame(dir);  // the 33rd update ends the dash before moving
-        EXPECT_FALSE(p.dashing);
-        EXPECT_DOUBLE_EQ(p.w, 1.0);
-        EXPECT_DOUBLE_EQ(p.vx, sign * 0.07);
-        EXPECT_NEAR(sign * (p.x - start), 4.48 + 0.07, kEps);
-    }
-}
 
 TEST_F(ProtaPlay, DashCannotStartFromStandstillDuckingInTheAirOrWithTheButtonHeld) {
     struct Case {
@@ -184,60 +140,6 @@ TEST_F(ProtaPlay, DuckingAndDashingDodge) {
     frame(R | X);
     EXPECT_FALSE(p.hitByRect(WorldRect{0.0, 0.0, 40.0, 12.0}));
     EXPECT_EQ(p.hp, 5);
-}
-
-// ---- Shooting ------------------------------------------------------------------------------
-
-TEST_F(ProtaPlay, ShotStartsAlongTheAimAndFliesAtShotSpeed) {
-    // Centre (5.5, 7.9); aim 3 right and 4 down: direction (0.6, 0.8).
-    p.shoot(scene, 8.5, 11.9);
-    ASSERT_EQ(scene.playerShots.size(), 1u);
-    const Disparo& s = *scene.playerShots[0];
-    EXPECT_NEAR(s.x, 5.5 + 0.9 - 0.25, kEps);
-    EXPECT_NEAR(s.y, 7.9 + 1.2 - 0.25, kEps);
-    EXPECT_NEAR(s.vx, 0.06, kEps);
-    EXPECT_NEAR(s.vy, 0.08, kEps);
-    EXPECT_EQ(s.ax, 0.0);
-    EXPECT_EQ(s.damage, 2);
-    EXPECT_DOUBLE_EQ(s.range, 5.0);
-    EXPECT_EQ(s.lifetime, -1);
-    EXPECT_DOUBLE_EQ(s.w, 0.5);
-    ASSERT_NE(s.srcRect, nullptr);
-    EXPECT_EQ(s.srcRect->w, 100);
-    EXPECT_EQ(p.shotCooldown, 50);
-    EXPECT_EQ(count("shootProta"), 0);  // the caller plays the sound
-}
-
-TEST_F(ProtaPlay, HoldingTheButtonFiresOncePerCooldown) {
-    struct Case {
-        int upgrades;
-        std::vector<int> shotFrames;
-    };
-    // A shot resets the cooldown to fireDelay; it fires again once fireDelay frames counted it
-    // back to 0, so shots come every fireDelay + 1 frames.
-    const Case cases[] = {{0, {1, 52, 103, 154}}, {1, {1, 44, 87, 130}}};
-    for (const Case& c : cases) {
-        Prota shooter(WorldRect{5.0, 6.9, 1.0, 2.0}, true, 0);
-        for (int i = 0; i < c.upgrades; ++i) {
-            shooter.upgradeFireRate();
-        }
-        Escena range(32.0, 12.0);
-        sounds.clear();
-        mouse.buttons = SDL_BUTTON(SDL_BUTTON_LEFT);
-        std::vector<int> fired;
-        for (int f = 1; f <= 160; ++f) {
-            const std::size_t before = range.playerShots.size();
-            shooter.update(range, aimX, aimY);
-            if (range.playerShots.size() > before) {
-                fired.push_back(f);
-            }
-        }
-        EXPECT_EQ(fired, c.shotFrames);
-        EXPECT_EQ(count("shootProta"), static_cast<int>(c.shotFrames.size()));
-    }
-    mouse.buttons = SDL_BUTTON(SDL_BUTTON_RIGHT);  // the dash button does not fire
-    frames(100, 0);
-    EXPECT_TRUE(scene.playerShots.empty());
 }
 
 // ---- Run totals and upgrades ---------------------------------------------------------------

@@ -22,42 +22,6 @@
 
 namespace {
 
-const char* kFightMusic[3] = {paths::kBoss1Music, paths::kBoss2Music, paths::kBoss3Music};
-
-TEST(BossContract, TheFightStartsOnlyFromTheWaitingPhase) {
-    for (int kind : {0, 1, 2}) {
-        SCOPED_TRACE(kind);
-        auto boss = bosses::enterArena(kind);
-        ASSERT_NE(boss, nullptr);
-        EXPECT_EQ(boss->phase, 0);
-        EXPECT_STRNE(bosses::talkMusic(kind), kFightMusic[kind]);
-        boss->startFight();
-        EXPECT_EQ(boss->phase, 1);
-        EXPECT_EQ(audio::state().currentMusicPath, kFightMusic[kind]);
-        // A second character ending its lines mid-fight must not restart anything.
-        boss->phase = 2;
-        audio::playMusic(paths::kQuietMusic);
-        boss->startFight();
-        EXPECT_EQ(boss->phase, 2);
-        EXPECT_EQ(audio::state().currentMusicPath, paths::kQuietMusic);
-    }
-    EXPECT_EQ(bosses::enterArena(7), nullptr);
-    bosses::releaseBossTextures();
-}
-
-TEST(BossContract, TheDeathIsReportedOnce) {
-    for (int kind : {0, 1, 2}) {
-        SCOPED_TRACE(kind);
-        auto boss = bosses::enterArena(kind);
-        EXPECT_FALSE(boss->isDead());
-        boss->hp = 0;
-        EXPECT_TRUE(boss->isDead());
-        EXPECT_FALSE(boss->isDead());
-        EXPECT_FALSE(boss->isDead());
-    }
-    bosses::releaseBossTextures();
-}
-
 // A real renderer and the generated sheets of the run folder.
 class BossDrawing : public ::testing::Test {
 protected:

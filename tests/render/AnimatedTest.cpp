@@ -33,25 +33,6 @@ Animated walker() {
     return a;
 }
 
-TEST(Animated, RequestingThePlayingAnimationDoesNotRestartIt) {
-    Animated a = walker();
-    ASSERT_TRUE(a.setAnimation("walk"));
-    tick(a, 20);
-    const int frame = a.frame;
-    const int ticks = a.ticksLeft;
-    EXPECT_TRUE(a.setAnimation("walk"));
-    EXPECT_TRUE(a.setAnimation("walk", false));
-    EXPECT_EQ(a.frame, frame);
-    EXPECT_EQ(a.ticksLeft, ticks);
-    // Turning around restarts it, facing the other way.
-    EXPECT_TRUE(a.setAnimation("walk", true));
-    EXPECT_TRUE(a.flipped);
-    EXPECT_EQ(a.frame, 0);
-    EXPECT_EQ(a.ticksLeft, 16);
-    EXPECT_FALSE(a.setAnimation("fly"));
-    EXPECT_EQ(a.currentAnimation, "walk");
-}
-
 TEST(Animated, ReversedAnimationRunsBackwardsThenHandsOver) {
     Animated a = walker();
     a.setAnimation("stand");
@@ -84,16 +65,6 @@ TEST(Animated, DamageFlashQueuesRequestsAndResumes) {
     EXPECT_EQ(a.currentAnimation, "idle");
     EXPECT_EQ(a.resumeAnimation, "default");
     EXPECT_EQ(a.frame, 0);
-}
-
-TEST(Animated, DamageReturnsToWhatWasPlaying) {
-    Animated a = walker();
-    a.setAnimation("walk");
-    a.playDamage();
-    tick(a, 9);
-    EXPECT_EQ(a.currentAnimation, "damage");
-    tick(a, 1);
-    EXPECT_EQ(a.currentAnimation, "walk");
 }
 
 struct ClipCase {
