@@ -35,6 +35,7 @@
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
+#include "render/RendererPicker.hpp"
 #include "render/TextureLoader.hpp"
 #include "scene/SceneFileCheck.hpp"
 #include "scene/SceneImages.hpp"
@@ -199,7 +200,7 @@ bool App::startUp() {
     // graphics card costs more than the drawing itself; the picture goes straight to the window.
     // (SDL_FRAMEBUFFER_ACCELERATION in the environment still has the last word.)
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    renderer_ = SDL_CreateRenderer(window_, -1, paced_ ? SDL_RENDERER_PRESENTVSYNC : 0);
+    renderer_ = RendererPicker::open(window_, paced_ ? SDL_RENDERER_PRESENTVSYNC : 0);
     if (renderer_ == nullptr) {
         return fail(std::string("cannot draw in the game window: ") + SDL_GetError());
     }
