@@ -476,7 +476,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const auto processStart = Clock::now();
     const bool hasDisplay =
         std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
     if (window && !hasDisplay) {
@@ -510,6 +509,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    const auto processStart = Clock::now();
     const fs::path runFolder = fs::canonical("/proc/self/exe").parent_path();
     ScratchRunFolder scratch(runFolder);
 
