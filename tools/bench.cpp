@@ -3,10 +3,13 @@
 // in a throwaway copy of the run folder (the player's settings and ranking are never touched),
 // prints a table and writes the same figures as JSON.
 //
-//   build/run/valdro_bench [--frames N] [--json FILE] [--story]
+//   build/run/valdro_bench [--frames N] [--json FILE] [--window | --story]
 //
 // Without a display (no DISPLAY or WAYLAND_DISPLAY) it uses SDL's dummy video and audio
 // drivers, whose renderer is SDL's software renderer: the one the game draws with headless.
+// --window draws in a real window (under X, e.g. Xvfb) and also times each scene's frames
+// with the present, by the wall clock and by the whole process's CPU (OpenGL may shade on
+// threads of its own), against the same frames drawn by the dummy driver in a child process.
 #include <SDL.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -71,6 +74,13 @@ double msSince(Clock::time_point start) {
 double threadCpuMs() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1.0e6;
+}
+
+// Every thread's, for renderers that draw on threads of their own (Mesa's llvmpipe).
+double processCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1.0e6;
 }
 
@@ -248,6 +258,7 @@ SceneData emptyLevel(SceneData d) {
 struct SceneResult {
     std::string name;
     Timing frame;
+    Timing process;  // the whole process's CPU time, every thread
     Timing simulation;
     Timing wall;  // the same frames by the wall clock
     std::size_t enemies = 0;
@@ -268,6 +279,7 @@ struct Case {
     bool textsAnew = false;
 
     std::vector<double> frameMs;
+    std::vector<double> processMs;
     std::vector<double> wallMs;
     std::vector<double> simMs;
     std::size_t enemies = 0;
@@ -308,6 +320,7 @@ private:
             keep(c, scene);
             const auto start = Clock::now();
             const double cpuStart = threadCpuMs();
+            const double processStart = processCpuMs();
             if (c.textsAnew) {
                 line_cache::clear();
             }
@@ -321,6 +334,7 @@ private:
             c.peakKb = std::max(c.peakKb, residentKb());
             if (f >= 0) {
                 c.frameMs.push_back(threadCpuMs() - cpuStart);
+                c.processMs.push_back(processCpuMs() - processStart);
                 c.wallMs.push_back(msSince(start));
                 // The most enemies (a boss's minions and missiles among them) and shots seen.
                 c.enemies = std::max(c.enemies, scene.enemies.size());
@@ -360,6 +374,7 @@ SceneResult resultOf(const Case& c) {
     r.name = c.name;
     r.frame = summarise(c.frameMs);
     r.wall = summarise(c.wallMs);
+    r.process = summarise(c.processMs);
     r.simulation = summarise(c.simMs);
     r.enemies = c.enemies;
     r.shots = c.shots;
@@ -509,6 +524,7 @@ int main(int argc, char** argv) {
     int frames = kDefaultFrames;
     std::string jsonPath = "valdro_bench.json";
     bool story = false;
+    bool window = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--frames" && i + 1 < argc) {
@@ -517,17 +533,48 @@ int main(int argc, char** argv) {
             jsonPath = argv[++i];
         } else if (arg == "--story") {
             story = true;
+        } else if (arg == "--window") {
+            window = true;
         } else {
-            std::fprintf(stderr, "usage: %s [--frames N] [--json FILE] [--story]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--frames N] [--json FILE] [--window | --story]\n",
+                         argv[0]);
             return 2;
         }
     }
-    const auto processStart = Clock::now();
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+    const bool hasDisplay =
+        std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+    if (window && !hasDisplay) {
+        std::fprintf(stderr,
+                     "valdro_bench --window: no display (DISPLAY and WAYLAND_DISPLAY are unset); "
+                     "start an X server, e.g. Xvfb :99 -screen 0 1280x720x24 &, and run with "
+                     "DISPLAY=:99\n");
+        return 3;
+    }
+    if (!hasDisplay) {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
     }
     jsonPath = fs::absolute(jsonPath).string();
+    // The same scenes drawn by the dummy driver, measured first in a child process so that the
+    // window's figures can be set against them.
+    nlohmann::json dummy;
+    if (window) {
+        const std::string dummyJson = jsonPath + ".dummy";
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy '" +
+                                    fs::canonical("/proc/self/exe").string() + "' --frames " +
+                                    std::to_string(frames) + " --json '" + dummyJson +
+                                    "' > /dev/null";
+        if (std::system(command.c_str()) == 0) {
+            std::ifstream in(dummyJson);
+            dummy = nlohmann::json::parse(in, nullptr, false);
+        }
+        fs::remove(dummyJson);
+        if (!dummy.is_object() || !dummy.contains("scenes")) {
+            std::fprintf(stderr, "valdro_bench --window: the dummy driver's run failed\n");
+            return 1;
+        }
+    }
+    const auto processStart = Clock::now();
     const fs::path runFolder = fs::canonical("/proc/self/exe").parent_path();
     ScratchRunFolder scratch(runFolder);
     if (story) {
@@ -705,6 +752,42 @@ int main(int argc, char** argv) {
     std::printf("\nheavy frames within 1.25 x floor: %s; simulation within 0.5 ms: %s%s\n",
                 verdict(framesMet).c_str(), verdict(simMet).c_str(),
                 shopTalking ? "" : " (the shop conversation did not open)");
+
+    if (window) {
+        // Frames as a player sees them: drawn and presented, one after another without pacing.
+        std::printf(
+            "\nin the window, with the present: wall clock per frame, frames a second "
+            "reached, the process's CPU (every thread), and the wall time against the "
+            "dummy driver's frame\n\n");
+        std::printf("%-52s %9s %9s %8s %9s %9s\n", "scene", "wall ms", "p95 ms", "fps", "cpu ms",
+                    "x dummy");
+        std::vector<std::pair<SceneResult, double>> rows{
+            {floor, dummy["floor"].value("frameMedianMs", 0.0)}};
+        for (std::size_t k = 0; k < results.size(); ++k) {
+            const nlohmann::json& d = dummy["scenes"];
+            rows.emplace_back(results[k], k < d.size() ? d[k].value("frameMedianMs", 0.0) : 0.0);
+        }
+        bool fpsMet = true;
+        nlohmann::json windowJson = nlohmann::json::array();
+        for (const auto& [r, dummyMs] : rows) {
+            const double fps = r.wall.median > 0.0 ? 1000.0 / r.wall.median : 0.0;
+            const double ratio = dummyMs > 0.0 ? r.wall.median / dummyMs : 0.0;
+            if (r.name.rfind("  ", 0) != 0) {
+                fpsMet = fpsMet && fps >= 1000.0 / kFrameBudgetMs;
+            }
+            std::printf("%-52s %9.3f %9.3f %8.1f %9.3f %9.2f\n", r.name.c_str(), r.wall.median,
+                        r.wall.p95, fps, r.process.median, ratio);
+            windowJson.push_back({{"scene", r.name},
+                                  {"wallFrameMedianMs", r.wall.median},
+                                  {"wallFrameP95Ms", r.wall.p95},
+                                  {"framesPerSecond", fps},
+                                  {"processCpuMedianMs", r.process.median},
+                                  {"dummyFrameMedianMs", dummyMs},
+                                  {"ratioToDummy", ratio}});
+        }
+        std::printf("\n100 frames a second in the window: %s\n", verdict(fpsMet).c_str());
+        report["window"] = windowJson;
+    }
 
     report["renderer"] = info.name;
     report["videoDriver"] = SDL_GetCurrentVideoDriver();

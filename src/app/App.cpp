@@ -29,6 +29,7 @@
 #include "render/EnemyTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/Paths.hpp"
+#include "render/RendererPicker.hpp"
 #include "render/TextureLoader.hpp"
 #include "replay/RecordedRun.hpp"
 #include "save/AtomicFile.hpp"
@@ -195,7 +196,11 @@ bool App::startUp() {
     SDL_SetWindowMinimumSize(window_, kMinWindowWidth, kMinWindowHeight);
     // Recordings are played and replayed one update a frame, at the frame loop's own pace.
     paced_ = settings.vsync && options_.feed == nullptr;
-    renderer_ = SDL_CreateRenderer(window_, -1, paced_ ? SDL_RENDERER_PRESENTVSYNC : 0);
+    // Under X11 SDL would show the software renderer's picture through OpenGL, which without a
+    // graphics card costs more than the drawing itself; the picture goes straight to the window.
+    // (SDL_FRAMEBUFFER_ACCELERATION in the environment still has the last word.)
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer_ = RendererPicker::open(window_, paced_ ? SDL_RENDERER_PRESENTVSYNC : 0);
     if (renderer_ == nullptr) {
         return fail(std::string("cannot draw in the game window: ") + SDL_GetError());
     }
