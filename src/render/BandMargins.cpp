@@ -19,7 +19,7 @@ struct Layout {
 };
 
 // Draws window columns [from, from + w) of the band's rows from picture columns
-// [at, at + w) of the picture at the band's scale, mirrored when flip is set.
+// [at, at + w) of the picture at the band's scale.
 class Painter {
 public:
     Painter(SDL_Renderer* renderer, SDL_Texture* picture, SDL_Texture* copy, const SDL_Rect& part,
@@ -32,21 +32,20 @@ public:
           layout_(layout),
           copyY_(copyY) {}
 
-    void piece(int from, int w, int at, bool flip) const {
+    void piece(int from, int w, int at) const {
         if (w <= 0) {
             return;
         }
         const SDL_Rect dst{from, band_.y, w, band_.h};
-        const SDL_RendererFlip how = flip ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE;
         if (copy_ != nullptr) {
             const SDL_Rect src{at, copyY_, w, band_.h};
-            SDL_RenderCopyEx(renderer_, copy_, &src, &dst, 0.0, nullptr, how);
+            SDL_RenderCopy(renderer_, copy_, &src, &dst);
             return;
         }
         const int x0 = static_cast<int>(std::floor(at / layout_.sx));
         const int x1 = std::max(x0 + 1, static_cast<int>(std::ceil((at + w) / layout_.sx)));
         const SDL_Rect src{x0, part_.y, x1 - x0, part_.h};
-        textures::copyEx(renderer_, picture_, &src, &dst, 0.0, nullptr, how);
+        textures::copy(renderer_, picture_, &src, &dst);
     }
 
 private:
@@ -106,20 +105,21 @@ void draw(SDL_Renderer* renderer, PrescaledTexture& prescaled, SDL_Texture* pict
     SDL_SetTextureColorMod(shaded, shade, shade, shade);
     const Painter paint(renderer, picture, copy, part, band, layout, copyY);
 
-    // Left of the band: the room as painted, then its mirror past the painted left end.
+    // Left of the band: the room as painted, then, past its painted left end, its right end
+    // (a mirror image would print the door numbers backwards).
     const int leftFrom = std::max(0, layout.left);
-    paint.piece(leftFrom, band.x - leftFrom, leftFrom - layout.left, false);
+    paint.piece(leftFrom, band.x - leftFrom, leftFrom - layout.left);
     if (layout.left > 0) {
-        const int mirrorFrom = std::max(0, layout.left - layout.width);
-        paint.piece(mirrorFrom, layout.left - mirrorFrom, 0, true);
+        const int wrapFrom = std::max(0, layout.left - layout.width);
+        const int w = layout.left - wrapFrom;
+        paint.piece(wrapFrom, w, layout.width - w);
     }
-    // Right of the band, the same towards the painted right end.
+    // Right of the band, the same towards the painted right end, then the room's left end.
     const int rightTo = std::min(windowWidth, pictureRight);
-    paint.piece(right, rightTo - right, right - layout.left, false);
+    paint.piece(right, rightTo - right, right - layout.left);
     if (pictureRight < windowWidth) {
-        const int mirrorTo = std::min(windowWidth, pictureRight + layout.width);
-        const int w = mirrorTo - pictureRight;
-        paint.piece(pictureRight, w, layout.width - w, true);
+        const int wrapTo = std::min(windowWidth, pictureRight + layout.width);
+        paint.piece(pictureRight, wrapTo - pictureRight, 0);
     }
     SDL_SetTextureColorMod(shaded, r, g, b);
 }

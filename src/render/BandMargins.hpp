@@ -9,7 +9,7 @@ struct SDL_Texture;
 
 // A wide window shows more than the 16 units a room is played in. Beside the band the room goes
 // on as it is painted, darkened so the eye keeps to the band; past the painted room's ends it
-// goes on as its own mirror image.
+// goes round to its other end, as a corridor that repeats.
 namespace band_margins {
 // How bright the margins stay (255: as bright as the band).
 constexpr Uint8 kShade = 90;
