@@ -11,7 +11,6 @@
 #include "app/Platform.hpp"
 #include "render/Audio.hpp"
 #include "render/CoreTextures.hpp"
-#include "scene/Escena.hpp"
 
 namespace {
 
@@ -71,13 +70,13 @@ Prota::Prota(const WorldRect& rect, bool infiniteMode, int difficulty)
 
 // ---- Per-frame update -------------------------------------------------------------------
 
-void Prota::update(Escena& scene, double aimX, double aimY) {
+void Prota::update(ShotList& playerShots, double aimX, double aimY) {
     inputStep();
     dashStep();
     x += vx;
     y += vy;
     updateHitboxes();
-    shootingStep(scene, aimX, aimY);
+    shootingStep(playerShots, aimX, aimY);
     invulnerabilityStep();
     previousKeys = keys;
 }
@@ -209,18 +208,18 @@ void Prota::dashStep() {
 
 // ---- Shooting -----------------------------------------------------------------------------
 
-void Prota::shootingStep(Escena& scene, double aimX, double aimY) {
+void Prota::shootingStep(ShotList& playerShots, double aimX, double aimY) {
     const bool fireHeld =
         (platform().mouseButtons() & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0 || held(kKeyFire);
     if (fireHeld && shotCooldown <= 0) {
-        shoot(scene, aimX, aimY);
+        shoot(playerShots, aimX, aimY);
         audio::playSound("shootProta");
     } else {
         countDown(shotCooldown);
     }
 }
 
-void Prota::shoot(Escena& scene, double targetX, double targetY) {
+void Prota::shoot(ShotList& playerShots, double targetX, double targetY) {
     const double cx = x + w / 2.0;
     const double cy = y + h / 2.0;
     double dx = targetX - cx;
@@ -239,7 +238,7 @@ void Prota::shoot(Escena& scene, double targetX, double targetY) {
         shotSpeed * dx, shotSpeed * dy, 0.0, 0.0, shotDamage, cx + kShotMuzzleDistance * dx - half,
         cy + kShotMuzzleDistance * dy - half, coreTextures().protaShot, shotRange,
         SDL_Rect{0, 0, 100, 100}, -1, 0.0, kShotSize, kShotSize);
-    scene.playerShots.push_back(std::move(shot));
+    playerShots.push_back(std::move(shot));
     shotCooldown = fireDelay;
 }
 

@@ -2,18 +2,21 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "actors/Mortal.hpp"
 #include "scene/WorldRect.hpp"
 
 class Disparo;
-class Escena;
 
 // The player: one unit wide and two tall; walks, jumps, ducks, curls up, dashes and shoots at
 // the crosshair. The scene feeds it held keys (keys), calls update() once a frame, then resolves
 // platforms and obstacles through the collision operations below, then calls updateAnimation().
 class Prota : public Mortal {
 public:
+    // Where the player's shots fly: the scene's list of them.
+    using ShotList = std::vector<std::shared_ptr<Disparo>>;
+
     // Bits of keys and previousKeys. The scene sets a bit on key-down and clears it on key-up;
     // the dash bit follows the right mouse button (or the pad's dash), the fire bit the pad's
     // right trigger (the left mouse button is read as it is held).
@@ -55,12 +58,12 @@ public:
 
     // One frame of movement, dashing, shooting (left button or fire held) and invulnerability.
     // aimX, aimY: world coordinates of the crosshair's centre.
-    void update(Escena& scene, double aimX, double aimY);
+    void update(ShotList& playerShots, double aimX, double aimY);
     // Picks the animation after the scene's collision step; does nothing during a conversation.
     void updateAnimation(bool conversationActive);
-    // Fires one shot at a world point into the scene's player shots and restarts shotCooldown.
+    // Fires one shot at a world point into playerShots and restarts shotCooldown.
     // Plays no sound: the caller plays "shootProta".
-    void shoot(Escena& scene, double targetX, double targetY);
+    void shoot(ShotList& playerShots, double targetX, double targetY);
 
     bool hitByShot(std::shared_ptr<Disparo> shot) override;
     bool hitByRect(WorldRect box) override;
@@ -145,7 +148,7 @@ private:
     void endDash();
     void undoDashShift();
     void dashStep();
-    void shootingStep(Escena& scene, double aimX, double aimY);
+    void shootingStep(ShotList& playerShots, double aimX, double aimY);
     void invulnerabilityStep();
     void takeHit();
     // The overlap test of touches() on the edges of a box.

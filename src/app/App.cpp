@@ -17,6 +17,7 @@
 #include "app/FramePacer.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Platform.hpp"
+#include "app/RecordingCommands.hpp"
 #include "app/Screen.hpp"
 #include "input/EventFeed.hpp"
 #include "menus/MenuTextures.hpp"
@@ -31,7 +32,6 @@
 #include "render/Paths.hpp"
 #include "render/RendererPicker.hpp"
 #include "render/TextureLoader.hpp"
-#include "replay/RecordedRun.hpp"
 #include "save/AtomicFile.hpp"
 #include "save/ConfigFile.hpp"
 #include "save/DataFolders.hpp"
@@ -499,7 +499,7 @@ int App::run(const std::vector<std::string>& args) {
         options.savePlayerFiles = false;
     }
     if (replay) {
-        return RecordedRun::replayGame(options, *replay);
+        return recording_commands::replayGame(options, *replay);
     }
     if (record) {
         const std::string sceneSpec =
@@ -507,7 +507,7 @@ int App::run(const std::vector<std::string>& args) {
                 ? *cl->sceneSlot +
                       (cl->scenePosition ? ":" + std::to_string(*cl->scenePosition) : std::string{})
                 : std::string{};
-        return RecordedRun::recordGame(options, sceneSpec, *record);
+        return recording_commands::recordGame(options, sceneSpec, *record);
     }
     App app(options);
     try {

@@ -18,6 +18,7 @@
 #include "render/CoreTextures.hpp"
 #include "render/Fonts.hpp"
 #include "render/LineCache.hpp"
+#include "render/Ring.hpp"
 #include "render/TextureLoader.hpp"
 
 namespace {
@@ -424,24 +425,11 @@ void Menu::renderHighlight(SDL_Renderer* renderer) const {
         return;
     }
     const int thickness = std::max(2, static_cast<int>(scale_ * kHighlightThickness));
-    SDL_Rect frame{static_cast<int>((b->area.x - camX_) * scale_),
-                   static_cast<int>((b->area.y - camY_) * scale_),
-                   static_cast<int>(b->area.w * scale_), static_cast<int>(b->area.h * scale_)};
-    const SDL_Color c = text_cache::kWhite;
-    Uint8 r = 0;
-    Uint8 g = 0;
-    Uint8 bl = 0;
-    Uint8 a = 0;
-    SDL_GetRenderDrawColor(renderer, &r, &g, &bl, &a);
-    SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
-    for (int i = 0; i < thickness; ++i) {
-        SDL_RenderDrawRect(renderer, &frame);
-        frame.x += 1;
-        frame.y += 1;
-        frame.w -= 2;
-        frame.h -= 2;
-    }
-    SDL_SetRenderDrawColor(renderer, r, g, bl, a);
+    const SDL_Rect frame{static_cast<int>((b->area.x - camX_) * scale_),
+                         static_cast<int>((b->area.y - camY_) * scale_),
+                         static_cast<int>(b->area.w * scale_),
+                         static_cast<int>(b->area.h * scale_)};
+    ring::draw(renderer, frame, thickness, text_cache::kWhite);
 }
 
 void Menu::renderExtras(SDL_Renderer* renderer) {

@@ -12,6 +12,7 @@
 #include "menus/TextCache.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/Fonts.hpp"
+#include "render/Ring.hpp"
 #include "render/TextureLoader.hpp"
 
 namespace {
@@ -315,13 +316,10 @@ void QuestionBox::render(SDL_Renderer* renderer, int width, int height) {
         if (i == highlighted_) {
             // A white ring round the plate, as the menus mark the button a pad is on.
             const int thickness = std::max(2, frame / 2);
-            SDL_SetRenderDrawColor(renderer, 255, 255, 255, 255);
-            SDL_Rect ring{r.x - thickness - 1, r.y - thickness - 1, r.w + 2 * thickness + 2,
-                          r.h + 2 * thickness + 2};
-            for (int t = 0; t < thickness; ++t) {
-                SDL_RenderDrawRect(renderer, &ring);
-                ring = SDL_Rect{ring.x + 1, ring.y + 1, ring.w - 2, ring.h - 2};
-            }
+            ring::draw(renderer,
+                       SDL_Rect{r.x - thickness - 1, r.y - thickness - 1, r.w + 2 * thickness + 2,
+                                r.h + 2 * thickness + 2},
+                       thickness, SDL_Color{255, 255, 255, 255});
         }
     }
 }

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "app/App.hpp"
 #include "input/EventFeed.hpp"
 #include "replay/RecorderPlatform.hpp"
 #include "replay/Recording.hpp"
@@ -35,18 +34,6 @@ public:
 
     // True when a windowed replay was closed by the player before its end.
     bool interrupted() const { return interrupted_; }
-
-    // The command line's --record: plays the game as options say, writing it to path, and
-    // prints the end state's hash. Returns the exit code.
-    static int recordGame(App::Options options, const std::string& sceneSpec,
-                          const std::string& path);
-    // The command line's --replay: plays the recording at path back and prints
-    // "state hash: HEX". Exit code 2 for a recording this game refuses, 1 when the replay
-    // ends elsewhere than the recording did.
-    static int replayGame(App::Options options, const std::string& path);
-    // What the replay of tape plays with: its seed, difficulty, scene, window, keys and
-    // language, and the player's files left alone. False with why when its scene is unknown.
-    static bool replayOptions(const Recording& tape, App::Options& options, std::string& why);
 
 private:
     void beginFrame(long long frame);

@@ -55,52 +55,53 @@ public:
     }
 
     void string(const char* key, const std::string& fallback) {
-        auto it = doc_.find(key);
-        if (it == doc_.end() || !it->is_string()) {
-            report(std::string("\"") + key + "\" " +
-                   (it == doc_.end() ? std::string("is missing")
-                                     : std::string("must be a string, but is ") + it->type_name()) +
-                   "; using \"" + fallback + "\"");
+        if (!wellFormed(key, &nlohmann::json::is_string, "a string", "\"" + fallback + "\"")) {
             doc_[key] = fallback;
         }
     }
 
     void boolean(const char* key, bool fallback) {
-        auto it = doc_.find(key);
-        if (it == doc_.end() || !it->is_boolean()) {
-            report(std::string("\"") + key + "\" " +
-                   (it == doc_.end()
-                        ? std::string("is missing")
-                        : std::string("must be true or false, but is ") + it->type_name()) +
-                   "; using " + (fallback ? "true" : "false"));
+        if (!wellFormed(key, &nlohmann::json::is_boolean, "true or false",
+                        fallback ? "true" : "false")) {
             doc_[key] = fallback;
         }
     }
 
     void keySet(const char* key) {
-        auto it = doc_.find(key);
-        if (it == doc_.end() || !it->is_object()) {
-            report(std::string("\"") + key + "\" " +
-                   (it == doc_.end()
-                        ? std::string("is missing")
-                        : std::string("must be an object, but is ") + it->type_name()) +
-                   "; using the default custom keys");
+        if (!wellFormed(key, &nlohmann::json::is_object, "an object", "the default custom keys")) {
             doc_[key] = kDefaultCustomKeys;
             return;
         }
+        nlohmann::json& keys = doc_[key];
         nlohmann::json defaults = kDefaultCustomKeys;
         const std::string where = std::string("\"") + key + ".";
         for (const char* member :
              {"upKey", "downKey", "rightKey", "leftKey", "interactKey", "pauseKey"}) {
-            integer(*it, where, member, INT_MIN, INT_MAX, defaults[member].get<int>());
+            integer(keys, where, member, INT_MIN, INT_MAX, defaults[member].get<int>());
         }
-        integer(*it, where, "configOption", 0, kCustomKeySet, kCustomKeySet,
+        integer(keys, where, "configOption", 0, kCustomKeySet, kCustomKeySet,
                 OutOfRange::UseFallback);
     }
 
     void report(const std::string& what) { problems_.push_back(path_ + ": " + what); }
 
 private:
+    // True when key is there and of the kind isKind asks for; otherwise says what is wrong and
+    // what is used instead.
+    bool wellFormed(const char* key, bool (nlohmann::json::*isKind)() const noexcept,
+                    const char* mustBe, const std::string& replacement) {
+        const auto it = doc_.find(key);
+        if (it != doc_.end() && ((*it).*isKind)()) {
+            return true;
+        }
+        report(std::string("\"") + key + "\" " +
+               (it == doc_.end()
+                    ? std::string("is missing")
+                    : std::string("must be ") + mustBe + ", but is " + it->type_name()) +
+               "; using " + replacement);
+        return false;
+    }
+
     const std::string& path_;
     nlohmann::json& doc_;
     std::vector<std::string>& problems_;

@@ -426,7 +426,7 @@ int Escena::update(double scale, double& camX, double camY, double viewWidth, do
 
     bool talkingNow = talking();
     if (!talkingNow) {
-        prota->update(*this, crosshair->x + crosshair->w / 2.0, crosshair->y + crosshair->h / 2.0);
+        prota->update(playerShots, crosshair->x + crosshair->w / 2.0, crosshair->y + crosshair->h / 2.0);
         camera_.scrollCamera(viewWidth, scrollMargin, camX);
         room_physics::land(platforms, *prota, w);
         if (prota->vx != 0.0 || prota->vy != 0.0) {

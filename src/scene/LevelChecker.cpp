@@ -105,7 +105,7 @@ bool overlapsInside(const WorldRect& a, const WorldRect& b) {
 // boxes.
 class Room {
 public:
-    explicit Room(const SceneData& d) : width_(d.width), empty_(d.width, d.height) {
+    explicit Room(const SceneData& d) : width_(d.width) {
         room_physics::build(
             d, [](int) -> SDL_Texture* { return nullptr; }, platforms_, obstacles_);
         firstObstacle_ = platforms_.size() - obstacles_.size();
@@ -138,7 +138,8 @@ public:
     // One frame of the player in this room, resolved as a level frame is. Returns the ledge the
     // player stands on afterwards, or -1 in the air.
     int step(Prota& p) {
-        p.update(empty_, p.x + p.w / 2.0 + 5.0, p.y);
+        p.update(shots_, p.x + p.w / 2.0 + 5.0, p.y);
+        shots_.clear();
         stopAtSceneEnds(p);
         int standing = room_physics::land(platforms_, p, width_);
         if (p.vx != 0.0 || p.vy != 0.0) {
@@ -166,7 +167,8 @@ private:
     std::vector<std::shared_ptr<Obstucalo>> obstacles_;
     std::size_t firstObstacle_ = 0;
     double width_;
-    Escena empty_;
+    // Shots the checked player fires go nowhere.
+    Prota::ShotList shots_;
 };
 
 // Every place the player can stand, found by trying every move from every place found so far.

@@ -68,7 +68,7 @@ void SceneControls::handleEvent(const SDL_Event& event, double scale, double cam
                 break;
             }
             if (event.button.button == SDL_BUTTON_LEFT && s_.prota->shotCooldown < 1) {
-                s_.prota->shoot(s_, s_.crosshair->x + s_.crosshair->w / 2.0,
+                s_.prota->shoot(s_.playerShots, s_.crosshair->x + s_.crosshair->w / 2.0,
                                 s_.crosshair->y + s_.crosshair->h / 2.0);
                 audio::playSound("shootProta");
             } else if (event.button.button == SDL_BUTTON_RIGHT) {

@@ -11,7 +11,6 @@
 #include "actors/Disparo.hpp"
 #include "app/Platform.hpp"
 #include "render/Audio.hpp"
-#include "scene/Escena.hpp"
 
 namespace {
 
@@ -35,7 +34,7 @@ protected:
 
     void frame(std::uint8_t keys) {
         p.keys = keys;
-        p.update(scene, aimX, aimY);
+        p.update(shots, aimX, aimY);
         if (p.y + p.h >= kFloor) {
             p.land(kFloor);
         } else if (p.vy == 0.0 && !p.airborne) {
@@ -61,7 +60,7 @@ protected:
 
     ScriptedPlatform mouse;
     ScopedPlatform guard{mouse};
-    Escena scene{32.0, 12.0};
+    Prota::ShotList shots;
     Prota p{WorldRect{5.0, 6.9, 1.0, 2.0}, true, 0};
     double aimX = 20.0;
     double aimY = 7.9;

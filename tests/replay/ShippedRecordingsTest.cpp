@@ -22,6 +22,7 @@
 #include "menus/Menu.hpp"
 #include "menus/PauseMenu.hpp"
 #include "app/Platform.hpp"
+#include "app/RecordingCommands.hpp"
 #include "replay/RecordedRun.hpp"
 #include "replay/Recording.hpp"
 #include "replay/StateHash.hpp"
@@ -239,7 +240,7 @@ TEST(ShippedRecordings, ReplaysLeaveThePlayersFilesByteForByte) {
     const std::string configBefore = TempRunFolder::read(kConfigFile);
     const std::string rankingBefore = TempRunFolder::read(kRankingFile);
     for (const Shipped& s : kShipped) {
-        EXPECT_EQ(RecordedRun::replayGame(App::Options{}, fileOf(s).string()), 0) << s.name;
+        EXPECT_EQ(recording_commands::replayGame(App::Options{}, fileOf(s).string()), 0) << s.name;
         EXPECT_EQ(TempRunFolder::read(kConfigFile), configBefore) << s.name;
         EXPECT_EQ(TempRunFolder::read(kRankingFile), rankingBefore) << s.name;
     }
@@ -256,7 +257,7 @@ TEST(ShippedRecordings, AReplaySpeaksTheRecordedLanguageFromItsFirstScene) {
     ASSERT_TRUE(tape) << why;
     ASSERT_EQ(tape->language, 0);
     App::Options options;
-    ASSERT_TRUE(RecordedRun::replayOptions(*tape, options, why)) << why;
+    ASSERT_TRUE(recording_commands::replayOptions(*tape, options, why)) << why;
     App app(options);
     ASSERT_TRUE(app.startUp());
     const auto& scene = app.game().level();
