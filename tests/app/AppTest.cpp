@@ -91,10 +91,7 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
     EXPECT_TRUE(size.x == 1280 && size.y == 720) << size.x << "x" << size.y;
     ASSERT_TRUE(app.game().current());
     EXPECT_EQ(app.game().currentType(), kTitle);
-    // Key set 2: the arrow keys, right Shift to interact, P to pause.
-    EXPECT_EQ(globals().activeKeys.upKey, SDLK_UP);
-    EXPECT_EQ(globals().activeKeys.interactKey, SDLK_RSHIFT);
-    EXPECT_EQ(globals().activeKeys.pauseKey, SDLK_p);
+    EXPECT_EQ(globals().activeKeys, kFixedKeySets[2]);
     EXPECT_TRUE(app.game().scenes().contains("tutorial"));
 
     for (int i = 0; i < 5; ++i) {

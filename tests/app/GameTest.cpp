@@ -745,17 +745,13 @@ TEST_F(GamePlay, LosingFocusPausesARunAndFullscreenIsRemembered) {
     ASSERT_EQ(screen(), kLevel);
     EXPECT_FALSE(resizable());
     // Walking right when the window loses focus; the key comes up while the pause is shown.
-    SDL_Event walk{};
-    walk.type = SDL_KEYDOWN;
-    walk.key.keysym.sym = SDLK_d;
-    push(walk);
+    push(harness::keyEvent(SDL_KEYDOWN, SDLK_d));
     frames();
     ASSERT_NE(game().level()->prota->keys, 0);
     windowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     frames();
     EXPECT_EQ(screen(), kPause);
-    walk.type = SDL_KEYUP;
-    push(walk);
+    push(harness::keyEvent(SDL_KEYUP, SDLK_d));
     frames();
     EXPECT_FALSE(clock.mouseCaptured);
     typeKey(SDLK_F11);
@@ -763,11 +759,9 @@ TEST_F(GamePlay, LosingFocusPausesARunAndFullscreenIsRemembered) {
     typeKey(SDLK_RETURN, KMOD_LALT);
     EXPECT_FALSE(game().fullscreen());
     EXPECT_FALSE(resizable());  // a paused run keeps its window
-    int w = 0;
-    int h = 0;
-    SDL_GetWindowSize(app->window(), &w, &h);
-    EXPECT_EQ(w, 1280);  // back to the size the player had
-    EXPECT_EQ(h, 720);
+    SDL_Point size{};
+    SDL_GetWindowSize(app->window(), &size.x, &size.y);
+    EXPECT_TRUE(size.x == 1280 && size.y == 720) << "not back to the player's size: " << size.x;
     typeKey(SDLK_ESCAPE);  // the pause key resumes
     EXPECT_EQ(screen(), kLevel);
     EXPECT_EQ(game().level()->prota->keys, 0);  // the hero does not walk on by himself
