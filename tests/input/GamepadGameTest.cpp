@@ -130,13 +130,10 @@ TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
     EXPECT_DOUBLE_EQ(hero.y, floorY);
 
     // Walk right with the stick to the front desk bell and talk to it with X.
-    const NPC* bell = nullptr;
-    for (const auto& n : scene.npcs) {
-        if (n->kind == NPC::kTutorial) {
-            bell = n.get();
-        }
-    }
-    ASSERT_NE(bell, nullptr);
+    const auto found = std::find_if(scene.npcs.begin(), scene.npcs.end(),
+                                    [](const auto& n) { return n->kind == NPC::kTutorial; });
+    ASSERT_NE(found, scene.npcs.end());
+    const NPC* bell = found->get();
     pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 30000);
     for (int i = 0; i < 600 && hero.x + hero.w / 2.0 < bell->x + bell->w / 2.0; ++i) {
         frames();
