@@ -466,9 +466,10 @@ TEST_F(GamePlay, RevivesFollowTheDifficulty) {
     EXPECT_EQ(globals().revivesLeft, 2);
     act(kActionToTitle);
     clock.answers = {1};  // the run left behind is not continued
-    story(kHard);         // no revive
+    story(kHard);         // no revive, and fewer hearts
     EXPECT_EQ(globals().difficulty, 2);
     EXPECT_EQ(globals().revivesLeft, 0);
+    EXPECT_EQ(game().level()->prota->maxHp, 2);
     act(kActionGameOver);
     click(game().gameOverScreen(), 27);
     EXPECT_EQ(globals().difficulty, 2);
@@ -729,8 +730,7 @@ TEST_F(GamePlay, ThePlayClockCountsExactTimeAcrossPauses) {
     game().level()->prota->score = 77;
     click(game().pauseScreen(), Menu::kBackId);  // Salir
     EXPECT_EQ(screen(), kTitle);
-    EXPECT_EQ(readJson(kRanking)["Time"], nlohmann::json({3}));
-    EXPECT_EQ(readJson(kRanking)["Score"], nlohmann::json({77}));
+    EXPECT_EQ(readJson(kRanking), nlohmann::json::parse(R"({"Score": [77], "Time": [3]})"));
 }
 
 TEST_F(GamePlay, LosingFocusPausesARunAndFullscreenIsRemembered) {
@@ -784,15 +784,15 @@ TEST_F(GamePlay, SettingsReachTheGameAndTheLanguageSwitchesEveryMenu) {
     EXPECT_EQ(audio::state().sfxVolume, 70);
     EXPECT_EQ(globals().maxLevel, 9);
     EXPECT_EQ(globals().language, 1);
-    EXPECT_EQ(game().titleScreen().find(4)->shownText, "Story Mode");
+    EXPECT_EQ(game().titleScreen().find(kStory)->shownText, "Story Mode");
     EXPECT_DOUBLE_EQ(game().settingsScreen().musicBar.w, 35 / 50.0);
 
     click(game().titleScreen(), 3);  // Settings
     ASSERT_EQ(screen(), kSettings);
     EXPECT_FALSE(game().settingsScreen().fromPause);
     click(game().settingsScreen(), 8);  // Spanish
-    EXPECT_EQ(game().titleScreen().find(4)->shownText, "Modo Historia");
-    EXPECT_EQ(game().gameOverScreen().find(26)->shownText, "Revivir");
+    EXPECT_EQ(game().titleScreen().find(kStory)->shownText, "Modo Historia");
+    EXPECT_EQ(game().gameOverScreen().find(kRevive)->shownText, "Revivir");
     typeKey(SDLK_ESCAPE);
     EXPECT_EQ(screen(), kTitle);
     app->shutDown();
@@ -804,8 +804,7 @@ TEST_F(GamePlay, SettingsReachTheGameAndTheLanguageSwitchesEveryMenu) {
 }
 
 TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
-    const std::string rankingBefore = R"({"Score": [50], "Time": [9]})";
-    TempRunFolder::write(kRanking, rankingBefore);
+    TempRunFolder::write(kRanking, R"({"Score": [50], "Time": [9]})");
     // A story run left waiting is neither touched nor offered by practice.
     const std::string waiting = "a story run";
     TempRunFolder::write(kRunFile, waiting);
@@ -827,8 +826,7 @@ TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
     EXPECT_FALSE(game().practising());
     EXPECT_FALSE(game().infiniteUnlocked());
     app->shutDown();
-    const auto ranking = readJson(kRanking);
-    EXPECT_EQ(ranking["Score"], nlohmann::json({50}));
+    EXPECT_EQ(readJson(kRanking), nlohmann::json::parse(R"({"Score": [50], "Time": [9]})"));
     EXPECT_EQ(readJson(kConfig)["maxLevel"], 0);
     EXPECT_EQ(TempRunFolder::read(kRunFile), waiting);
     EXPECT_FALSE(exists("datus/config/run.json.broken"));
