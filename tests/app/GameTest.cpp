@@ -1,166 +1,6 @@
-#include "app/Game.hpp"
-
-#include <SDL.h>
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <iterator>
-#include <nlohmann/json.hpp>
-#include <tuple>
-
-#include "actors/Prota.hpp"
-#include "app/App.hpp"
-#include "app/GameGlobals.hpp"
-#include "app/Platform.hpp"
-#include "bosses/BossTextures.hpp"
-#include "bosses/FightPilot.hpp"
-#include "bosses/Jefe.hpp"
-#include "bosses/SheetLease.hpp"
-#include "enemies/Enemigo.hpp"
-#include "menus/Button.hpp"
-#include "menus/ControlsMenu.hpp"
-#include "menus/EndingScreen.hpp"
-#include "menus/Menu.hpp"
-#include "menus/PauseMenu.hpp"
-#include "menus/RankingTable.hpp"
-#include "menus/SettingsMenu.hpp"
-#include "npc/Dialogue.hpp"
-#include "npc/Inventory.hpp"
-#include "npc/Items.hpp"
-#include "npc/NPC.hpp"
-#include "npc/Objeto.hpp"
-#include "render/Audio.hpp"
-#include "scene/Escena.hpp"
-#include "scene/Plataforma.hpp"
-#include "scene/SceneData.hpp"
-#include "support/SceneHarness.hpp"
-#include "support/TempRunFolder.hpp"
+#include "app/GamePlay.hpp"
 
 namespace {
-
-const char* kRunFile = "datus/config/run.json";
-const char* kConfig = "datus/config/config.json";
-const char* kRanking = "datus/config/ranking.json";
-
-nlohmann::json readJson(const char* path) {
-    return nlohmann::json::parse(TempRunFolder::read(path));
-}
-
-bool exists(const char* path) {
-    return std::filesystem::exists(path);
-}
-
-// Menu button ids the runs below press.
-enum : int { kStory = 4, kInfinite = 5, kEasy = 22, kNormal = 23, kHard = 24, kRevive = 26 };
-
-// A whole game in a throwaway run folder, played with SDL events on a scripted clock.
-class GamePlay : public ::testing::Test {
-protected:
-    void SetUp() override {
-        audio::setSoundListener([this](const std::string& key) { sounds.push_back(key); });
-    }
-    void TearDown() override {
-        app.reset();
-        audio::setSoundListener(nullptr);
-    }
-
-    // Starts the game after editing the shipped configuration.
-    void start(const std::function<void(nlohmann::json&)>& edit = {}) {
-        nlohmann::json config = readJson(kConfig);
-        if (edit) {
-            edit(config);
-        }
-        TempRunFolder::write(kConfig, config.dump());
-        App::Options options{1234};
-        options.runFile = kRunFile;
-        app = std::make_unique<App>(options);
-        ASSERT_TRUE(app->startUp());
-    }
-    // Closes the window and starts the game again, as a player coming back would.
-    void restart(const std::function<void(nlohmann::json&)>& edit = {}) {
-        windowEvent(SDL_WINDOWEVENT_CLOSE);
-        EXPECT_FALSE(app->frame());
-        app.reset();
-        items::inventory().clear();
-        globals() = GameGlobals{};
-        clock.messages.clear();
-        start(edit);
-    }
-    Game& game() { return app->game(); }
-    int screen() { return game().currentType(); }
-    void act(int action) { game().perform(action, app->window()); }
-    void complete(int scenes) {
-        for (int i = 0; i < scenes; ++i) {
-            act(kActionLevelCompleted);
-        }
-    }
-    // A new story run from the title, at the difficulty of that button.
-    void story(int difficulty) {
-        click(game().titleScreen(), kStory);
-        click(game().difficultyScreen(), difficulty);
-    }
-    void fallAndRevive() {
-        act(kActionGameOver);
-        click(game().gameOverScreen(), kRevive);
-    }
-    // Buys and applies an upgrade, as the shop does.
-    void buy(int kind, int times = 1) {
-        for (int i = 0; i < times; ++i) {
-            items::inventory().recordPurchase(kind);
-            items::applyEffect(kind, *game().level()->prota);
-        }
-    }
-
-    bool frames(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            if (!app->frame()) {
-                return false;
-            }
-            clock.advanceMs(10);
-        }
-        return true;
-    }
-
-    void push(SDL_Event e) { SDL_PushEvent(&e); }
-
-    // Clicks a menu button, then plays a frame.
-    void click(Menu& menu, int id, int param = -2) {
-        for (const auto& b : menu.buttons) {
-            if (b->id == id && (param == -2 || b->param == param)) {
-                harness::pushClick(*b, game().camX(), game().camY(), game().scale());
-                ASSERT_TRUE(frames());
-                return;
-            }
-        }
-        FAIL() << "no button " << id;
-    }
-
-    void typeKey(SDL_Keycode sym, Uint16 mod = 0) {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = sym;
-        e.key.keysym.mod = mod;
-        push(e);
-        e.type = SDL_KEYUP;
-        push(e);
-        frames();
-    }
-
-    void windowEvent(Uint8 which) {
-        SDL_Event e{};
-        e.type = SDL_WINDOWEVENT;
-        e.window.event = which;
-        push(e);
-    }
-
-    TempRunFolder run;
-    ScriptedPlatform clock;
-    ScopedPlatform useClock{clock};
-    std::unique_ptr<App> app;
-    std::vector<std::string> sounds;
-};
 
 TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     start([](nlohmann::json& c) {
@@ -168,7 +8,7 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
         c["maxLevel"] = 0;
         c["SelectedKeySet"] = 0;
     });
-    TempRunFolder::write(kRanking, R"({"Score": [], "Time": []})");
+    TempRunFolder::write(kRankingFile, R"({"Score": [], "Time": []})");
     click(game().titleScreen(), kStory);
     EXPECT_EQ(screen(), kDifficulty);
     click(game().difficultyScreen(), kNormal);
@@ -187,7 +27,7 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     EXPECT_FALSE(clock.mouseCaptured);
     EXPECT_FALSE(game().windowFixed());
     // Ranked and on disk at once: a crash now loses nothing.
-    EXPECT_EQ(readJson(kRanking)["Score"], nlohmann::json({120}));
+    EXPECT_EQ(readJson(kRankingFile)["Score"], nlohmann::json({120}));
     EXPECT_EQ(readJson(kConfig)["maxLevel"], 1);
 
     click(game().gameOverScreen(), kRevive);
@@ -239,7 +79,7 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     EXPECT_EQ(config["maxLevel"], 1);
     EXPECT_EQ(config["infiniteUnlock"], false);
     // The same score twice: the faster run first.
-    EXPECT_EQ(readJson(kRanking),
+    EXPECT_EQ(readJson(kRankingFile),
               nlohmann::json::parse(R"({"Score": [120, 120], "Time": [5, 8]})"));
 }
 
@@ -379,56 +219,6 @@ TEST_F(GamePlay, ADamagedOrOlderRunFileIsPutAsideAndTheTitleWorksAsBefore) {
         EXPECT_EQ(TempRunFolder::read("datus/config/run.json.broken"), text);
         click(game().difficultyScreen(), Menu::kBackId);
     }
-}
-
-TEST_F(GamePlay, TheFirstStartSpeaksTheSystemsLanguageAndThenTheSettingsRule) {
-    struct Case {
-        const char* lang;
-        bool withShippedFile;  // the settings the build lays out, which name no language
-        int language;
-        const char* written;
-    };
-    for (const Case& c : {Case{"en_US.UTF-8", false, 1, "en"}, Case{"es_ES.UTF-8", false, 0, "es"},
-                          Case{"es_MX", true, 0, "es"}, Case{"C", true, 1, "en"}}) {
-        SCOPED_TRACE(c.lang);
-        if (!c.withShippedFile) {
-            std::filesystem::remove(kConfig);
-        } else {
-            std::filesystem::copy_file(
-                std::string(VALDRO_SOURCE_DIR) + "/data/datus/config/config.json", kConfig,
-                std::filesystem::copy_options::overwrite_existing);
-        }
-        setenv("LANG", c.lang, 1);
-        app = std::make_unique<App>(App::Options{1});
-        ASSERT_TRUE(app->startUp());
-        EXPECT_EQ(globals().language, c.language);
-        const Button& storyButton = *game().titleScreen().buttons.front();
-        EXPECT_EQ(storyButton.shownText, c.language == 0 ? "Modo Historia" : "Story Mode");
-        app.reset();
-        EXPECT_EQ(readJson(kConfig)["language"], c.written);
-    }
-    // From then on the file rules, whatever the system says.
-    setenv("LANG", "es_ES.UTF-8", 1);
-    app = std::make_unique<App>(App::Options{1});
-    ASSERT_TRUE(app->startUp());
-    EXPECT_EQ(globals().language, 1);
-}
-
-TEST_F(GamePlay, LockedModesSayWhyInSpanishAndStayOnTheTitle) {
-    start([](nlohmann::json& c) {
-        c["infiniteUnlock"] = false;
-        c["language"] = "en";
-    });
-    click(game().titleScreen(), kInfinite);
-    click(game().titleScreen(), 6);  // Ranking
-    EXPECT_EQ(screen(), kTitle);
-    EXPECT_EQ(clock.messages,
-              (std::vector<std::string>{
-                  "Modo no disponible: Completa el modo historia para desbloquear este modo.",
-                  "Pantalla no disponible: Completa el modo historia para desbloquearla."}));
-    EXPECT_EQ(game().titleScreen().clickedButton, 0);
-    frames(3);
-    EXPECT_EQ(clock.messages.size(), 2u);  // shown once per click
 }
 
 TEST_F(GamePlay, RevivesFollowTheDifficulty) {
@@ -622,45 +412,6 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
     }
 }
 
-// The frame drawn as the hero walks out of a scene shows the next room whole: its platforms,
-// characters and items where they stand, the hero at its start, exactly where the scene itself
-// would place them.
-TEST_F(GamePlay, TheFirstFrameOfASceneShowsItWhole) {
-    start();
-    story(kNormal);
-    act(kActionLevelCompleted);
-    ASSERT_TRUE(frames(5));
-    Escena& left = *game().level();
-    left.enemies.clear();
-    left.prota->moveTo(left.w - 0.5, left.prota->y);
-    left.exitRequested = true;
-    ASSERT_TRUE(frames());  // walks out, and the next room is drawn
-    ASSERT_EQ(game().levelIndex(), 2);
-    Escena& entered = *game().level();
-    std::vector<Renderizable*> drawn = {entered.prota.get()};
-    for (const auto& p : entered.platforms) {
-        drawn.push_back(p.get());
-    }
-    for (const auto& n : entered.npcs) {
-        drawn.push_back(n.get());
-    }
-    for (const auto& item : entered.items) {
-        drawn.push_back(item.get());
-    }
-    // What has no window rectangle is never drawn in the band (the guide speaks from off-stage).
-    std::erase_if(drawn, [](const Renderizable* r) { return r->dstRect == nullptr; });
-    ASSERT_GT(drawn.size(), 2u);
-    const auto rect = [](const Renderizable* r) {
-        return std::tuple(r->dstRect->x, r->dstRect->y, r->dstRect->w, r->dstRect->h);
-    };
-    std::vector<std::tuple<int, int, int, int>> asDrawn;
-    std::transform(drawn.begin(), drawn.end(), std::back_inserter(asDrawn), rect);
-    entered.updateDstRect(game().scale(), game().camX(), game().camY());
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
-        EXPECT_EQ(asDrawn[i], rect(drawn[i])) << "thing " << i << ": drawn, then placed";
-    }
-}
-
 // A boss's sheets are loaded from its arena until the run leaves it, whichever way: onwards,
 // by a game over, or by completing the story in the last arena.
 TEST_F(GamePlay, BossSheetsGoWithTheRunWhicheverWayItEnds) {
@@ -717,7 +468,7 @@ TEST_F(GamePlay, BossSheetsGoWithTheRunWhicheverWayItEnds) {
 
 TEST_F(GamePlay, ThePlayClockCountsExactTimeAcrossPauses) {
     start();
-    TempRunFolder::write(kRanking, R"({"Score": [], "Time": []})");
+    TempRunFolder::write(kRankingFile, R"({"Score": [], "Time": []})");
     story(kEasy);
     for (int i = 0; i < 10; ++i) {
         clock.advanceMs(370);
@@ -730,81 +481,11 @@ TEST_F(GamePlay, ThePlayClockCountsExactTimeAcrossPauses) {
     game().level()->prota->score = 77;
     click(game().pauseScreen(), Menu::kBackId);  // Salir
     EXPECT_EQ(screen(), kTitle);
-    EXPECT_EQ(readJson(kRanking), nlohmann::json::parse(R"({"Score": [77], "Time": [3]})"));
-}
-
-TEST_F(GamePlay, LosingFocusPausesARunAndFullscreenIsRemembered) {
-    start();
-    auto resizable = [&] { return !game().windowFixed(); };
-    EXPECT_TRUE(resizable());
-    typeKey(SDLK_F11);
-    EXPECT_TRUE(game().fullscreen());
-    typeKey(SDLK_F11);
-    EXPECT_FALSE(game().fullscreen());
-    story(kEasy);
-    ASSERT_EQ(screen(), kLevel);
-    EXPECT_FALSE(resizable());
-    // Walking right when the window loses focus; the key comes up while the pause is shown.
-    push(harness::keyEvent(SDL_KEYDOWN, SDLK_d));
-    frames();
-    ASSERT_NE(game().level()->prota->keys, 0);
-    windowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    frames();
-    EXPECT_EQ(screen(), kPause);
-    push(harness::keyEvent(SDL_KEYUP, SDLK_d));
-    frames();
-    EXPECT_FALSE(clock.mouseCaptured);
-    typeKey(SDLK_F11);
-    EXPECT_TRUE(game().fullscreen());
-    typeKey(SDLK_RETURN, KMOD_LALT);
-    EXPECT_FALSE(game().fullscreen());
-    EXPECT_FALSE(resizable());  // a paused run keeps its window
-    SDL_Point size{};
-    SDL_GetWindowSize(app->window(), &size.x, &size.y);
-    EXPECT_TRUE(size.x == 1280 && size.y == 720) << "not back to the player's size: " << size.x;
-    typeKey(SDLK_ESCAPE);  // the pause key resumes
-    EXPECT_EQ(screen(), kLevel);
-    EXPECT_EQ(game().level()->prota->keys, 0);  // the hero does not walk on by himself
-    EXPECT_TRUE(clock.mouseCaptured);
-    typeKey(SDLK_F11);
-    app->shutDown();
-    EXPECT_EQ(readJson(kConfig)["fullscreen"], true);
-}
-
-TEST_F(GamePlay, SettingsReachTheGameAndTheLanguageSwitchesEveryMenu) {
-    start([](nlohmann::json& c) {
-        c["volumeGeneral"] = 35;
-        c["volumeSFX"] = 70;
-        c["maxLevel"] = 9;
-        c["language"] = "en";
-        c["SelectedKeySet"] = 3;
-        c["CustomKeyConfig"]["configOption"] = 0;
-    });
-    EXPECT_EQ(audio::state().musicVolume, 35);
-    EXPECT_EQ(audio::state().sfxVolume, 70);
-    EXPECT_EQ(globals().maxLevel, 9);
-    EXPECT_EQ(globals().language, 1);
-    EXPECT_EQ(game().titleScreen().find(kStory)->shownText, "Story Mode");
-    EXPECT_DOUBLE_EQ(game().settingsScreen().musicBar.w, 35 / 50.0);
-
-    click(game().titleScreen(), 3);  // Settings
-    ASSERT_EQ(screen(), kSettings);
-    EXPECT_FALSE(game().settingsScreen().fromPause);
-    click(game().settingsScreen(), 8);  // Spanish
-    EXPECT_EQ(game().titleScreen().find(kStory)->shownText, "Modo Historia");
-    EXPECT_EQ(game().gameOverScreen().find(kRevive)->shownText, "Revivir");
-    typeKey(SDLK_ESCAPE);
-    EXPECT_EQ(screen(), kTitle);
-    app->shutDown();
-    const auto saved = readJson(kConfig);
-    EXPECT_EQ(saved["language"], "es");
-    // The custom set read with another index is still the custom set.
-    EXPECT_EQ(saved["SelectedKeySet"], 3);
-    EXPECT_EQ(saved["CustomKeyConfig"]["configOption"], 3);
+    EXPECT_EQ(readJson(kRankingFile), nlohmann::json::parse(R"({"Score": [77], "Time": [3]})"));
 }
 
 TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
-    TempRunFolder::write(kRanking, R"({"Score": [50], "Time": [9]})");
+    TempRunFolder::write(kRankingFile, R"({"Score": [50], "Time": [9]})");
     // A story run left waiting is neither touched nor offered by practice.
     const std::string waiting = "a story run";
     TempRunFolder::write(kRunFile, waiting);
@@ -826,7 +507,7 @@ TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
     EXPECT_FALSE(game().practising());
     EXPECT_FALSE(game().infiniteUnlocked());
     app->shutDown();
-    EXPECT_EQ(readJson(kRanking), nlohmann::json::parse(R"({"Score": [50], "Time": [9]})"));
+    EXPECT_EQ(readJson(kRankingFile), nlohmann::json::parse(R"({"Score": [50], "Time": [9]})"));
     EXPECT_EQ(readJson(kConfig)["maxLevel"], 0);
     EXPECT_EQ(TempRunFolder::read(kRunFile), waiting);
     EXPECT_FALSE(exists("datus/config/run.json.broken"));
