@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 #include "app/FramePacer.hpp"
 #include "app/GameGlobals.hpp"
-#include "menus/Menu.hpp"
 #include "app/Platform.hpp"
+#include "menus/Menu.hpp"
 #include "render/CoreTextures.hpp"
 #include "render/TextureLoader.hpp"
 #include "support/TempRunFolder.hpp"
@@ -59,6 +60,16 @@ SDL_Event windowEvent(Uint8 which, int a = 0, int b = 0) {
 
 class AppRun : public ::testing::Test {
 protected:
+    // Starts with no video driver at all; returns what the game said on stderr.
+    std::string startWithoutVideo(App& app) {
+        setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(app.startUp());
+        const std::string said = testing::internal::GetCapturedStderr();
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        return said;
+    }
+
     TempRunFolder run;
     ScriptedPlatform clock;
     ScopedPlatform useClock{clock};
@@ -75,17 +86,12 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
     App app(App::Options{.seed = 42});
     ASSERT_TRUE(app.startUp());
     EXPECT_STREQ(SDL_GetWindowTitle(app.window()), "Valdro");
-    int w = 0;
-    int h = 0;
-    SDL_GetWindowSize(app.window(), &w, &h);
-    EXPECT_EQ(w, 1280);
-    EXPECT_EQ(h, 720);
+    SDL_Point size{};
+    SDL_GetWindowSize(app.window(), &size.x, &size.y);
+    EXPECT_TRUE(size.x == 1280 && size.y == 720) << size.x << "x" << size.y;
     ASSERT_TRUE(app.game().current());
     EXPECT_EQ(app.game().currentType(), kTitle);
-    // Key set 2: the arrow keys, right Shift to interact, P to pause.
-    EXPECT_EQ(globals().activeKeys.upKey, SDLK_UP);
-    EXPECT_EQ(globals().activeKeys.interactKey, SDLK_RSHIFT);
-    EXPECT_EQ(globals().activeKeys.pauseKey, SDLK_p);
+    EXPECT_EQ(globals().activeKeys, kFixedKeySets[2]);
     EXPECT_TRUE(app.game().scenes().contains("tutorial"));
 
     for (int i = 0; i < 5; ++i) {
@@ -101,10 +107,8 @@ TEST_F(AppRun, StartsHeadlessOnTheTitleAndRewritesBothFilesAtShutdown) {
     EXPECT_EQ(savedConfig["playerNote"], "keep me");
     EXPECT_EQ(savedConfig["SelectedKeySet"], 2);
     EXPECT_EQ(savedConfig["width"], 1280);
-    const auto savedRanking =
-        nlohmann::json::parse(TempRunFolder::read("datus/config/ranking.json"));
-    EXPECT_EQ(savedRanking["Score"], nlohmann::json({10, 30}));
-    EXPECT_EQ(savedRanking["Time"], nlohmann::json({5, 6}));
+    EXPECT_EQ(nlohmann::json::parse(TempRunFolder::read("datus/config/ranking.json")),
+              nlohmann::json::parse(R"({"Score":[10,30],"Time":[5,6]})"));
 }
 
 TEST_F(AppRun, LoopSleepsWhatIsLeftOfEachFastFrameAndStopsOnQuit) {
@@ -183,13 +187,8 @@ TEST_F(AppRun, ABrokenSceneFileIsRefusedBeforeTheWindowOpens) {
     TempRunFolder::write("datus/config/scenes.json", scenes.dump());
     // With no video at all, the scene file is still what the player hears about: it is read
     // before any window could open.
-    setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
-    testing::internal::CaptureStderr();
     App app;
-    const bool started = app.startUp();
-    const std::string said = testing::internal::GetCapturedStderr();
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    EXPECT_FALSE(started);
+    const std::string said = startWithoutVideo(app);
     EXPECT_NE(said.find("\"scenes_2\"[1]"), std::string::npos) << said;
     EXPECT_NE(said.find("platformIndex"), std::string::npos) << said;
     EXPECT_EQ(said.find("cannot start SDL"), std::string::npos) << said;
@@ -200,13 +199,8 @@ TEST_F(AppRun, ABrokenSceneFileIsRefusedBeforeTheWindowOpens) {
 
 TEST_F(AppRun, NoVideoEndsWithOneClearLineAndTouchesNothing) {
     const std::string config = TempRunFolder::read("datus/config/config.json");
-    setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
-    testing::internal::CaptureStderr();
     App app;
-    const bool started = app.startUp();
-    const std::string said = testing::internal::GetCapturedStderr();
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    EXPECT_FALSE(started);
+    const std::string said = startWithoutVideo(app);
     EXPECT_NE(said.find("valdro: cannot start SDL"), std::string::npos) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     ASSERT_EQ(clock.messages.size(), 1u);

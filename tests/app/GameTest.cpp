@@ -1,139 +1,6 @@
-#include "app/Game.hpp"
-
-#include <SDL.h>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include <algorithm>
-#include <cstdio>
-#include <nlohmann/json.hpp>
-
-#include "actors/Prota.hpp"
-#include "app/App.hpp"
-#include "menus/Button.hpp"
-#include "menus/ControlsMenu.hpp"
-#include "menus/EndingScreen.hpp"
-#include "app/GameGlobals.hpp"
-#include "menus/Menu.hpp"
-#include "menus/PauseMenu.hpp"
-#include "app/Platform.hpp"
-#include "menus/RankingTable.hpp"
-#include "menus/SettingsMenu.hpp"
-#include "bosses/BossTextures.hpp"
-#include "bosses/FightPilot.hpp"
-#include "bosses/Jefe.hpp"
-#include "bosses/SheetLease.hpp"
-#include "enemies/Enemigo.hpp"
-#include "npc/Dialogue.hpp"
-#include "npc/Inventory.hpp"
-#include "npc/Items.hpp"
-#include "npc/NPC.hpp"
-#include "npc/Objeto.hpp"
-#include "render/Audio.hpp"
-#include "scene/Escena.hpp"
-#include "scene/Plataforma.hpp"
-#include "scene/SceneData.hpp"
-#include "support/SceneHarness.hpp"
-#include "support/TempRunFolder.hpp"
+#include "app/GamePlay.hpp"
 
 namespace {
-
-nlohmann::json readJson(const char* path) {
-    return nlohmann::json::parse(TempRunFolder::read(path));
-}
-
-const char* kRunFile = "datus/config/run.json";
-
-bool exists(const char* path) {
-    return std::filesystem::exists(path);
-}
-
-// A whole game in a throwaway run folder, played with SDL events on a scripted clock.
-class GamePlay : public ::testing::Test {
-protected:
-    void SetUp() override {
-        audio::setSoundListener([this](const std::string& key) { sounds.push_back(key); });
-    }
-    void TearDown() override {
-        app.reset();
-        audio::setSoundListener(nullptr);
-    }
-
-    // Starts the game after editing the shipped configuration.
-    void start(const std::function<void(nlohmann::json&)>& edit = {}) {
-        nlohmann::json config = readJson("datus/config/config.json");
-        if (edit) {
-            edit(config);
-        }
-        TempRunFolder::write("datus/config/config.json", config.dump());
-        App::Options options{1234};
-        options.runFile = kRunFile;
-        app = std::make_unique<App>(options);
-        ASSERT_TRUE(app->startUp());
-    }
-    // Closes the window and starts the game again, as a player coming back would.
-    void restart(const std::function<void(nlohmann::json&)>& edit = {}) {
-        windowEvent(SDL_WINDOWEVENT_CLOSE);
-        EXPECT_FALSE(app->frame());
-        app.reset();
-        items::inventory().clear();
-        globals() = GameGlobals{};
-        clock.messages.clear();
-        start(edit);
-    }
-    Game& game() { return app->game(); }
-
-    bool frames(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            if (!app->frame()) {
-                return false;
-            }
-            clock.advanceMs(10);
-        }
-        return true;
-    }
-
-    void push(SDL_Event e) { SDL_PushEvent(&e); }
-
-    // Clicks a menu button, then plays a frame.
-    void click(Menu& menu, int id, int param = -2) {
-        for (const auto& b : menu.buttons) {
-            if (b->id == id && (param == -2 || b->param == param)) {
-                harness::pushClick(*b, game().camX(), game().camY(), game().scale());
-                ASSERT_TRUE(frames());
-                return;
-            }
-        }
-        FAIL() << "no button " << id;
-    }
-
-    void typeKey(SDL_Keycode sym, Uint16 mod = 0) {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = sym;
-        e.key.keysym.mod = mod;
-        push(e);
-        e.type = SDL_KEYUP;
-        push(e);
-        frames();
-    }
-
-    void windowEvent(Uint8 which) {
-        SDL_Event e{};
-        e.type = SDL_WINDOWEVENT;
-        e.window.event = which;
-        push(e);
-    }
-
-    int screen() { return game().currentType(); }
-
-    TempRunFolder run;
-    ScriptedPlatform clock;
-    ScopedPlatform useClock{clock};
-    std::unique_ptr<App> app;
-    std::vector<std::string> sounds;
-};
 
 TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     start([](nlohmann::json& c) {
@@ -141,32 +8,29 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
         c["maxLevel"] = 0;
         c["SelectedKeySet"] = 0;
     });
-    TempRunFolder::write("datus/config/ranking.json", R"({"Score": [], "Time": []})");
-    click(game().titleScreen(), 4);  // Modo Historia
+    TempRunFolder::write(kRankingFile, R"({"Score": [], "Time": []})");
+    click(game().titleScreen(), kStory);
     EXPECT_EQ(screen(), kDifficulty);
-    click(game().difficultyScreen(), 23);  // Normal
+    click(game().difficultyScreen(), kNormal);
     ASSERT_EQ(screen(), kLevel);
     EXPECT_TRUE(clock.mouseCaptured);
     EXPECT_EQ(globals().revivesLeft, 2);
     ASSERT_TRUE(frames(50));
 
-    // Five seconds in, the hero falls with 120 points.
+    // Five seconds in, the hero falls with 120 points; the three damage upgrades he bought all
+    // come back with the revive.
     clock.advanceMs(5000);
     game().level()->prota->score = 120;
-    // Three damage upgrades bought before the fall all come back with the revive.
-    for (int i = 0; i < 3; ++i) {
-        items::inventory().recordPurchase(Objeto::kDamage);
-        items::applyEffect(Objeto::kDamage, *game().level()->prota);
-    }
-    game().perform(kActionGameOver, app->window());
+    buy(Objeto::kDamage, 3);
+    act(kActionGameOver);
     ASSERT_EQ(screen(), kGameOver);
     EXPECT_FALSE(clock.mouseCaptured);
     EXPECT_FALSE(game().windowFixed());
     // Ranked and on disk at once: a crash now loses nothing.
-    EXPECT_EQ(readJson("datus/config/ranking.json")["Score"], nlohmann::json({120}));
-    EXPECT_EQ(readJson("datus/config/config.json")["maxLevel"], 1);
+    EXPECT_EQ(readJson(kRankingFile)["Score"], nlohmann::json({120}));
+    EXPECT_EQ(readJson(kConfig)["maxLevel"], 1);
 
-    click(game().gameOverScreen(), 26);  // Revivir
+    click(game().gameOverScreen(), kRevive);
     ASSERT_EQ(screen(), kLevel);
     EXPECT_EQ(globals().revivesLeft, 1);
     EXPECT_EQ(game().level()->prota->score, 120);
@@ -196,74 +60,68 @@ TEST_F(GamePlay, FromTheTitleThroughARunAndBackTheFilesHoldWhatThePlayerDid) {
     click(game().settingsScreen(), 18);  // Controles
     ASSERT_EQ(screen(), kControls);
     click(game().controlsScreen(), ControlsMenu::kKeySetId, 2);
-    click(game().controlsScreen(), Menu::kBackId);
-    EXPECT_EQ(screen(), kSettings);
-    click(game().settingsScreen(), Menu::kBackId);
-    EXPECT_EQ(screen(), kPause);
-    click(game().pauseScreen(), Menu::kBackId);  // Salir
-    ASSERT_EQ(screen(), kTitle);
+    // Back, back and Salir: the settings, the pause, then the title.
+    const std::pair<Menu*, int> backs[] = {{&game().controlsScreen(), kSettings},
+                                           {&game().settingsScreen(), kPause},
+                                           {&game().pauseScreen(), kTitle}};
+    for (const auto& [menu, after] : backs) {
+        click(*menu, Menu::kBackId);
+        ASSERT_EQ(screen(), after);
+    }
     EXPECT_EQ(game().level(), nullptr);
 
     windowEvent(SDL_WINDOWEVENT_CLOSE);
     EXPECT_FALSE(app->frame());
     app->shutDown();
-    const auto config = readJson("datus/config/config.json");
+    const auto config = readJson(kConfig);
     EXPECT_EQ(config["volumeGeneral"], 55);
     EXPECT_EQ(config["SelectedKeySet"], 2);
     EXPECT_EQ(config["maxLevel"], 1);
     EXPECT_EQ(config["infiniteUnlock"], false);
-    const auto ranking = readJson("datus/config/ranking.json");
     // The same score twice: the faster run first.
-    EXPECT_EQ(ranking["Score"], nlohmann::json({120, 120}));
-    EXPECT_EQ(ranking["Time"], nlohmann::json({5, 8}));
+    EXPECT_EQ(readJson(kRankingFile),
+              nlohmann::json::parse(R"({"Score": [120, 120], "Time": [5, 8]})"));
 }
 
 TEST_F(GamePlay, AStoryRunClosedInTheMiddleContinuesFromTheTitle) {
     start();
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 23);  // Normal
+    story(kNormal);
     ASSERT_TRUE(exists(kRunFile));
-    Prota* prota = game().level()->prota.get();
-    for (int i = 0; i < 2; ++i) {
-        items::inventory().recordPurchase(Objeto::kSpeed);
-        items::applyEffect(Objeto::kSpeed, *prota);
-    }
-    items::inventory().recordPurchase(Objeto::kDamage);
-    items::applyEffect(Objeto::kDamage, *prota);
+    buy(Objeto::kSpeed, 2);
+    buy(Objeto::kDamage);
     for (int i = 1; i <= 5; ++i) {
         clock.advanceMs(1500);
-        game().perform(kActionLevelCompleted, app->window());
+        act(kActionLevelCompleted);
     }
     ASSERT_EQ(game().levelIndex(), 5);
-    prota = game().level()->prota.get();
     // What the scene was entered with is what comes back; what happens inside it is not.
-    const int hp = prota->hp;
-    const int maxHp = prota->maxHp;
-    const double walkSpeed = prota->walkSpeed;
-    const int shotDamage = prota->shotDamage;
-    const std::vector<SceneData> levels = game().levels();
-    const std::uint64_t played = game().playSeconds();
+    const auto kept = [](const Prota& p) {
+        return std::tuple(p.hp, p.maxHp, p.coins, p.score, p.walkSpeed, p.shotDamage);
+    };
+    Prota* prota = game().level()->prota.get();
     prota->coins = 37;
     prota->score = 1234;
-    game().perform(kActionLevelCompleted, app->window());
-    game().perform(kActionGameOver, app->window());  // a fall with revives left keeps the run
-    click(game().gameOverScreen(), 26);
+    const auto entered = kept(*prota);
+    const std::vector<SceneData> levels = game().levels();
+    const std::uint64_t played = game().playSeconds();
+    act(kActionLevelCompleted);
+    fallAndRevive();                    // a fall with revives left keeps the run
     ASSERT_EQ(game().levelIndex(), 4);  // back to the shop, the last checkpoint
-    game().level()->prota->coins = 37;
-    game().level()->prota->score = 1234;
-    game().level()->prota->hp = hp;
-    game().perform(kActionLevelCompleted, app->window());
+    prota = game().level()->prota.get();
+    prota->coins = 37;
+    prota->score = 1234;
+    prota->hp = std::get<0>(entered);
+    act(kActionLevelCompleted);
     ASSERT_EQ(game().levelIndex(), 5);
     clock.advanceMs(9000);  // played in scene 5, then the window is closed
 
     restart([](nlohmann::json& c) { c["language"] = "en"; });
     ASSERT_TRUE(game().waitingRun().has_value());
     clock.answers = {0};
-    click(game().titleScreen(), 4);  // Story Mode
-    ASSERT_EQ(clock.messages.size(), 1u);
-    EXPECT_EQ(clock.messages[0],
-              "Story Mode: You have a run in progress in scene 6 of 27. Do you want to "
-              "continue it? [Continue] [New run]");
+    click(game().titleScreen(), kStory);
+    EXPECT_EQ(clock.messages, std::vector<std::string>{
+                                  "Story Mode: You have a run in progress in scene 6 of 27. Do you "
+                                  "want to continue it? [Continue] [New run]"});
     ASSERT_EQ(screen(), kLevel);
     EXPECT_EQ(game().levelIndex(), 5);
     ASSERT_EQ(game().levels().size(), levels.size());
@@ -271,13 +129,7 @@ TEST_F(GamePlay, AStoryRunClosedInTheMiddleContinuesFromTheTitle) {
         EXPECT_EQ(game().levels()[i].width, levels[i].width) << i;
         EXPECT_EQ(game().levels()[i].bg, levels[i].bg) << i;
     }
-    const Prota& back = *game().level()->prota;
-    EXPECT_EQ(back.hp, hp);
-    EXPECT_EQ(back.maxHp, maxHp);
-    EXPECT_EQ(back.coins, 37);
-    EXPECT_EQ(back.score, 1234);
-    EXPECT_DOUBLE_EQ(back.walkSpeed, walkSpeed);
-    EXPECT_EQ(back.shotDamage, shotDamage);
+    EXPECT_EQ(kept(*game().level()->prota), entered);
     EXPECT_EQ(items::inventory().entries().at(Objeto::kSpeed).count, 2);
     EXPECT_LT(items::inventory().entries().at(Objeto::kSpeed).icon->y,
               items::inventory().entries().at(Objeto::kDamage).icon->y);  // bought first
@@ -293,48 +145,46 @@ TEST_F(GamePlay, AStoryRunClosedInTheMiddleContinuesFromTheTitle) {
     frames();
     click(game().pauseScreen(), Menu::kBackId);
     ASSERT_EQ(screen(), kTitle);
-    click(game().titleScreen(), 4);
+    click(game().titleScreen(), kStory);
     EXPECT_EQ(screen(), kTitle);
     EXPECT_EQ(clock.messages.size(), 2u);
     EXPECT_TRUE(exists(kRunFile));
     // Infinite Mode has no run waiting: the difficulties, no question.
     restart([](nlohmann::json& c) { c["infiniteUnlock"] = true; });
-    click(game().titleScreen(), 5);
+    click(game().titleScreen(), kInfinite);
     EXPECT_EQ(screen(), kDifficulty);
     EXPECT_TRUE(clock.messages.empty());
     click(game().difficultyScreen(), Menu::kBackId);
 
     // Continued, then given up after a fall: nothing is left to continue.
     clock.answers = {0};
-    click(game().titleScreen(), 4);
+    click(game().titleScreen(), kStory);
     ASSERT_EQ(screen(), kLevel);
-    game().perform(kActionGameOver, app->window());
+    act(kActionGameOver);
     EXPECT_TRUE(exists(kRunFile));
     click(game().gameOverScreen(), Menu::kBackId);  // Menú principal
     EXPECT_FALSE(exists(kRunFile));
     EXPECT_FALSE(game().waitingRun().has_value());
 
     // A new run instead throws the old one away; a fall with no revive left ends it.
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 24);  // Hard
+    story(kHard);
     restart([](nlohmann::json& c) { c["language"] = "es"; });
     clock.answers = {1};
-    click(game().titleScreen(), 4);
+    click(game().titleScreen(), kStory);
     EXPECT_EQ(screen(), kDifficulty);
     EXPECT_FALSE(exists(kRunFile));
     EXPECT_NE(clock.messages.back().find("Modo Historia: Tienes una partida a medias en la "
                                          "escena 1 de 27."),
               std::string::npos);
-    click(game().difficultyScreen(), 24);
+    click(game().difficultyScreen(), kHard);
     EXPECT_TRUE(exists(kRunFile));
-    game().perform(kActionGameOver, app->window());
+    act(kActionGameOver);
     EXPECT_FALSE(exists(kRunFile));
 }
 
 TEST_F(GamePlay, ADamagedOrOlderRunFileIsPutAsideAndTheTitleWorksAsBefore) {
     start();
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 23);
+    story(kNormal);
     const nlohmann::json good = readJson(kRunFile);
     auto with = [&good](const char* key, nlohmann::json value) {
         nlohmann::json changed = good;
@@ -359,7 +209,7 @@ TEST_F(GamePlay, ADamagedOrOlderRunFileIsPutAsideAndTheTitleWorksAsBefore) {
         TempRunFolder::write(kRunFile, text);
         game().setRunFile(RunFile(kRunFile));
         clock.answers = {0};
-        click(game().titleScreen(), 4);
+        click(game().titleScreen(), kStory);
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(screen(), kDifficulty);
         EXPECT_NE(said.find(std::string(kRunFile) + ": "), std::string::npos) << said;
@@ -371,67 +221,15 @@ TEST_F(GamePlay, ADamagedOrOlderRunFileIsPutAsideAndTheTitleWorksAsBefore) {
     }
 }
 
-TEST_F(GamePlay, TheFirstStartSpeaksTheSystemsLanguageAndThenTheSettingsRule) {
-    struct Case {
-        const char* lang;
-        bool withShippedFile;  // the settings the build lays out, which name no language
-        int language;
-        const char* written;
-    };
-    for (const Case& c : {Case{"en_US.UTF-8", false, 1, "en"}, Case{"es_ES.UTF-8", false, 0, "es"},
-                          Case{"es_MX", true, 0, "es"}, Case{"C", true, 1, "en"}}) {
-        SCOPED_TRACE(c.lang);
-        if (!c.withShippedFile) {
-            std::filesystem::remove("datus/config/config.json");
-        } else {
-            std::filesystem::copy_file(
-                std::string(VALDRO_SOURCE_DIR) + "/data/datus/config/config.json",
-                "datus/config/config.json", std::filesystem::copy_options::overwrite_existing);
-        }
-        setenv("LANG", c.lang, 1);
-        app = std::make_unique<App>(App::Options{1});
-        ASSERT_TRUE(app->startUp());
-        EXPECT_EQ(globals().language, c.language);
-        const Button& story = *game().titleScreen().buttons.front();
-        EXPECT_EQ(story.shownText, c.language == 0 ? "Modo Historia" : "Story Mode");
-        app.reset();
-        EXPECT_EQ(readJson("datus/config/config.json")["language"], c.written);
-    }
-    // From then on the file rules, whatever the system says.
-    setenv("LANG", "es_ES.UTF-8", 1);
-    app = std::make_unique<App>(App::Options{1});
-    ASSERT_TRUE(app->startUp());
-    EXPECT_EQ(globals().language, 1);
-}
-
-TEST_F(GamePlay, LockedModesSayWhyInSpanishAndStayOnTheTitle) {
-    start([](nlohmann::json& c) {
-        c["infiniteUnlock"] = false;
-        c["language"] = "en";
-    });
-    click(game().titleScreen(), 5);  // Infinite Mode
-    click(game().titleScreen(), 6);  // Ranking
-    EXPECT_EQ(screen(), kTitle);
-    EXPECT_EQ(clock.messages,
-              (std::vector<std::string>{
-                  "Modo no disponible: Completa el modo historia para desbloquear este modo.",
-                  "Pantalla no disponible: Completa el modo historia para desbloquearla."}));
-    EXPECT_EQ(game().titleScreen().clickedButton, 0);
-    frames(3);
-    EXPECT_EQ(clock.messages.size(), 2u);  // shown once per click
-}
-
 TEST_F(GamePlay, RevivesFollowTheDifficulty) {
     start();
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 23);  // Normal: two revives
+    story(kNormal);  // two revives
     for (int revive = 0; revive < 2; ++revive) {
-        game().perform(kActionGameOver, app->window());
-        click(game().gameOverScreen(), 26);
+        fallAndRevive();
         ASSERT_EQ(screen(), kLevel) << revive;
     }
     // The game-over screen can be resized; the revived scene is placed for the new size.
-    game().perform(kActionGameOver, app->window());
+    act(kActionGameOver);
     SDL_Event resize{};
     resize.type = SDL_WINDOWEVENT;
     resize.window.event = SDL_WINDOWEVENT_RESIZED;
@@ -439,15 +237,15 @@ TEST_F(GamePlay, RevivesFollowTheDifficulty) {
     resize.window.data2 = 600;
     game().handleEvent(resize, app->window());
     globals().revivesLeft = 1;
-    click(game().gameOverScreen(), 26);
+    click(game().gameOverScreen(), kRevive);
     ASSERT_EQ(screen(), kLevel);
     ASSERT_NE(game().level()->dstRect, nullptr);
     EXPECT_EQ(game().level()->dstRect->w, 800);  // 16 shown units at 50 pixels each
     EXPECT_EQ(game().level()->dstRect->x, 0);
     EXPECT_EQ(globals().revivesLeft, 0);
-    game().perform(kActionGameOver, app->window());
+    act(kActionGameOver);
     sounds.clear();
-    click(game().gameOverScreen(), 26);
+    click(game().gameOverScreen(), kRevive);
     EXPECT_EQ(screen(), kGameOver);
     EXPECT_EQ(sounds, (std::vector<std::string>{"click", "nonono"}));
     frames(2);
@@ -456,13 +254,13 @@ TEST_F(GamePlay, RevivesFollowTheDifficulty) {
     click(game().gameOverScreen(), 27);  // Reiniciar: a new Normal run
     ASSERT_EQ(screen(), kLevel);
     EXPECT_EQ(globals().revivesLeft, 2);
-    game().perform(kActionToTitle, app->window());
+    act(kActionToTitle);
     clock.answers = {1};  // the run left behind is not continued
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 24);  // Hard: no revive
+    story(kHard);         // no revive, and fewer hearts
     EXPECT_EQ(globals().difficulty, 2);
     EXPECT_EQ(globals().revivesLeft, 0);
-    game().perform(kActionGameOver, app->window());
+    EXPECT_EQ(game().level()->prota->maxHp, 2);
+    act(kActionGameOver);
     click(game().gameOverScreen(), 27);
     EXPECT_EQ(globals().difficulty, 2);
     EXPECT_EQ(screen(), kLevel);
@@ -473,10 +271,9 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
         c["infiniteUnlock"] = false;
         c["maxLevel"] = 0;
     });
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 22);  // Easy
+    story(kEasy);
     for (int i = 1; i <= 26; ++i) {
-        game().perform(kActionLevelCompleted, app->window());
+        act(kActionLevelCompleted);
         ASSERT_EQ(game().levelIndex(), i);
         ASSERT_EQ(screen(), kLevel);
     }
@@ -557,7 +354,7 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
     EXPECT_FALSE(exists(kRunFile));  // a finished story leaves nothing to continue
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), "storyCompleted"), sounds.end());
     // Saved when it happened.
-    const auto saved = readJson("datus/config/config.json");
+    const auto saved = readJson(kConfig);
     EXPECT_EQ(saved["infiniteUnlock"], true);
     EXPECT_EQ(saved["maxLevel"], 27);
     // The ending shows the run's score and time and the hero's last words.
@@ -580,15 +377,13 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
     typeKey(keys.interactKey);
     EXPECT_EQ(screen(), kTitle);
 
-    click(game().titleScreen(), 5);
+    click(game().titleScreen(), kInfinite);
     ASSERT_EQ(screen(), kDifficulty);
-    click(game().difficultyScreen(), 23);
+    click(game().difficultyScreen(), kNormal);
     ASSERT_TRUE(game().infiniteSelected());
-    for (int i = 1; i <= 26; ++i) {
-        game().perform(kActionLevelCompleted, app->window());
-    }
+    complete(26);
     const std::vector<SceneData> firstLap = game().levels();
-    game().perform(kActionLevelCompleted, app->window());
+    act(kActionLevelCompleted);
     EXPECT_EQ(game().levelIndex(), 1);  // not the tutorial again
     bool newPicks = false;
     for (std::size_t i = 0; i < firstLap.size(); ++i) {
@@ -597,16 +392,13 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
     }
     EXPECT_TRUE(newPicks);
     // A revive after going round starts at a place in the list.
-    for (int i = 0; i < 4; ++i) {
-        game().perform(kActionLevelCompleted, app->window());  // through the first shop
-    }
+    complete(4);  // through the first shop
     EXPECT_EQ(game().checkpointIndex(), 4);
     // Three bosses behind, Normal's enemies have grown from level 1 to 4.
     EXPECT_EQ(globals().enemyLevel, 4);
     const int maxHp = game().level()->prota->maxHp;
     for (int death = 0; death < 2; ++death) {  // Normal's two revives
-        game().perform(kActionGameOver, app->window());
-        click(game().gameOverScreen(), 26);
+        fallAndRevive();
         ASSERT_EQ(screen(), kLevel);
         EXPECT_EQ(game().levelIndex(), 4);
         // The bellboy's word is a new one for each revive of the run.
@@ -620,50 +412,6 @@ TEST_F(GamePlay, FinishingTheStoryUnlocksTheEndlessModeWhichGoesRound) {
     }
 }
 
-// The frame drawn as the hero walks out of a scene shows the next room whole: its platforms,
-// characters and items where they stand, the hero at its start, exactly where the scene itself
-// would place them.
-TEST_F(GamePlay, TheFirstFrameOfASceneShowsItWhole) {
-    start();
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 23);
-    game().perform(kActionLevelCompleted, app->window());
-    ASSERT_TRUE(frames(5));
-    Escena& left = *game().level();
-    left.enemies.clear();
-    left.prota->moveTo(left.w - 0.5, left.prota->y);
-    left.exitRequested = true;
-    ASSERT_TRUE(frames());  // walks out, and the next room is drawn
-    ASSERT_EQ(game().levelIndex(), 2);
-    Escena& entered = *game().level();
-    std::vector<Renderizable*> drawn = {entered.prota.get()};
-    for (const auto& p : entered.platforms) {
-        drawn.push_back(p.get());
-    }
-    for (const auto& n : entered.npcs) {
-        drawn.push_back(n.get());
-    }
-    for (const auto& item : entered.items) {
-        drawn.push_back(item.get());
-    }
-    // What has no window rectangle is never drawn in the band (the guide speaks from off-stage).
-    std::erase_if(drawn, [](const Renderizable* r) { return r->dstRect == nullptr; });
-    ASSERT_GT(drawn.size(), 2u);
-    std::vector<SDL_Rect> asDrawn;
-    for (const Renderizable* r : drawn) {
-        asDrawn.push_back(*r->dstRect);
-    }
-    entered.updateDstRect(game().scale(), game().camX(), game().camY());
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
-        const SDL_Rect& placed = *drawn[i]->dstRect;
-        EXPECT_TRUE(asDrawn[i].x == placed.x && asDrawn[i].y == placed.y &&
-                    asDrawn[i].w == placed.w && asDrawn[i].h == placed.h)
-            << "thing " << i << " was drawn at " << asDrawn[i].x << "," << asDrawn[i].y << " "
-            << asDrawn[i].w << "x" << asDrawn[i].h << " instead of " << placed.x << "," << placed.y
-            << " " << placed.w << "x" << placed.h;
-    }
-}
-
 // A boss's sheets are loaded from its arena until the run leaves it, whichever way: onwards,
 // by a game over, or by completing the story in the last arena.
 TEST_F(GamePlay, BossSheetsGoWithTheRunWhicheverWayItEnds) {
@@ -673,8 +421,7 @@ TEST_F(GamePlay, BossSheetsGoWithTheRunWhicheverWayItEnds) {
     }
     std::filesystem::create_directory_symlink(pictures, run.path("img"));
     start();
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 22);  // Easy: revives without end
+    story(kEasy);  // revives without end
     const auto arenaOf = [&](int kind) {
         for (std::size_t i = 0; i < game().levels().size(); ++i) {
             if (game().levels()[i].boss == kind) {
@@ -694,25 +441,25 @@ TEST_F(GamePlay, BossSheetsGoWithTheRunWhicheverWayItEnds) {
     ASSERT_GT(greed, 0);
     ASSERT_GT(valdro, greed);
     while (game().levelIndex() < greed) {
-        game().perform(kActionLevelCompleted, app->window());
+        act(kActionLevelCompleted);
     }
     ASSERT_NE(bossTextures().greedSheet, nullptr) << "the generated sheets are loaded";
 
-    game().perform(kActionGameOver, app->window());
+    act(kActionGameOver);
     EXPECT_FALSE(anyBossSheet()) << "a game over in the arena frees its sheets";
     EXPECT_EQ(SheetLease::holders(), 0);
-    click(game().gameOverScreen(), 26);  // revive at the checkpoint before the arena
+    click(game().gameOverScreen(), kRevive);  // revive at the checkpoint before the arena
     ASSERT_EQ(screen(), kLevel);
     EXPECT_LT(game().levelIndex(), greed);
     EXPECT_FALSE(anyBossSheet());
 
     while (game().levelIndex() < valdro) {
-        game().perform(kActionLevelCompleted, app->window());
+        act(kActionLevelCompleted);
     }
     ASSERT_NE(bossTextures().valdro1Sheet, nullptr);
     EXPECT_EQ(bossTextures().greedSheet, nullptr);
     for (int i = 0; i < 5 && screen() == kLevel; ++i) {
-        game().perform(kActionLevelCompleted, app->window());
+        act(kActionLevelCompleted);
     }
     ASSERT_EQ(screen(), kEnding) << "the story is completed";
     EXPECT_FALSE(anyBossSheet()) << "completing the story frees the last boss's sheets";
@@ -721,104 +468,24 @@ TEST_F(GamePlay, BossSheetsGoWithTheRunWhicheverWayItEnds) {
 
 TEST_F(GamePlay, ThePlayClockCountsExactTimeAcrossPauses) {
     start();
-    TempRunFolder::write("datus/config/ranking.json", R"({"Score": [], "Time": []})");
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 22);
+    TempRunFolder::write(kRankingFile, R"({"Score": [], "Time": []})");
+    story(kEasy);
     for (int i = 0; i < 10; ++i) {
         clock.advanceMs(370);
-        game().perform(kActionPause, app->window());
+        act(kActionPause);
         clock.advanceMs(1000);  // paused time is not play time
-        game().perform(kActionResume, app->window());
+        act(kActionResume);
     }
-    game().perform(kActionPause, app->window());
+    act(kActionPause);
     EXPECT_EQ(game().playSeconds(), 3u);
     game().level()->prota->score = 77;
     click(game().pauseScreen(), Menu::kBackId);  // Salir
     EXPECT_EQ(screen(), kTitle);
-    EXPECT_EQ(readJson("datus/config/ranking.json")["Time"], nlohmann::json({3}));
-    EXPECT_EQ(readJson("datus/config/ranking.json")["Score"], nlohmann::json({77}));
-}
-
-TEST_F(GamePlay, LosingFocusPausesARunAndFullscreenIsRemembered) {
-    start();
-    auto resizable = [&] { return !game().windowFixed(); };
-    EXPECT_TRUE(resizable());
-    typeKey(SDLK_F11);
-    EXPECT_TRUE(game().fullscreen());
-    typeKey(SDLK_F11);
-    EXPECT_FALSE(game().fullscreen());
-    click(game().titleScreen(), 4);
-    click(game().difficultyScreen(), 22);
-    ASSERT_EQ(screen(), kLevel);
-    EXPECT_FALSE(resizable());
-    // Walking right when the window loses focus; the key comes up while the pause is shown.
-    SDL_Event walk{};
-    walk.type = SDL_KEYDOWN;
-    walk.key.keysym.sym = SDLK_d;
-    push(walk);
-    frames();
-    ASSERT_NE(game().level()->prota->keys, 0);
-    windowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    frames();
-    EXPECT_EQ(screen(), kPause);
-    walk.type = SDL_KEYUP;
-    push(walk);
-    frames();
-    EXPECT_FALSE(clock.mouseCaptured);
-    typeKey(SDLK_F11);
-    EXPECT_TRUE(game().fullscreen());
-    typeKey(SDLK_RETURN, KMOD_LALT);
-    EXPECT_FALSE(game().fullscreen());
-    EXPECT_FALSE(resizable());  // a paused run keeps its window
-    int w = 0;
-    int h = 0;
-    SDL_GetWindowSize(app->window(), &w, &h);
-    EXPECT_EQ(w, 1280);  // back to the size the player had
-    EXPECT_EQ(h, 720);
-    typeKey(SDLK_ESCAPE);  // the pause key resumes
-    EXPECT_EQ(screen(), kLevel);
-    EXPECT_EQ(game().level()->prota->keys, 0);  // the hero does not walk on by himself
-    EXPECT_TRUE(clock.mouseCaptured);
-    typeKey(SDLK_F11);
-    app->shutDown();
-    EXPECT_EQ(readJson("datus/config/config.json")["fullscreen"], true);
-}
-
-TEST_F(GamePlay, SettingsReachTheGameAndTheLanguageSwitchesEveryMenu) {
-    start([](nlohmann::json& c) {
-        c["volumeGeneral"] = 35;
-        c["volumeSFX"] = 70;
-        c["maxLevel"] = 9;
-        c["language"] = "en";
-        c["SelectedKeySet"] = 3;
-        c["CustomKeyConfig"]["configOption"] = 0;
-    });
-    EXPECT_EQ(audio::state().musicVolume, 35);
-    EXPECT_EQ(audio::state().sfxVolume, 70);
-    EXPECT_EQ(globals().maxLevel, 9);
-    EXPECT_EQ(globals().language, 1);
-    EXPECT_EQ(game().titleScreen().find(4)->shownText, "Story Mode");
-    EXPECT_DOUBLE_EQ(game().settingsScreen().musicBar.w, 35 / 50.0);
-
-    click(game().titleScreen(), 3);  // Settings
-    ASSERT_EQ(screen(), kSettings);
-    EXPECT_FALSE(game().settingsScreen().fromPause);
-    click(game().settingsScreen(), 8);  // Spanish
-    EXPECT_EQ(game().titleScreen().find(4)->shownText, "Modo Historia");
-    EXPECT_EQ(game().gameOverScreen().find(26)->shownText, "Revivir");
-    typeKey(SDLK_ESCAPE);
-    EXPECT_EQ(screen(), kTitle);
-    app->shutDown();
-    const auto saved = readJson("datus/config/config.json");
-    EXPECT_EQ(saved["language"], "es");
-    // The custom set read with another index is still the custom set.
-    EXPECT_EQ(saved["SelectedKeySet"], 3);
-    EXPECT_EQ(saved["CustomKeyConfig"]["configOption"], 3);
+    EXPECT_EQ(readJson(kRankingFile), nlohmann::json::parse(R"({"Score": [77], "Time": [3]})"));
 }
 
 TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
-    const std::string rankingBefore = R"({"Score": [50], "Time": [9]})";
-    TempRunFolder::write("datus/config/ranking.json", rankingBefore);
+    TempRunFolder::write(kRankingFile, R"({"Score": [50], "Time": [9]})");
     // A story run left waiting is neither touched nor offered by practice.
     const std::string waiting = "a story run";
     TempRunFolder::write(kRunFile, waiting);
@@ -833,17 +500,15 @@ TEST_F(GamePlay, PractisingOneSceneEndsOnTheTitleAndRecordsNothing) {
     EXPECT_EQ(globals().revivesLeft, 2);
     // Dies, revives into the same scene, then completes it.
     game().level()->prota->score = 900;
-    game().perform(kActionGameOver, app->window());
-    click(game().gameOverScreen(), 26);
+    fallAndRevive();
     ASSERT_EQ(screen(), kLevel);
-    game().perform(kActionLevelCompleted, app->window());
+    act(kActionLevelCompleted);
     EXPECT_EQ(screen(), kTitle);
     EXPECT_FALSE(game().practising());
     EXPECT_FALSE(game().infiniteUnlocked());
     app->shutDown();
-    const auto ranking = readJson("datus/config/ranking.json");
-    EXPECT_EQ(ranking["Score"], nlohmann::json({50}));
-    EXPECT_EQ(readJson("datus/config/config.json")["maxLevel"], 0);
+    EXPECT_EQ(readJson(kRankingFile), nlohmann::json::parse(R"({"Score": [50], "Time": [9]})"));
+    EXPECT_EQ(readJson(kConfig)["maxLevel"], 0);
     EXPECT_EQ(TempRunFolder::read(kRunFile), waiting);
     EXPECT_FALSE(exists("datus/config/run.json.broken"));
 }

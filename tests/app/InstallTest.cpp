@@ -65,17 +65,27 @@ protected:
     }
 
     // Starts the installed game headless, as its desktop entry says, from an unrelated folder.
-    int play(const std::string& environment, const std::string& extra = "") {
-        const std::string exec =
-            desktopValue(share() / "applications" / VALDRO_APP_ID ".desktop", "Exec");
-        return shell("cd " + quoted(*root_) + " && env " + environment + " PATH=" +
-                     quoted(prefix() / "bin") + ":\"$PATH\" " + exec + " --seed 4 --frames 5 " +
-                     extra + " > " + quoted(*root_ / "play.log") + " 2>&1");
+    static void play(const std::string& environment) {
+        const std::string exec = desktopValue(desktopEntry(), "Exec");
+        ASSERT_EQ(shell("cd " + quoted(*root_) + " && env " + environment +
+                        " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy PATH=" +
+                        quoted(prefix() / "bin") + ":\"$PATH\" " + exec +
+                        " --seed 4 --frames 5 > " + quoted(*root_ / "play.log") + " 2>&1"),
+                  0)
+            << TempRunFolder::read(*root_ / "play.log");
+    }
+    // The installed settings are the shipped defaults, never the run folder's own.
+    static void expectShippedSettings() {
+        EXPECT_EQ(
+            TempRunFolder::read(data() / "datus/config/config.json"),
+            TempRunFolder::read(fs::path(VALDRO_SOURCE_DIR) / "data/datus/config/config.json"));
     }
 
     static fs::path prefix() { return *root_ / "prefix"; }
     static fs::path share() { return prefix() / "share"; }
     static fs::path data() { return share() / "valdro"; }
+    static fs::path desktopEntry() { return share() / "applications" / VALDRO_APP_ID ".desktop"; }
+    static fs::path metainfo() { return share() / "metainfo" / VALDRO_APP_ID ".metainfo.xml"; }
 
     static fs::path* root_;
     static bool installed_;
@@ -95,14 +105,9 @@ TEST_F(InstalledGame, LaysOutTheBinaryDataDesktopEntryIconAndMetainfo) {
     for (const char* folder : {"datus", "img", "music", "fonts"}) {
         EXPECT_FALSE(fs::is_symlink(data() / folder)) << folder;
     }
-    // The installed settings are the shipped defaults, never the run folder's own.
-    const fs::path source = fs::path(VALDRO_SOURCE_DIR) / "data/datus/config";
-    EXPECT_EQ(TempRunFolder::read(data() / "datus/config/config.json"),
-              TempRunFolder::read(source / "config.json"));
-    EXPECT_TRUE(fs::is_regular_file(share() / "applications" / VALDRO_APP_ID ".desktop"));
-    EXPECT_TRUE(fs::is_regular_file(share() / "metainfo" / VALDRO_APP_ID ".metainfo.xml"));
-    EXPECT_EQ(desktopValue(share() / "applications" / VALDRO_APP_ID ".desktop", "Icon"),
-              VALDRO_APP_ID);
+    expectShippedSettings();
+    EXPECT_TRUE(fs::is_regular_file(metainfo()));
+    EXPECT_EQ(desktopValue(desktopEntry(), "Icon"), VALDRO_APP_ID);
 
     if (!VALDRO_ICONS_DRAWN && !fs::exists(VALDRO_BINARY_DIR "/run/icons")) {
         GTEST_SKIP() << "this build draws no art, so it has no icon to install";
@@ -125,10 +130,8 @@ TEST_F(InstalledGame, LaysOutTheBinaryDataDesktopEntryIconAndMetainfo) {
 TEST_F(InstalledGame, KeepsTheSettingsAndRankingUnderTheXdgFolder) {
     const fs::path home = *root_ / "home-xdg";
     const fs::path xdg = *root_ / "xdg";
-    ASSERT_EQ(play("HOME=" + quoted(home) + " XDG_DATA_HOME=" + quoted(xdg) +
-                   " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy"),
-              0)
-        << TempRunFolder::read(*root_ / "play.log");
+    const std::string environment = "HOME=" + quoted(home) + " XDG_DATA_HOME=" + quoted(xdg);
+    play(environment);
     const fs::path mine = xdg / "valdro";
     ASSERT_TRUE(fs::is_regular_file(mine / "config.json"));
     ASSERT_TRUE(fs::is_regular_file(mine / "ranking.json"));
@@ -142,18 +145,13 @@ TEST_F(InstalledGame, KeepsTheSettingsAndRankingUnderTheXdgFolder) {
     changed["SelectedKeySet"] = 2;
     changed["playerNote"] = "mine";
     TempRunFolder::write(mine / "config.json", changed.dump());
-    ASSERT_EQ(play("HOME=" + quoted(home) + " XDG_DATA_HOME=" + quoted(xdg) +
-                   " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy"),
-              0)
-        << TempRunFolder::read(*root_ / "play.log");
+    play(environment);
     const auto kept = nlohmann::json::parse(TempRunFolder::read(mine / "config.json"));
     EXPECT_EQ(kept["SelectedKeySet"], 2);
     EXPECT_EQ(kept["playerNote"], "mine");
 
     // Nothing was written into the installed data.
-    const fs::path source = fs::path(VALDRO_SOURCE_DIR) / "data/datus/config";
-    EXPECT_EQ(TempRunFolder::read(data() / "datus/config/config.json"),
-              TempRunFolder::read(source / "config.json"));
+    expectShippedSettings();
     for (const auto& entry : fs::directory_iterator(data() / "datus/config")) {
         EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos)
             << entry.path();
@@ -162,10 +160,7 @@ TEST_F(InstalledGame, KeepsTheSettingsAndRankingUnderTheXdgFolder) {
 
 TEST_F(InstalledGame, WithoutXdgDataHomeTheFilesGoUnderHome) {
     const fs::path home = *root_ / "home-plain";
-    ASSERT_EQ(play("-u XDG_DATA_HOME HOME=" + quoted(home) +
-                   " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy"),
-              0)
-        << TempRunFolder::read(*root_ / "play.log");
+    play("-u XDG_DATA_HOME HOME=" + quoted(home));
     EXPECT_TRUE(fs::is_regular_file(home / ".local/share/valdro/config.json"));
     EXPECT_TRUE(fs::is_regular_file(home / ".local/share/valdro/ranking.json"));
 }
@@ -175,16 +170,10 @@ TEST_F(InstalledGame, DesktopEntryAndMetainfoPassTheirValidators) {
         GTEST_SKIP() << "desktop-file-validate or appstreamcli is not installed";
     }
     const fs::path log = *root_ / "validate.log";
-    EXPECT_EQ(shell("desktop-file-validate " +
-                    quoted(share() / "applications" / VALDRO_APP_ID ".desktop") + " > " +
-                    quoted(log) + " 2>&1"),
-              0)
-        << TempRunFolder::read(log);
-    EXPECT_EQ(shell("appstreamcli validate --no-net " +
-                    quoted(share() / "metainfo" / VALDRO_APP_ID ".metainfo.xml") + " > " +
-                    quoted(log) + " 2>&1"),
-              0)
-        << TempRunFolder::read(log);
+    for (const std::string& check : {"desktop-file-validate " + quoted(desktopEntry()),
+                                     "appstreamcli validate --no-net " + quoted(metainfo())}) {
+        EXPECT_EQ(shell(check + " > " + quoted(log) + " 2>&1"), 0) << TempRunFolder::read(log);
+    }
 }
 
 TEST(DebianPackage, HoldsTheGameAndDeclaresTheLibrariesItNeeds) {

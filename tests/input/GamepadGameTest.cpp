@@ -10,20 +10,20 @@
 #include "actors/Disparo.hpp"
 #include "actors/Prota.hpp"
 #include "app/App.hpp"
-#include "menus/Button.hpp"
-#include "menus/ControlsMenu.hpp"
 #include "app/Game.hpp"
 #include "app/GameGlobals.hpp"
+#include "app/Platform.hpp"
 #include "input/Gamepad.hpp"
 #include "input/KeySet.hpp"
+#include "menus/Button.hpp"
+#include "menus/ControlsMenu.hpp"
 #include "menus/Menu.hpp"
 #include "menus/MenuLayouts.hpp"
 #include "menus/PauseMenu.hpp"
-#include "app/Platform.hpp"
-#include "replay/RecordedRun.hpp"
-#include "replay/StateHash.hpp"
 #include "npc/NPC.hpp"
 #include "render/Audio.hpp"
+#include "replay/RecordedRun.hpp"
+#include "replay/StateHash.hpp"
 #include "scene/Escena.hpp"
 #include "support/SceneHarness.hpp"
 #include "support/TempRunFolder.hpp"
@@ -59,6 +59,16 @@ protected:
             clock.advanceMs(10);
         }
     }
+    void plugIn() {
+        ASSERT_TRUE(pad.plug()) << SDL_GetError();
+        frames(2);
+        ASSERT_EQ(game().gamepad().openCount(), 1);
+    }
+    void openControls() {
+        game().perform(kActionSettingsFromTitle, app->window());
+        game().perform(kActionShowControls, app->window());
+        ASSERT_EQ(screen(), kControls);
+    }
     void tap(SDL_GameControllerButton b) {
         pad.button(b, true);
         frames();
@@ -82,9 +92,7 @@ protected:
 };
 
 TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
-    ASSERT_TRUE(pad.plug()) << SDL_GetError();
-    frames(2);
-    ASSERT_EQ(game().gamepad().openCount(), 1);
+    plugIn();
 
     // The title: the first push shows the highlight, on Story mode.
     EXPECT_EQ(highlighted(game().titleScreen()), "(none)");
@@ -122,13 +130,10 @@ TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
     EXPECT_DOUBLE_EQ(hero.y, floorY);
 
     // Walk right with the stick to the front desk bell and talk to it with X.
-    const NPC* bell = nullptr;
-    for (const auto& n : scene.npcs) {
-        if (n->kind == NPC::kTutorial) {
-            bell = n.get();
-        }
-    }
-    ASSERT_NE(bell, nullptr);
+    const auto found = std::find_if(scene.npcs.begin(), scene.npcs.end(),
+                                    [](const auto& n) { return n->kind == NPC::kTutorial; });
+    ASSERT_NE(found, scene.npcs.end());
+    const NPC* bell = found->get();
     pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 30000);
     for (int i = 0; i < 600 && hero.x + hero.w / 2.0 < bell->x + bell->w / 2.0; ++i) {
         frames();
@@ -153,16 +158,11 @@ TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
     pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, 0);
     pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, 0);
     frames(3);
-    auto aimOffset = [&](double& dx, double& dy) {
-        dx = scene.crosshair->x + scene.crosshair->w / 2.0 - (hero.x + hero.w / 2.0);
-        dy = scene.crosshair->y + scene.crosshair->h / 2.0 - (hero.y + hero.h / 2.0);
-    };
-    double dx = 0.0;
-    double dy = 0.0;
-    aimOffset(dx, dy);
     const double diagonal = Escena::kPadAimDistance / std::sqrt(2.0);
-    EXPECT_NEAR(dx, diagonal, 1e-9);
-    EXPECT_NEAR(dy, -diagonal, 1e-9);
+    EXPECT_NEAR(scene.crosshair->x + scene.crosshair->w / 2.0 - (hero.x + hero.w / 2.0), diagonal,
+                1e-9);
+    EXPECT_NEAR(scene.crosshair->y + scene.crosshair->h / 2.0 - (hero.y + hero.h / 2.0), -diagonal,
+                1e-9);
 
     // The right trigger held fires on at the hero's rate, up and to the right.
     const int firedBefore = shotsFired();
@@ -205,9 +205,7 @@ TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
     EXPECT_FALSE(game().gamepad().held(PadControl::Left));
 
     // Plugged in again, Start resumes where the run was.
-    ASSERT_TRUE(pad.plug()) << SDL_GetError();
-    frames(2);
-    ASSERT_EQ(game().gamepad().openCount(), 1);
+    plugIn();
     tap(SDL_CONTROLLER_BUTTON_START);
     ASSERT_EQ(screen(), kLevel);
     EXPECT_EQ(game().level(), run);
@@ -219,8 +217,7 @@ TEST_F(PadGame, APadAloneGoesFromTheTitleIntoTheTutorialAndPlaysIt) {
 }
 
 TEST_F(PadGame, TheMouseHidesTheHighlightAndThePadShowsItAgain) {
-    ASSERT_TRUE(pad.plug()) << SDL_GetError();
-    frames(2);
+    plugIn();
     tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     EXPECT_TRUE(game().padInUse());
     clock.mouseX = 40;
@@ -228,9 +225,7 @@ TEST_F(PadGame, TheMouseHidesTheHighlightAndThePadShowsItAgain) {
     EXPECT_FALSE(game().titleScreen().highlightShown);
     tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);  // only shows it again, where it was
     EXPECT_EQ(highlighted(game().titleScreen()), "Modo Historia");
-    SDL_Event click{};
-    click.type = SDL_MOUSEBUTTONDOWN;
-    click.button.button = SDL_BUTTON_LEFT;
+    SDL_Event click = harness::buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
     SDL_PushEvent(&click);
     frames();
     EXPECT_FALSE(game().titleScreen().highlightShown);
@@ -268,11 +263,8 @@ TEST_F(PadGame, APadButtonMovedOnTheControlsScreenJumpsAndTheMenusKeepTheirs) {
         frames(5);
         return game().level()->prota->y < y - 0.1;
     };
-    ASSERT_TRUE(pad.plug()) << SDL_GetError();
-    frames(2);
-    game().perform(kActionSettingsFromTitle, app->window());
-    game().perform(kActionShowControls, app->window());
-    ASSERT_EQ(screen(), kControls);
+    plugIn();
+    openControls();
     EXPECT_EQ(padValue(0), "A");
     EXPECT_EQ(padValue(3), "Start");
     clickPad(kPadValue, 0);  // jump: waits for a button
@@ -295,8 +287,7 @@ TEST_F(PadGame, APadButtonMovedOnTheControlsScreenJumpsAndTheMenusKeepTheirs) {
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");  // SDL_Quit forgot it
     app = std::make_unique<App>(App::Options{1234});
     ASSERT_TRUE(app->startUp());
-    ASSERT_TRUE(pad.plug()) << SDL_GetError();
-    frames(2);
+    plugIn();
     tap(SDL_CONTROLLER_BUTTON_A);  // shows the highlight
     tap(SDL_CONTROLLER_BUTTON_A);  // the menus keep A: Story Mode
     tap(SDL_CONTROLLER_BUTTON_A);  // Easy
@@ -312,67 +303,50 @@ TEST_F(PadGame, APadButtonMovedOnTheControlsScreenJumpsAndTheMenusKeepTheirs) {
 
     // Restore puts today's buttons back.
     game().perform(kActionToTitle, app->window());
-    game().perform(kActionSettingsFromTitle, app->window());
-    game().perform(kActionShowControls, app->window());
+    openControls();
     EXPECT_EQ(padValue(0), "Y");
     clickPad(menu_layouts::kPadRestoreId, -1);
     EXPECT_EQ(padValue(0), "A");
     EXPECT_EQ(globals().padBindings, PadBindings{});
 }
 
-// A practice run of the first level played with a pad's events: walking right, aiming up and
-// firing, jumping once, the pad pulled out and in again.
-void playWithAPad(long long frame) {
-    auto push = [](SDL_Event e) { SDL_PushEvent(&e); };
-    auto axis = [&](SDL_GameControllerAxis a, int value) {
-        SDL_Event e{};
-        e.type = SDL_CONTROLLERAXISMOTION;
-        e.caxis.axis = static_cast<Uint8>(a);
+SDL_Event padEvent(Uint32 type, int which, int value = 0) {
+    SDL_Event e{};
+    e.type = type;
+    if (type == SDL_CONTROLLERAXISMOTION) {
+        e.caxis.axis = static_cast<Uint8>(which);
         e.caxis.value = static_cast<Sint16>(value);
-        push(e);
+    } else if (type == SDL_CONTROLLERDEVICEADDED) {
+        e.cdevice.which = which;
+    } else {
+        e.cbutton.button = static_cast<Uint8>(which);
+    }
+    return e;
+}
+
+// A practice run of the first level played with a pad's events: walking right, aiming up and
+// firing, jumping once, the pad pulled out and in again (a pad that cannot be opened: the game
+// plays on).
+void playWithAPad(long long frame) {
+    const struct {
+        long long frame;
+        SDL_Event event;
+    } script[] = {
+        {2, padEvent(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLER_AXIS_LEFTX, 25000)},
+        {10, padEvent(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLER_AXIS_RIGHTY, -30000)},
+        {20, padEvent(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 30000)},
+        {40, padEvent(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_A)},
+        {44, padEvent(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_A)},
+        {90, padEvent(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0)},
+        {90, padEvent(SDL_CONTROLLERDEVICEREMOVED, 0)},
+        {100, padEvent(SDL_CONTROLLERDEVICEADDED, 99)},
+        {100, padEvent(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_START)},
+        {101, padEvent(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_START)},
     };
-    auto button = [&](SDL_GameControllerButton b, bool down) {
-        SDL_Event e{};
-        e.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
-        e.cbutton.button = static_cast<Uint8>(b);
-        push(e);
-    };
-    switch (frame) {
-        case 2:
-            axis(SDL_CONTROLLER_AXIS_LEFTX, 25000);
-            break;
-        case 10:
-            axis(SDL_CONTROLLER_AXIS_RIGHTY, -30000);
-            break;
-        case 20:
-            axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 30000);
-            break;
-        case 40:
-            button(SDL_CONTROLLER_BUTTON_A, true);
-            break;
-        case 44:
-            button(SDL_CONTROLLER_BUTTON_A, false);
-            break;
-        case 90: {
-            axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0);
-            SDL_Event out{};
-            out.type = SDL_CONTROLLERDEVICEREMOVED;
-            push(out);
-            break;
+    for (auto [at, event] : script) {
+        if (at == frame) {
+            SDL_PushEvent(&event);
         }
-        case 100: {
-            SDL_Event in{};
-            in.type = SDL_CONTROLLERDEVICEADDED;
-            in.cdevice.which = 99;  // no such pad: opening it fails, the game plays on
-            push(in);
-            button(SDL_CONTROLLER_BUTTON_START, true);
-            break;
-        }
-        case 101:
-            button(SDL_CONTROLLER_BUTTON_START, false);
-            break;
-        default:
-            break;
     }
 }
 

@@ -66,44 +66,34 @@ TEST(Gamepad, SticksAndTriggersCountOnlyOutsideTheirDeadZone) {
         std::vector<SDL_Event> events;
         std::vector<std::string> expected;
     };
+    const auto lx = [](int v) { return axis(SDL_CONTROLLER_AXIS_LEFTX, v); };
+    const auto ly = [](int v) { return axis(SDL_CONTROLLER_AXIS_LEFTY, v); };
+    const auto rx = [](int v) { return axis(SDL_CONTROLLER_AXIS_RIGHTX, v); };
+    const auto ry = [](int v) { return axis(SDL_CONTROLLER_AXIS_RIGHTY, v); };
+    const auto lt = [](int v) { return axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, v); };
+    const auto rt = [](int v) { return axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, v); };
     const std::vector<Case> cases = {
-        {"a resting left stick", {axis(SDL_CONTROLLER_AXIS_LEFTX, 0)}, {}},
-        {"left stick just inside, each way",
-         {axis(SDL_CONTROLLER_AXIS_LEFTX, kRest), axis(SDL_CONTROLLER_AXIS_LEFTX, -kRest),
-          axis(SDL_CONTROLLER_AXIS_LEFTY, kRest), axis(SDL_CONTROLLER_AXIS_LEFTY, -kRest)},
-         {}},
+        {"a resting left stick", {lx(0)}, {}},
+        {"left stick just inside, each way", {lx(kRest), lx(-kRest), ly(kRest), ly(-kRest)}, {}},
         {"left stick just outside, each way",
-         {axis(SDL_CONTROLLER_AXIS_LEFTX, kPush), axis(SDL_CONTROLLER_AXIS_LEFTX, -kPush),
-          axis(SDL_CONTROLLER_AXIS_LEFTY, kPush), axis(SDL_CONTROLLER_AXIS_LEFTY, -kPush)},
+         {lx(kPush), lx(-kPush), ly(kPush), ly(-kPush)},
          {"Right+", "Right-", "Left+", "Down+", "Down-", "Up+"}},
         {"a wobbling push is one press, released only near the centre",
-         {axis(SDL_CONTROLLER_AXIS_LEFTX, 9000), axis(SDL_CONTROLLER_AXIS_LEFTX, 8100),
-          axis(SDL_CONTROLLER_AXIS_LEFTX, 9500), axis(SDL_CONTROLLER_AXIS_LEFTX, 7000),
-          axis(SDL_CONTROLLER_AXIS_LEFTX, 9000), axis(SDL_CONTROLLER_AXIS_LEFTX, 3000)},
+         {lx(9000), lx(8100), lx(9500), lx(7000), lx(9000), lx(3000)},
          {"Right+", "Right-"}},
-        {"a resting right stick does not aim",
-         {axis(SDL_CONTROLLER_AXIS_RIGHTX, kRest), axis(SDL_CONTROLLER_AXIS_RIGHTY, 0),
-          axis(SDL_CONTROLLER_AXIS_RIGHTX, 5000), axis(SDL_CONTROLLER_AXIS_RIGHTY, 5000)},
-         {}},
+        {"a resting right stick does not aim", {rx(kRest), ry(0), rx(5000), ry(5000)}, {}},
         {"the right stick aims by its length, not one axis",
-         {axis(SDL_CONTROLLER_AXIS_RIGHTX, 6000), axis(SDL_CONTROLLER_AXIS_RIGHTY, 6000)},
+         {rx(6000), ry(6000)},
          {"Aim(0.71,0.71)"}},
-        {"the right stick aims up",
-         {axis(SDL_CONTROLLER_AXIS_RIGHTY, -32768)},
-         {"Aim(0.00,-1.00)"}},
-        {"a stick springing back keeps the aim it had",
-         {axis(SDL_CONTROLLER_AXIS_RIGHTX, 20000), axis(SDL_CONTROLLER_AXIS_RIGHTY, -20000),
-          axis(SDL_CONTROLLER_AXIS_RIGHTX, 0), axis(SDL_CONTROLLER_AXIS_RIGHTY, 0)},
-         {}},
+        {"the right stick aims up", {ry(-32768)}, {"Aim(0.00,-1.00)"}},
+        {"a stick springing back keeps the aim it had", {rx(20000), ry(-20000), rx(0), ry(0)}, {}},
         {"triggers at rest and pulled",
-         {axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, Gamepad::kTriggerThreshold),
-          axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, Gamepad::kTriggerThreshold),
-          axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767),
-          axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767), axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0)},
+         {rt(Gamepad::kTriggerThreshold), lt(Gamepad::kTriggerThreshold), rt(32767), lt(32767),
+          rt(0)},
          {"Fire+", "Dash+", "Fire-"}},
         {"d-pad and stick the same way are one direction",
-         {button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true), axis(SDL_CONTROLLER_AXIS_LEFTX, 20000),
-          button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false), axis(SDL_CONTROLLER_AXIS_LEFTX, 0)},
+         {button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true), lx(20000),
+          button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false), lx(0)},
          {"Right+", "Right-"}},
         {"the face buttons and the right shoulder",
          {button(SDL_CONTROLLER_BUTTON_A, true), button(SDL_CONTROLLER_BUTTON_B, true),
@@ -112,8 +102,7 @@ TEST(Gamepad, SticksAndTriggersCountOnlyOutsideTheirDeadZone) {
           button(SDL_CONTROLLER_BUTTON_A, false)},
          {"Confirm+", "Back+", "Interact+", "Start+", "Dash+", "Confirm-"}},
         {"a pad pulled out lets go of everything it held",
-         {button(SDL_CONTROLLER_BUTTON_A, true), axis(SDL_CONTROLLER_AXIS_LEFTX, -20000),
-          axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 30000), removed()},
+         {button(SDL_CONTROLLER_BUTTON_A, true), lx(-20000), rt(30000), removed()},
          {"Confirm+", "Left+", "Fire+", "Left-", "Confirm-", "Fire-"}},
     };
     for (const Case& c : cases) {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "app/GameGlobals.hpp"
+#include "input/PadInput.hpp"
 #include "menus/Button.hpp"
 #include "menus/ControlsMenu.hpp"
-#include "app/GameGlobals.hpp"
 #include "menus/MenuLayouts.hpp"
-#include "input/PadInput.hpp"
 #include "menus/PauseMenu.hpp"
 #include "menus/RankingTable.hpp"
 #include "menus/SettingsMenu.hpp"
@@ -20,6 +20,7 @@
 #include "npc/Items.hpp"
 #include "npc/Objeto.hpp"
 #include "render/Audio.hpp"
+#include "support/SceneHarness.hpp"
 
 namespace {
 
@@ -34,20 +35,17 @@ SDL_Event mouse(Uint32 type, double wx, double wy) {
     return e;
 }
 
-SDL_Event key(Uint32 type, SDL_Keycode sym, bool repeat = false) {
-    SDL_Event e{};
-    e.type = type;
-    e.key.keysym.sym = sym;
-    e.key.repeat = repeat ? 1 : 0;
-    return e;
+// The action of the menu's next update.
+int next(Menu& menu) {
+    double camX = 0.0;
+    return menu.update(kScale, camX, 0.0, 16.0, 6.0);
 }
 
 // Presses at one world point and releases at another; returns the action of the next update.
 int click(Menu& menu, double downX, double downY, double upX, double upY) {
     menu.handleEvent(mouse(SDL_MOUSEBUTTONDOWN, downX, downY), kScale, 0.0, 0.0);
     menu.handleEvent(mouse(SDL_MOUSEBUTTONUP, upX, upY), kScale, 0.0, 0.0);
-    double camX = 0.0;
-    return menu.update(kScale, camX, 0.0, 16.0, 6.0);
+    return next(menu);
 }
 
 // Clicks the centre of the first button with this id (and param, when given).
@@ -64,10 +62,9 @@ int clickButton(Menu& menu, int id, int param = -2) {
 }
 
 int typeKey(Menu& menu, SDL_Keycode sym, bool repeat = false) {
-    menu.handleEvent(key(SDL_KEYDOWN, sym, repeat), kScale, 0.0, 0.0);
-    menu.handleEvent(key(SDL_KEYUP, sym), kScale, 0.0, 0.0);
-    double camX = 0.0;
-    return menu.update(kScale, camX, 0.0, 16.0, 6.0);
+    menu.handleEvent(harness::keyEvent(SDL_KEYDOWN, sym, repeat), kScale, 0.0, 0.0);
+    menu.handleEvent(harness::keyEvent(SDL_KEYUP, sym), kScale, 0.0, 0.0);
+    return next(menu);
 }
 
 class MenuPlay : public ::testing::Test {
@@ -108,18 +105,16 @@ TEST_F(MenuPlay, VolumesStepMuteAndRemember) {
     a.savedMusicVolume = 0;
     struct Step {
         int buttonId;
-        int action;
         int volume;
         int saved;
         const char* speaker;
     };
     // Mute at 60, then "+" unmutes and raises; "-" while muted at 5 goes to 0.
-    for (const Step& s : {Step{14, kActionMusicVolumeChanged, 0, 60, text_cache::kSpeakerOff},
-                          Step{10, kActionMusicVolumeChanged, 65, 0, text_cache::kSpeakerOn},
-                          Step{12, kActionMusicVolumeChanged, 60, 0, text_cache::kSpeakerOn},
-                          Step{14, kActionMusicVolumeChanged, 0, 60, text_cache::kSpeakerOff},
-                          Step{14, kActionMusicVolumeChanged, 60, 0, text_cache::kSpeakerOn}}) {
-        EXPECT_EQ(clickButton(settings, s.buttonId), s.action);
+    for (const Step& s :
+         {Step{14, 0, 60, text_cache::kSpeakerOff}, Step{10, 65, 0, text_cache::kSpeakerOn},
+          Step{12, 60, 0, text_cache::kSpeakerOn}, Step{14, 0, 60, text_cache::kSpeakerOff},
+          Step{14, 60, 0, text_cache::kSpeakerOn}}) {
+        EXPECT_EQ(clickButton(settings, s.buttonId), kActionMusicVolumeChanged);
         EXPECT_EQ(a.musicVolume, s.volume);
         EXPECT_EQ(a.savedMusicVolume, s.saved);
         EXPECT_EQ(settings.find(14)->shownText, s.speaker);
@@ -198,8 +193,7 @@ TEST_F(MenuPlay, PauseKeyResumesOnReleaseAndClosesTheItemsPanel) {
     // A bought item's icon is placed with the screen.
     items::inventory().clear();
     items::inventory().recordPurchase(0);
-    double cam = 0.0;
-    pause.update(kScale, cam, 0.0, 16.0, 6.0);
+    next(pause);
     const auto& icon = items::inventory().entries().at(0).icon;
     ASSERT_NE(icon->dstRect, nullptr);
     EXPECT_EQ(icon->dstRect->w, static_cast<int>(icon->w * kScale));
@@ -212,9 +206,8 @@ TEST_F(MenuPlay, PauseKeyResumesOnReleaseAndClosesTheItemsPanel) {
     clickButton(pause, PauseMenu::kItemsId);
     EXPECT_EQ(typeKey(pause, SDLK_ESCAPE), kActionNone);  // the pause key closes the panel first
     EXPECT_FALSE(pause.itemsPanelOpen);
-    pause.handleEvent(key(SDL_KEYDOWN, SDLK_ESCAPE), kScale, 0, 0);
-    double camX = 0.0;
-    EXPECT_EQ(pause.update(kScale, camX, 0, 16, 6), kActionNone);  // not before the release
+    pause.handleEvent(harness::keyEvent(SDL_KEYDOWN, SDLK_ESCAPE), kScale, 0, 0);
+    EXPECT_EQ(next(pause), kActionNone);  // not before the release
     EXPECT_EQ(typeKey(pause, SDLK_ESCAPE), kActionResume);
 }
 
@@ -232,10 +225,6 @@ TEST(RankingTable, RowsAlignScoresAndCapTheClock) {
     EXPECT_EQ(ranking_table::rowText(1, 12345, 3725), "1   -  12345   01:02:05");
     EXPECT_EQ(ranking_table::rowText(10, 7, 0), "10 -      7   00:00:00");
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(MenuPlay, EveryMenuTextHasItsPictureThePadLegendIncluded) {
     const std::vector<std::string>& rendered = text_cache::menuStrings();

@@ -36,13 +36,12 @@ SDL_Event mouse(Uint32 type, const SDL_Rect& r) {
     e.button.button = SDL_BUTTON_LEFT;
     e.button.x = r.x + r.w / 2;
     e.button.y = r.y + r.h / 2;
-    if (type == SDL_MOUSEMOTION) {
-        e.motion.x = e.button.x;
-        e.motion.y = e.button.y;
-    }
     return e;
 }
 
+std::vector<SDL_Event> clickOn(const SDL_Rect& r) {
+    return {mouse(SDL_MOUSEBUTTONDOWN, r), mouse(SDL_MOUSEBUTTONUP, r)};
+}
 std::vector<SDL_Event> tap(SDL_Keycode sym) {
     return {key(SDL_KEYDOWN, sym), key(SDL_KEYUP, sym)};
 }
@@ -60,9 +59,7 @@ TEST(QuestionBox, EveryWayOfAnsweringTakesTheRightChoice) {
     const QuestionBox layout("Story Mode", "Continue?", {"Continue", "New run"});
     const SDL_Rect first = layout.choiceRect(0, kW, kH);
     const SDL_Rect second = layout.choiceRect(1, kW, kH);
-    SDL_Event outside{};
-    outside.type = SDL_MOUSEBUTTONUP;
-    outside.button.button = SDL_BUTTON_LEFT;
+    const SDL_Event outside = mouse(SDL_MOUSEBUTTONUP, SDL_Rect{0, 0, 0, 0});
     const std::vector<Case> cases = {
         {"Return takes the first, highlighted from the start", {tap(SDLK_RETURN)}, 0},
         {"Right then Return takes the second", {tap(SDLK_RIGHT), tap(SDLK_RETURN)}, 1},
@@ -78,12 +75,8 @@ TEST(QuestionBox, EveryWayOfAnsweringTakesTheRightChoice) {
          {{stick(30000), stick(31000), stick(0), stick(-30000)}, press(SDL_CONTROLLER_BUTTON_A)},
          0},
         {"the pad's B closes", {press(SDL_CONTROLLER_BUTTON_B)}, QuestionBox::kClosed},
-        {"a click on the second plate takes it",
-         {{mouse(SDL_MOUSEBUTTONDOWN, second), mouse(SDL_MOUSEBUTTONUP, second)}},
-         1},
-        {"a click on the first plate takes it",
-         {{tap(SDLK_RIGHT)}, {mouse(SDL_MOUSEBUTTONDOWN, first), mouse(SDL_MOUSEBUTTONUP, first)}},
-         0},
+        {"a click on the second plate takes it", {clickOn(second)}, 1},
+        {"a click on the first plate takes it", {tap(SDLK_RIGHT), clickOn(first)}, 0},
         {"pressing a plate and letting go elsewhere takes nothing",
          {{mouse(SDL_MOUSEBUTTONDOWN, second), outside}},
          -2},
