@@ -36,13 +36,6 @@ protected:
     std::filesystem::path previous_;
 };
 
-struct Outcome {
-    int deathFrames = 0;  // frames in which the boss's death was credited
-    int scoreAfter = 0;
-    int hpAfter = 0;
-    int maxHpAfter = 0;
-};
-
 // Watches the player's score for the boss's points arriving, and keeps what the player had
 // right after.
 struct DeathWatch {
@@ -50,16 +43,17 @@ struct DeathWatch {
     void operator()() {
         const Prota& p = fight.stage.prota();
         if (p.score >= lastScore + fight.boss().score) {
-            out.deathFrames += 1;
-            out.scoreAfter = p.score;
-            out.hpAfter = p.hp;
-            out.maxHpAfter = p.maxHp;
+            deathFrames += 1;  // frames in which the boss's death was credited
+            hpAfter = p.hp;
+            maxHpAfter = p.maxHp;
         }
         lastScore = p.score;
     }
     ArenaFight& fight;
     int lastScore;
-    Outcome out;
+    int deathFrames = 0;
+    int hpAfter = 0;
+    int maxHpAfter = 0;
 };
 
 void expectWonAndCredited(ArenaFight& fight, const DeathWatch& watch, int frameLimit) {
@@ -67,8 +61,8 @@ void expectWonAndCredited(ArenaFight& fight, const DeathWatch& watch, int frameL
     ASSERT_LE(boss.hp, 0) << "boss hp " << boss.hp << ", player hp " << fight.stage.prota().hp
                           << " after " << fight.frames << " frames";
     EXPECT_LT(fight.frames, frameLimit);
-    EXPECT_EQ(watch.out.deathFrames, 1) << "the death is credited once";
-    EXPECT_EQ(watch.out.hpAfter, watch.out.maxHpAfter) << "the player is healed fully";
+    EXPECT_EQ(watch.deathFrames, 1) << "the death is credited once";
+    EXPECT_EQ(watch.hpAfter, watch.maxHpAfter) << "the player is healed fully";
     // Playing on credits nothing more.
     const int score = fight.stage.prota().score;
     fight.stage.holdTrigger(false);

@@ -11,7 +11,6 @@
 namespace bosstest {
 
 using enemytest::shotInto;
-using enemytest::SoundLog;
 
 // An empty arena of the given size whose band shows `shown` units at once; the camera starts at
 // the left end with a window exactly as wide as the band.

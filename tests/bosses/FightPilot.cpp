@@ -45,8 +45,6 @@ constexpr int kBlinkFrames = Prota::kInvulnerableDuration - 10;
 constexpr double kSkullWallGap = 1.3;
 // A boss moving faster than this from one frame to the next has not moved but changed shape.
 constexpr double kTeleport = 0.5;
-// A dash from this close to Lust's body carries the player right through it.
-constexpr double kDashThroughGap = 0.6;
 // A walk through the boss while blinking must be over before the blink is.
 constexpr int kBlinkSpare = 40;
 
@@ -292,27 +290,6 @@ FightPilot::Decision FightPilot::decide(const View& view) {
             threat = &hazards[i];
             threatIsBoss = !blinking && i + 1 == hazards.size();
         }
-    }
-    // Cornered on the side Lust's arm reaches: step up to her body while she winds up and dash
-    // right through it before the swing.
-    const bool onArmSide = windingUp && (myX < body.centerX()) == (boss_.box.x < body.x);
-    const double roomAway = myX < body.centerX() ? myX - low : high - myX;
-    if (onArmSide && roomAway < kDashReach && !dashing_ && !blinking) {
-        const bool herRight = body.centerX() > myX;
-        const double gapToBody = herRight ? body.x - (me.x + me.w) : me.x - (body.x + body.w);
-        d.keys &=
-            static_cast<std::uint8_t>(~(Prota::kKeyLeft | Prota::kKeyRight | Prota::kKeyJump));
-        if (gapToBody > kDashThroughGap) {
-            d.keys |= herRight ? Prota::kKeyRight : Prota::kKeyLeft;
-        } else if (sinceDash_ >= kDashRest && grounded_) {
-            d.keys |= herRight ? Prota::kKeyRight : Prota::kKeyLeft;
-            if (!dashHeld_) {
-                d.keys |= Prota::kKeyDash;
-                dashes += 1;
-            }
-            dashRight_ = herRight;
-        }
-        threat = nullptr;
     }
     if (threat != nullptr && !dashing_) {
         const Seen& s = *threat;

@@ -85,9 +85,7 @@ private:
     bool dashRight_ = false;
     int lastHearts_ = -1;
     int untouchable_ = 0;  // frames of the blink after a hit still to come
-    int framesWide_ = 0;
+    int framesWide_ = 0;   // frames Lust has been seen winding up or swinging a smack
     bool haveLastBossBox_ = false;
     WorldRect lastBossBox_{};
-    bool hopping_ = false;
-    bool hopRight_ = false;  // frames Lust has been seen winding up or swinging a smack
 };

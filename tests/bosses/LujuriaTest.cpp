@@ -1,45 +1,34 @@
-// Lust on her own: her lamp and spotlight, the choice of actions, the blackout and her fall.
+// Lust on her own: the blackout her second half brings.
 #include "bosses/Lujuria.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "bosses/Apagon.hpp"
 #include "bosses/BossTestSupport.hpp"
-#include "bosses/Corazon.hpp"
-#include "bosses/Foco.hpp"
 #include "bosses/Lampy.hpp"
 
 namespace {
 
 using bosstest::Room;
 using bosstest::shotInto;
-using State = Lujuria::State;
 
-std::shared_ptr<Lampy> lampOf(Room& room) {
+// Her arena's first frame hangs the lamp; shot down, it leaves her open to shots.
+void startWithoutLamp(Room& room, Lujuria& lust) {
+    room.bossFrame(lust);
     for (const auto& e : room.scene.enemies) {
         if (auto lamp = std::dynamic_pointer_cast<Lampy>(e)) {
-            return lamp;
+            while (!lamp->dying) {
+                ASSERT_TRUE(lamp->hitByShot(shotInto(lamp->hitbox, 2)));
+            }
         }
     }
-    return nullptr;
-}
-
-void breakLamp(Room& room) {
-    auto lamp = lampOf(room);
-    ASSERT_NE(lamp, nullptr);
-    while (!lamp->dying) {
-        ASSERT_TRUE(lamp->hitByShot(shotInto(lamp->hitbox, 2)));
-    }
+    lust.startFight();
 }
 
 TEST(Lujuria, HalfHealthBringsTheBlackoutAndAKillingHitDoesNot) {
     Room room(16.0, 16.0);
     Lujuria lust;
-    room.bossFrame(lust);
-    breakLamp(room);
-    lust.startFight();
+    startWithoutLamp(room, lust);
     lust.hp = 41;
     ASSERT_TRUE(lust.hitByShot(shotInto(lust.hitbox, 2)));
     EXPECT_EQ(lust.phase, 2);
@@ -53,11 +42,9 @@ TEST(Lujuria, HalfHealthBringsTheBlackoutAndAKillingHitDoesNot) {
     room.bossFrame(lust);
     EXPECT_EQ(lust.blackout->alpha, 255);
 
-    Lujuria other;
     Room otherRoom(16.0, 16.0);
-    otherRoom.bossFrame(other);
-    breakLamp(otherRoom);
-    other.startFight();
+    Lujuria other;
+    startWithoutLamp(otherRoom, other);
     other.hp = 2;
     ASSERT_TRUE(other.hitByShot(shotInto(other.hitbox, 5)));
     EXPECT_EQ(other.phase, 1) << "a killing hit never switches the lights off";

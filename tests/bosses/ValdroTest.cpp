@@ -1,18 +1,13 @@
-// Valdro on its own: its actions at their frame counts, its three forms and its fall.
+// Valdro on its own: its three forms and what each one does.
 #include "bosses/Valdro.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "bosses/BossTestSupport.hpp"
-#include "bosses/Calavera.hpp"
-#include "bosses/Onda.hpp"
 
 namespace {
 
 using bosstest::Room;
-using bosstest::shotInto;
 using State = Valdro::State;
 
 struct Fight {
@@ -22,12 +17,6 @@ struct Fight {
         frames(1);  // the conversation: it notes the player's health
         valdro.startFight();
     }
-    // Starts an action as if it had just been chosen.
-    void begin(State s) {
-        valdro.action = s;
-        valdro.actionRunning = true;
-        valdro.step = 0;
-    }
     void frames(int n) {
         for (int i = 0; i < n; ++i) {
             room.bossFrame(valdro);
@@ -35,13 +24,6 @@ struct Fight {
     }
     Room room;
     Valdro valdro;
-};
-
-struct CastCase {
-    State action;
-    int framesBeforeCast;
-    int thrown;
-    bool waves;
 };
 
 TEST(Valdro, ChangesFormBelowThreeQuartersAndOneHalf) {

@@ -64,7 +64,6 @@ TEST(Butter, DecidesOnItsFirstUpdateAndDropsAtTheRearFoot) {
         Disparo& drop = *scene.enemyShots[0];
         EXPECT_EQ(drop.x, speed > 0 ? 5.0 : 5.75);
         EXPECT_EQ(drop.y, 7.75);
-        EXPECT_EQ(drop.w, 0.75);
         EXPECT_EQ(butter.dropTimer, 200);
         for (int frame = 1; frame < 600; ++frame) {
             ASSERT_FALSE(drop.step(1.0, 0.0, 0.0));

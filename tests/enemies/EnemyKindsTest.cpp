@@ -1,7 +1,6 @@
-// What every regular enemy kind shares: numbers by level, body, death, waking when shot.
+// What every regular enemy kind shares: body, death, waking when shot.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 
 #include "EnemyTestSupport.hpp"
@@ -14,78 +13,24 @@
 namespace {
 struct Kind {
     const char* name;
-    std::function<std::shared_ptr<Enemigo>(int level)> make;
-    int hp[4], score[4], coins;
-    double sight[4];
+    std::function<std::shared_ptr<Enemigo>()> make;
     bool wakesWhenShot;
 };
 const Kind kKinds[] = {
-    {"Blanky",
-     [](int l) { return std::make_shared<Blanky>(3, 4, l); },
-     {9, 13, 17, 21},
-     {0, 50, 100, 150},
-     1,
-     {10, 10, 10, 10},
-     true},
-    {"Pikaboo",
-     [](int l) { return std::make_shared<Pikaboo>(3, 4, l); },
-     {12, 17, 22, 27},
-     {0, 100, 200, 300},
-     1,
-     {10, 10, 10, 10},
-     true},
-    {"Peanut",
-     [](int l) { return std::make_shared<Peanut>(3, 4, l); },
-     {10, 12, 14, 16},
-     {0, 120, 240, 360},
-     1,
-     {10, 11, 12, 13},
-     false},
-    {"Butter",
-     [](int l) { return std::make_shared<Butter>(3, 4, 0, 30, l); },
-     {12, 16, 20, 24},
-     {0, 75, 150, 225},
-     1,
-     {1000, 1000, 1000, 1000},
-     false},
-    {"Handy",
-     [](int l) { return std::make_shared<Handy>(3, 4, 0, 30, l); },
-     {12, 15, 18, 21},
-     {0, 150, 300, 450},
-     2,
-     {10, 10, 10, 10},
-     false},
+    {"Blanky", [] { return std::make_shared<Blanky>(3, 4, 0); }, true},
+    {"Pikaboo", [] { return std::make_shared<Pikaboo>(3, 4, 0); }, true},
+    {"Peanut", [] { return std::make_shared<Peanut>(3, 4, 0); }, false},
+    {"Butter", [] { return std::make_shared<Butter>(3, 4, 0, 30, 0); }, false},
+    {"Handy", [] { return std::make_shared<Handy>(3, 4, 0, 30, 0); }, false},
 };
 }  // namespace
 
-TEST(EnemyKinds, NumbersByLevel) {
-    for (const Kind& k : kKinds) {
-        for (int level = 0; level < 4; ++level) {
-            SCOPED_TRACE(std::string(k.name) + " level " + std::to_string(level));
-            auto enemy = k.make(level);
-            EXPECT_EQ(enemy->hp, k.hp[level]);
-            EXPECT_EQ(enemy->maxHp, k.hp[level]);
-            EXPECT_EQ(enemy->score, k.score[level]);
-            EXPECT_EQ(enemy->coinValue, k.coins);
-            EXPECT_DOUBLE_EQ(enemy->sightRange, k.sight[level]);
-        }
-    }
-    // Behaviour numbers that level scales, with their caps.
-    for (int level : {0, 1, 3, 20}) {
-        SCOPED_TRACE(level);
-        EXPECT_EQ(Blanky(0, 0, level).cycleLength, std::max(500 - 20 * level, 400));
-        EXPECT_NEAR(Pikaboo(0, 0, level).speedX, std::min(0.03 + 0.003 * level, 0.06), 1e-12);
-        EXPECT_NEAR(Peanut(0, 0, level).shotSpeed, 0.05 * std::pow(0.95, level), 1e-12);
-        Handy handy(0, 0, 0, 10, level);
-        EXPECT_NEAR(handy.rockAimWidth, std::min(0.8 + 0.15 * level, 1.6), 1e-12);
-        EXPECT_NEAR(handy.scissorAcceleration, std::min(0.003 + 0.0001 * level, 0.004), 1e-12);
-    }
-}
-
+// A blow that kills while the "damage" flash of the previous hit still plays must show the whole
+// death, and nothing hits or touches the dying body.
 TEST(EnemyKinds, BodyHitsDeathAndWaking) {
     for (const Kind& k : kKinds) {
         SCOPED_TRACE(k.name);
-        auto enemy = k.make(0);
+        auto enemy = k.make();
         EXPECT_EQ(enemy->w, 1.5);
         EXPECT_EQ(enemy->h, 1.5);
         EXPECT_DOUBLE_EQ(enemy->box2.x, 2.9);
@@ -100,13 +45,17 @@ TEST(EnemyKinds, BodyHitsDeathAndWaking) {
         EXPECT_EQ(enemy->currentAnimation, "damage");
         EXPECT_EQ(enemy->awake, k.wakesWhenShot);  // Handy shot from afar stays asleep
 
-        for (int tick = 0; tick < 16; ++tick) {  // the damage flash runs out
-            enemy->draw(nullptr, 0.0, nullptr);
-        }
+        enemy->draw(nullptr, 0.0, nullptr);
         enemy->hp = 3;
-        EXPECT_TRUE(enemy->hitByShot(enemytest::shotInto(enemy->hitbox, 5)));
+        const WorldRect body = enemy->hitbox;
+        EXPECT_TRUE(enemy->hitByShot(enemytest::shotInto(body, 5)));
         EXPECT_EQ(enemy->hp, -2);
         EXPECT_TRUE(enemy->dying);
+        EXPECT_EQ(enemy->currentAnimation, "death");
+        EXPECT_DOUBLE_EQ(enemy->hitbox.x, 5000.0);
+        EXPECT_DOUBLE_EQ(enemy->box2.x, 5000.0);
+        EXPECT_FALSE(enemy->hitByShot(enemytest::shotInto(body)));
+        EXPECT_EQ(enemy->hp, -2);
         for (int tick = 0; tick < 4 * 16; ++tick) {  // the death animation plays out
             EXPECT_FALSE(enemy->isDead());
             enemy->draw(nullptr, 0.0, nullptr);

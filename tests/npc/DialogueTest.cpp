@@ -56,17 +56,6 @@ TEST(Dialogue, UnreadableEntriesSayNothingAndAreReportedOnce) {
     }
 }
 
-TEST(Dialogue, ReadsEachLanguageFromItsOwnFile) {
-    dialogue::setDialogueText(kSpanish, R"({"valdro": [[["Hola.", "Adiós."], ["¿Otra vez?"]]]})");
-    dialogue::setDialogueText(kEnglish, R"({"valdro": [[["Hello."]]]})");
-    const std::vector<Conversation> es = dialogue::conversationsFor(kSpanish, kValdro, 0);
-    ASSERT_EQ(es.size(), 2u);
-    EXPECT_EQ(es[0], (Conversation{"Hola.", "Adiós."}));
-    EXPECT_EQ(es[1], (Conversation{"¿Otra vez?"}));
-    EXPECT_EQ(dialogue::conversationsFor(kEnglish, kValdro, 0),
-              std::vector<Conversation>{Conversation{"Hello."}});
-}
-
 TEST(Dialogue, AMissingFileSilencesOnlyItsLanguage) {
     TempRunFolder run;
     std::filesystem::remove(run.path("datus/dialog/conversaciones_en.json"));

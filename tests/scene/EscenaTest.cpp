@@ -22,7 +22,6 @@ using harness::Stage;
 
 constexpr SDL_Keycode kRight = 'd';
 constexpr SDL_Keycode kLeft = 'a';
-constexpr SDL_Keycode kJump = 'w';
 
 // Dialogue for the characters of these tests: the shopkeeper has two one-line conversations, the
 // bellboy has two conversations (two lines, then one), the hero thinks one line.
@@ -250,62 +249,6 @@ TEST(EscenaLifecycle, HundredsOfScenesComeAndGoWithoutLeaking) {
     }
     EXPECT_EQ(stage.scene->levelNumber, 30 * 14);
     EXPECT_GT(stage.prota().hp, 0);
-}
-
-// A person's way through a plain level: go right, shoot whatever is nearest, hop now and then,
-// and leave when the room is empty.
-TEST(EscenaPlay, AShippedLevelIsPlayedFromStartToExit) {
-    Stage stage(harness::shippedScene("scenes_1", 0), 1, false, 7);
-    Prota& p = stage.prota();
-    p.maxHp = p.hp = 40;  // this test is about the scene working, not about skill
-    int kills = 0;
-    const int enemiesAtStart = static_cast<int>(stage.scene->enemies.size());
-    ASSERT_GT(enemiesAtStart, 0);
-    int code = kActionNone;
-    SDL_Keycode walking = 0;
-    auto walk = [&](SDL_Keycode key) {
-        if (key != walking) {
-            if (walking != 0) {
-                stage.release(walking);
-            }
-            if (key != 0) {
-                stage.press(key);
-            }
-            walking = key;
-        }
-    };
-    for (int f = 0; f < 20000 && code == kActionNone; ++f) {
-        const auto& enemies = stage.scene->enemies;
-        const bool fighting = !enemies.empty();
-        if (fighting) {
-            const auto& target = *std::min_element(
-                enemies.begin(), enemies.end(), [&](const auto& a, const auto& b) {
-                    return std::abs(a->x - p.x) < std::abs(b->x - p.x);
-                });
-            const double tx = target->x + target->w / 2;
-            stage.aimAt(tx, target->y + target->h / 2);
-            stage.holdTrigger(true);
-            // Close in to within shooting range, then stand and fire.
-            walk(tx > p.x + 3.0 ? kRight : tx < p.x - 3.0 ? kLeft : 0);
-        } else {
-            stage.holdTrigger(false);
-            walk(kRight);
-        }
-        if (f % 70 == 0) {
-            stage.press(kJump);
-        } else if (f % 70 == 20) {
-            stage.release(kJump);
-        }
-        const std::size_t before = enemies.size();
-        code = stage.step();
-        kills += static_cast<int>(before > stage.scene->enemies.size());
-        if (!fighting && stage.scene->atExit()) {
-            stage.interact();
-        }
-    }
-    EXPECT_EQ(code, kActionLevelCompleted);
-    EXPECT_GE(kills, enemiesAtStart);
-    EXPECT_GT(p.score, 0);
 }
 
 }  // namespace
