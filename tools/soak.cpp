@@ -69,8 +69,8 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include "render/Audio.hpp"
 #include "save/ConfigFile.hpp"
 #include "scene/Escena.hpp"
-#include "support/ScriptedPlayer.hpp"
-#include "support/VirtualPad.hpp"
+#include "autoplay/ScriptedPlayer.hpp"
+#include "autoplay/VirtualPad.hpp"
 
 namespace {
 

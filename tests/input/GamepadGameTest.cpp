@@ -27,7 +27,7 @@
 #include "scene/Escena.hpp"
 #include "support/SceneHarness.hpp"
 #include "support/TempRunFolder.hpp"
-#include "support/VirtualPad.hpp"
+#include "autoplay/VirtualPad.hpp"
 
 namespace {
 

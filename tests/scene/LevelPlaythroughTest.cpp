@@ -15,7 +15,7 @@
 #include "npc/Objeto.hpp"
 #include "scene/Escena.hpp"
 #include "scene/SceneData.hpp"
-#include "support/ScriptedPlayer.hpp"
+#include "autoplay/ScriptedPlayer.hpp"
 
 // Every shipped scene is played to its end through the real scene on Normal, as a person would,
 // with a fixed seed: every level of every pool, the tutorial's whole script, both shops and the

@@ -1,4 +1,4 @@
-#include "support/ScriptedPlayer.hpp"
+#include "autoplay/ScriptedPlayer.hpp"
 
 #include <algorithm>
 #include <cmath>
