@@ -7,13 +7,13 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <exception>
 #include <filesystem>
 
 #include "app/CommandLine.hpp"
+#include "app/Console.hpp"
 #include "app/FramePacer.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Platform.hpp"
@@ -46,9 +46,7 @@ constexpr int kMinWindowWidth = 320;
 constexpr int kMinWindowHeight = 240;
 constexpr std::size_t kProblemsShown = 5;
 
-void say(const std::string& line) {
-    std::fprintf(stderr, "valdro: %s\n", line.c_str());
-}
+using console::say;
 
 // The game runs in its data folder: beside the binary in the build's run folder, in
 // <prefix>/share/valdro once installed. The player's files may live elsewhere (DataFolders).

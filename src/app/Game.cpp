@@ -3,10 +3,10 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 
 #include "actors/Prota.hpp"
+#include "app/Console.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Platform.hpp"
 #include "input/PadInput.hpp"
@@ -41,9 +41,7 @@ std::uint32_t randomSeed() {
     return device();
 }
 
-void say(const std::string& line) {
-    std::fprintf(stderr, "valdro: %s\n", line.c_str());
-}
+using console::say;
 
 std::int64_t now() {
     return platform().steadyNowNs();

@@ -4,10 +4,10 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 
 #include "actors/Prota.hpp"
+#include "app/Console.hpp"
 #include "app/Game.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/Platform.hpp"
@@ -26,9 +26,7 @@
 
 namespace {
 
-void say(const std::string& line) {
-    std::fprintf(stderr, "valdro: %s\n", line.c_str());
-}
+using console::say;
 
 std::int64_t now() {
     return platform().steadyNowNs();

@@ -2,11 +2,11 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <exception>
 #include <random>
 
 #include "app/CommandLine.hpp"
+#include "app/Console.hpp"
 #include "app/GameGlobals.hpp"
 #include "app/GameVersion.hpp"
 #include "app/Platform.hpp"
@@ -21,9 +21,7 @@ namespace recording_commands {
 
 namespace {
 
-void say(const std::string& line) {
-    std::fprintf(stderr, "valdro: %s\n", line.c_str());
-}
+using console::say;
 
 // Runs the started app to its end; false (with the reason said) on an internal error.
 bool playToTheEnd(App& app) {

@@ -1,12 +1,12 @@
 #include "npc/Dialogue.hpp"
 
 #include <array>
-#include <cstdio>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <tuple>
 
+#include "app/Console.hpp"
 #include "render/Paths.hpp"
 #include "save/JsonFile.hpp"
 
@@ -25,9 +25,7 @@ std::array<json, kLanguages> gDocuments;
 // scene complains once.
 std::set<std::tuple<int, int, int>> gReported;
 
-void say(const std::string& line) {
-    std::fprintf(stderr, "valdro: %s\n", line.c_str());
-}
+using console::say;
 
 int languageSlot(int language) {
     // Any setting other than Spanish reads English, like the configuration's "language".

@@ -1,18 +1,13 @@
 #include "save/PlayerFiles.hpp"
 
-#include <cstdio>
-
 #include <nlohmann/json.hpp>
 
+#include "app/Console.hpp"
 #include "app/GameGlobals.hpp"
 #include "save/ConfigFile.hpp"
 #include "save/Ranking.hpp"
 
-namespace {
-void say(const std::string& line) {
-    std::fprintf(stderr, "valdro: %s\n", line.c_str());
-}
-}  // namespace
+using console::say;
 
 bool PlayerFiles::save(const nlohmann::json& config, const Ranking& ranking) const {
     const GameGlobals& g = globals();

@@ -1,11 +1,11 @@
 #include "save/RunFile.hpp"
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 
 #include <nlohmann/json.hpp>
 
+#include "app/Console.hpp"
 #include "app/GameVersion.hpp"
 #include "save/AtomicFile.hpp"
 #include "save/JsonFile.hpp"
@@ -21,9 +21,7 @@ constexpr int kMaxPurchases = 999;
 constexpr int kMaxRevives = 99;
 constexpr std::size_t kMaxScenes = 1000;
 
-void say(const std::string& line) {
-    std::fprintf(stderr, "valdro: %s\n", line.c_str());
-}
+using console::say;
 
 }  // namespace
 
